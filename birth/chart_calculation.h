@@ -1,0 +1,36 @@
+// One chart from end to end: the zone row into BirthData, every position, the retrograde
+// marks, the sign cells, the house cells in ascendant order and the sign pictures.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "birth/birth_data.h"
+
+namespace quendal {
+
+// Fills ZoneHours, ZoneMinutes, ZoneHoursText and ZoneMinutesText from the zone row (0-70).
+BirthData StoreZoneRow(BirthData birth, int zone_row);
+
+struct Chart {
+  std::array<std::string, 6> PlanetTexts;  // planet-engine order: Mercury, Venus, Sun, ...
+  std::string RahuText;
+  std::string KetuText;
+  std::string AscendantText;
+  std::string MoonText;
+  std::string MoonSignName;
+  std::array<std::string, 10> PositionsTable;  // Sun, Moon, Mercury ... Rahu, Ketu, Asc
+  std::string SunSign;                         // full name; empty: no known sign
+  std::array<std::string, 9> ChartBodyNames;   // with " (R) " marks
+  std::array<bool, 5> RetrogradeFlags{};       // Mercury to Saturn
+  std::array<std::string, 12> SignCells;       // Aries first; "\r\nSun\r\nMoon" or ""
+  std::array<std::string, 12> HouseCells;      // house 1 first
+  // IMG item (1 = Aries) of imgSign 0 to 11; all 0 when the ascendant has no known sign,
+  // in which case the pictures keep what they showed.
+  std::array<int, 12> SignPictures{};
+  int AscendantSign = -1;  // 0 = Aries; -1 when no cell holds "Asc"
+};
+
+Chart CalculateChart(const BirthData& birth);
+
+}  // namespace quendal

@@ -1,0 +1,20 @@
+// What outlives one window: the last calculated chart with its birth data, and the file
+// name the Save As Text and Export dialogs share. The application object owns the one
+// instance; the windows hold a reference.
+#pragma once
+
+#include <QString>
+
+#include "birth/birth_data.h"
+#include "birth/chart_calculation.h"
+
+namespace quendal {
+
+struct ChartSession {
+  BirthData birth_data;
+  Chart chart;
+  int zone_row = 0;      // cboTimeZone's position at the last calculation
+  QString LastFileName;  // empty at start
+};
+
+}  // namespace quendal

@@ -1,0 +1,7 @@
+// Placeholder entry point until the windows land.
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  return 0;
+}

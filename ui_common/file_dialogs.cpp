@@ -1,0 +1,59 @@
+#include "ui_common/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quendal {
+namespace {
+
+FileDialogHandler& InstalledFileHandler() {
+  static FileDialogHandler handler;
+  return handler;
+}
+
+PrintDialogHandler& InstalledPrintHandler() {
+  static PrintDialogHandler handler;
+  return handler;
+}
+
+}  // namespace
+
+QString AskFileName(QWidget* parent, const FileDialogRequest& request) {
+  if (InstalledFileHandler()) return InstalledFileHandler()(request);
+
+  QFileDialog dialog(parent, request.title);
+  dialog.setNameFilter(request.filter);
+  dialog.setDefaultSuffix(request.default_suffix);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  if (request.kind == FileDialogRequest::Kind::Open) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirm_overwrite);
+  }
+  if (!request.initial_path.isEmpty()) dialog.selectFile(request.initial_path);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+void SetFileDialogHandler(FileDialogHandler handler) {
+  InstalledFileHandler() = std::move(handler);
+}
+
+bool RunPrintDialog(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request) {
+  if (InstalledPrintHandler()) return InstalledPrintHandler()(printer, request);
+
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, request.allow_print_to_file);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allow_page_range);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void SetPrintDialogHandler(PrintDialogHandler handler) {
+  InstalledPrintHandler() = std::move(handler);
+}
+
+}  // namespace quendal

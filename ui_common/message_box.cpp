@@ -1,0 +1,44 @@
+#include "ui_common/message_box.h"
+
+#include <QMessageBox>
+
+namespace quendal {
+namespace {
+
+MessageHandler& InstalledHandler() {
+  static MessageHandler handler;
+  return handler;
+}
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case MessageIcon::Stop:
+      break;
+  }
+  // The platform's stop icon is the critical one.
+  return QMessageBox::Critical;
+}
+
+}  // namespace
+
+MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                          MessageButtons buttons, const QString& title) {
+  const MessageRequest request{text, title, icon, buttons};
+  if (InstalledHandler()) return InstalledHandler()(request);
+
+  QMessageBox box(ToQtIcon(icon), title, text,
+                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                   : QMessageBox::Ok,
+                  parent);
+  const int answer = box.exec();
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void SetMessageHandler(MessageHandler handler) { InstalledHandler() = std::move(handler); }
+
+}  // namespace quendal
