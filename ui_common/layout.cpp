@@ -1,6 +1,7 @@
 #include "ui_common/layout.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace quendal {
 
