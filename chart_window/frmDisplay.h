@@ -1,0 +1,24 @@
+// The chart child: the wheel with its house cells and sign glyphs, the birth details and
+// the positions and sign frames.
+#pragma once
+
+#include <QWidget>
+
+#include "birth/birth_data.h"
+#include "birth/chart_calculation.h"
+
+namespace quendal {
+
+class frmDisplay : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Writes the birth-details column from birth (the load step).
+  explicit frmDisplay(const BirthData& birth, QWidget* parent = nullptr);
+
+  // The driver's filling of the chart, in its order: cells cleared, positions column, Sun
+  // sign, Moon sign, sign cells (then hidden), house cells, sign pictures.
+  void FillChart(const Chart& chart);
+};
+
+}  // namespace quendal
