@@ -7,4 +7,8 @@ frmDisplay::frmDisplay(const BirthData&, QWidget* parent) : QWidget(parent) {}
 
 void frmDisplay::FillChart(const Chart&) {}
 
+QImage frmDisplay::Snapshot() const { return {}; }
+
+void frmDisplay::SetSnapshot(const QImage&) {}
+
 }  // namespace quendal

@@ -2,6 +2,7 @@
 // the positions and sign frames.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "birth/birth_data.h"
@@ -19,6 +20,11 @@ class frmDisplay : public QWidget {
   // The driver's filling of the chart, in its order: cells cleared, positions column, Sun
   // sign, Moon sign, sign cells (then hidden), house cells, sign pictures.
   void FillChart(const Chart& chart);
+
+  // The snapshot the chart window takes of this child at every activation, kept in the
+  // child's Picture1; Save As JPEG writes it.
+  QImage Snapshot() const;
+  void SetSnapshot(const QImage& snapshot);
 };
 
 }  // namespace quendal
