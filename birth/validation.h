@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "birth/birth_data.h"
+
 namespace quendal {
 
 inline constexpr std::string_view kOnlyLettersMessage = "Please enter only letters";
@@ -59,5 +61,28 @@ struct ValidationProblem {
 
 // The checks in order; the first that fails is returned, nullopt when all pass.
 std::optional<ValidationProblem> ValidateInput(const FormEntry& entry);
+
+// The value of a coordinate text: digits with blanks around them. nullopt for anything else
+// (empty, a sign, a decimal point, letters); values too large for an int saturate.
+std::optional<int> CoordinateValue(std::string_view text);
+
+// The form's date rules on calendar values (month 1-12, day 1-31): 11 for an impossible day
+// in February, 12 for the 31st of a 30-day month, 0 when the date passes. Leap years are
+// those divisible by 4, which within 1901-2050 agrees with the Gregorian calendar.
+int FailingDateCheck(int month, int day, int year);
+
+// The coordinate ranges the form enforces after its twelve checks.
+bool LatitudeDegreesInRange(int degrees, int minutes);   // 0-90, and 90 only with 0 minutes
+bool LongitudeDegreesInRange(int degrees, int minutes);  // 0-180, and 180 only with 0
+bool CoordinateMinutesInRange(int minutes);              // 0-59
+
+// A birth given as values (command line, batch, reading file) rather than through the form's
+// lists: the same ranges the lists and the checks impose.
+struct BirthValueProblem {
+  std::string field;   // the BirthData field, or "ZoneRow"
+  std::string value;   // the offending value as text
+  std::string reason;  // e.g. "is outside 1901 to 2050"
+};
+std::optional<BirthValueProblem> CheckBirthValues(const BirthData& birth, int zone_row);
 
 }  // namespace quendal
