@@ -1,15 +1,85 @@
 #include "birth/chart_calculation.h"
 
+#include <cmath>
+#include <string_view>
+
+#include "moon_retro/moon.h"
 #include "moon_retro/retrogrades.h"
+#include "positions/ascendant.h"
+#include "positions/calendar.h"
+#include "positions/longitude_text.h"
+#include "positions/planet_positions.h"
+#include "positions/time_zones.h"
 
 namespace quendal {
+namespace {
 
-// Placeholder: the real computation replaces this.
-BirthData StoreZoneRow(BirthData birth, int) { return birth; }
+constexpr std::string_view kLineBreak = "\r\n";
+
+// The offset texts are whole numbers, so the rounding only matters for its half-to-even rule
+// should a fractional text ever appear; nearbyint rounds that way in the default mode.
+int RoundedMagnitude(std::string_view text) {
+  return static_cast<int>(std::nearbyint(std::fabs(static_cast<double>(ZoneOffsetValue(text)))));
+}
+
+}  // namespace
+
+BirthData StoreZoneRow(BirthData birth, int zone_row) {
+  if (zone_row < 0 || zone_row >= kTimeZoneRowCount) return birth;
+  const TimeZoneTable& table = FillTimeZoneTable();
+  const auto row = static_cast<std::size_t>(zone_row);
+  birth.ZoneHoursText = std::string(table.TimeZoneHourOffsets[row]);
+  birth.ZoneMinutesText = std::string(table.TimeZoneMinuteOffsets[row]);
+  birth.ZoneHours = RoundedMagnitude(birth.ZoneHoursText);
+  birth.ZoneMinutes = RoundedMagnitude(birth.ZoneMinutesText);
+  return birth;
+}
 
 Chart CalculateChart(const BirthData& birth) {
   Chart chart;
-  chart.ChartBodyNames = MarkRetrogradePlanets(birth).ChartBodyNames;
+  chart.AscendantText = ComputeAscendant(birth);
+  MoonPosition moon = ComputeMoonPosition(birth);
+  chart.MoonText = std::move(moon.MoonText);
+  chart.MoonSignName = std::move(moon.MoonSignName);
+  PlanetPositions planets = ComputePlanetPositions(birth);
+  chart.PositionsTable = PositionsTable(planets, chart.MoonText, chart.AscendantText);
+  chart.PlanetTexts = std::move(planets.PlanetTexts);
+  chart.RahuText = std::move(planets.RahuText);
+  chart.KetuText = std::move(planets.KetuText);
+  RetrogradeMarks marks = MarkRetrogradePlanets(birth);
+  chart.ChartBodyNames = std::move(marks.ChartBodyNames);
+  chart.RetrogradeFlags = marks.RetrogradeFlags;
+
+  const int sun_sign = SignIndex(TableEntrySign(chart.PositionsTable[0]));
+  if (sun_sign >= 0) chart.SunSign = SignFullNames[static_cast<std::size_t>(sun_sign)];
+
+  // Bodies in table order, "Asc" last; a row with no known sign is left out of the chart.
+  for (std::size_t i = 0; i < chart.PositionsTable.size(); ++i) {
+    const int sign = SignIndex(TableEntrySign(chart.PositionsTable[i]));
+    if (sign < 0) continue;
+    std::string& cell = chart.SignCells[static_cast<std::size_t>(sign)];
+    cell += kLineBreak;
+    cell += i + 1 < chart.PositionsTable.size() ? std::string_view(chart.ChartBodyNames[i])
+                                                : std::string_view("Asc");
+  }
+
+  for (std::size_t s = 0; s < chart.SignCells.size(); ++s) {
+    if (chart.SignCells[s].find("Asc") != std::string::npos) {
+      chart.AscendantSign = static_cast<int>(s);
+      break;
+    }
+  }
+  // Without an ascendant sign house h shows sign h.
+  const int first_sign = chart.AscendantSign < 0 ? 0 : chart.AscendantSign;
+  for (int h = 0; h < 12; ++h)
+    chart.HouseCells[static_cast<std::size_t>(h)] =
+        chart.SignCells[static_cast<std::size_t>((first_sign + h) % 12)];
+
+  const int picture_sign = SignIndex(TableEntrySign(chart.PositionsTable[9]));
+  if (picture_sign >= 0) {
+    for (int h = 0; h < 12; ++h)
+      chart.SignPictures[static_cast<std::size_t>(h)] = (picture_sign + h) % 12 + 1;
+  }
   return chart;
 }
 
