@@ -11,8 +11,10 @@
 #include "moon_retro/moon.h"
 #include "positions/ascendant.h"
 #include "positions/calendar.h"
+#include "positions/longitude_text.h"
 #include "positions/planet_engine.h"
 #include "positions/planet_positions.h"
+#include "positions/time_zones.h"
 #include "tests/test_data.h"
 
 namespace quendal {
@@ -134,6 +136,62 @@ TEST(GoldenCharts, EveryTextCellAndPictureAgrees) {
     ExpectTexts(chart.HouseCells, e["house_cells"], "house cell");
     const QJsonArray pictures = e["img_sign"].toArray();
     for (int h = 0; h < 12; ++h) EXPECT_EQ(chart.SignPictures[h], pictures[h].toInt()) << h;
+  }
+}
+
+TEST(StoreZoneRow, MagnitudesAndSignedTextsOfEveryRow) {
+  const TimeZoneTable& table = FillTimeZoneTable();
+  for (int row = 0; row < kTimeZoneRowCount; ++row) {
+    const BirthData birth = StoreZoneRow(BirthData{}, row);
+    EXPECT_EQ(birth.ZoneHoursText, table.TimeZoneHourOffsets[row]);
+    EXPECT_EQ(birth.ZoneMinutesText, table.TimeZoneMinuteOffsets[row]);
+    EXPECT_EQ(birth.ZoneHours, std::abs(std::stoi(birth.ZoneHoursText)));
+    EXPECT_EQ(birth.ZoneMinutes, std::abs(std::stoi(birth.ZoneMinutesText)));
+  }
+  const BirthData india = StoreZoneRow(BirthData{}, 34);
+  EXPECT_EQ(StoreZoneRow(india, 71), india);
+  EXPECT_EQ(StoreZoneRow(india, -1), india);
+}
+
+// For every zone row across a century and a half of dates: every table row names a sign,
+// every body lands in exactly one cell, and house 1 holds the ascendant's cell and picture.
+TEST(CalculateChart, CellsHoldEveryBodyOnceForEveryZoneRow) {
+  for (int row = 0; row < kTimeZoneRowCount; ++row) {
+    for (int i = 0; i < 40; ++i) {
+      BirthData birth;
+      birth.BirthYear = 1901 + (i * 37 + row) % 150;
+      birth.BirthMonth = 1 + (i * 5 + row) % 12;
+      birth.BirthDay = 1 + (i * 11 + row) % 28;
+      birth.BirthHour = (i * 7 + row) % 24;
+      birth.BirthMinute = (i * 13) % 60;
+      birth.DaylightSaving = i % 3 == 0;
+      birth.LongitudeDegrees = (i * 29 + row * 3) % 181;
+      birth.LongitudeIsEast = i % 2 == 0;
+      birth.LatitudeDegrees = (i * 17) % 67;
+      birth.LatitudeIsSouth = i % 4 == 1;
+      birth = StoreZoneRow(birth, row);
+      const Chart chart = CalculateChart(birth);
+      SCOPED_TRACE("row " + std::to_string(row) + " birth " + std::to_string(i));
+
+      std::string all_cells;
+      for (const std::string& row_text : chart.PositionsTable) {
+        ASSERT_EQ(row_text.size(), 9u) << row_text;
+        ASSERT_GE(SignIndex(TableEntrySign(row_text)), 0) << row_text;
+      }
+      for (const std::string& cell : chart.SignCells) {
+        ASSERT_NE(cell, "\r\n");
+        ASSERT_TRUE(cell.empty() || cell.starts_with("\r\n"));
+        all_cells += cell;
+      }
+      std::size_t lines = 0;
+      for (std::size_t at = 0; (at = all_cells.find("\r\n", at)) != std::string::npos; at += 2)
+        ++lines;
+      ASSERT_EQ(lines, 10u);
+      ASSERT_TRUE(chart.HouseCells[0].ends_with("\r\nAsc"));
+      ASSERT_EQ(chart.SignPictures[0], chart.AscendantSign + 1);
+      for (int h = 0; h < 12; ++h)
+        ASSERT_EQ(chart.HouseCells[h], chart.SignCells[chart.SignPictures[h] - 1]);
+    }
   }
 }
 
