@@ -1,0 +1,276 @@
+#include "birth/reading_file.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "positions/time_zones.h"
+
+namespace quendal {
+namespace {
+
+// Code points of Windows-1252 bytes 0x80 to 0x9F. The five unassigned bytes map to the C1
+// control of the same number, as Windows itself does, so every byte survives a round trip.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// Next code point of utf8 from position i; malformed bytes give nullopt and are skipped.
+std::optional<char32_t> NextCodePoint(std::string_view utf8, size_t& i) {
+  const auto lead = static_cast<unsigned char>(utf8[i++]);
+  if (lead < 0x80) return lead;
+  int extra = 0;
+  char32_t code = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    code = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    code = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    code = lead & 0x07;
+  } else {
+    return std::nullopt;
+  }
+  for (int k = 0; k < extra; ++k) {
+    if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
+      return std::nullopt;
+    }
+    code = (code << 6) | (static_cast<unsigned char>(utf8[i++]) & 0x3F);
+  }
+  return code;
+}
+
+std::optional<unsigned char> Windows1252Byte(char32_t code) {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<unsigned char>(code);
+  for (size_t k = 0; k < kHighControls.size(); ++k) {
+    if (kHighControls[k] == code) return static_cast<unsigned char>(0x80 + k);
+  }
+  return std::nullopt;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::string FlagText(bool value) { return value ? "True" : "False"; }
+
+std::array<std::string, kReadingLineCount> SplitLines(std::string_view bytes) {
+  std::array<std::string, kReadingLineCount> lines;
+  size_t start = 0;
+  for (int n = 0; n < kReadingLineCount && start < bytes.size(); ++n) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    lines[n] = std::string(bytes.substr(start, end - start));
+    start = end;
+    // A line ends at CR, LF or CR LF.
+    if (start < bytes.size() && bytes[start] == '\r') ++start;
+    if (start < bytes.size() && bytes[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+bool IsTruthValue(std::string_view decoded) { return decoded == "True" || decoded == "False"; }
+
+std::optional<int> WholeNumber(std::string_view text) {
+  int value = 0;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first != last && *first == '+') ++first;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last || first == last) return std::nullopt;
+  return value;
+}
+
+// Lines 2 and 7: a list position from a number. Empty keeps the list; a number outside it
+// (or no number) refuses the file.
+bool PositionFromLine(const std::string& line, int count, int offset, std::optional<int>& out) {
+  if (line.empty()) return true;
+  const auto value = WholeNumber(line);
+  if (!value || *value - offset < 0 || *value - offset >= count) return false;
+  out = *value - offset;
+  return true;
+}
+
+// Lines 3 to 6: the item whose text equals the line, items being first..last in decimal.
+bool ItemFromLine(const std::string& line, int first, int last, std::optional<std::string>& out) {
+  if (line.empty()) return true;
+  for (int item = first; item <= last; ++item) {
+    if (line == std::to_string(item)) {
+      out = line;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string ToWindows1252(std::string_view utf8) {
+  std::string out;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto code = NextCodePoint(utf8, i);
+    if (!code) continue;
+    if (const auto byte = Windows1252Byte(*code)) out += static_cast<char>(*byte);
+  }
+  return out;
+}
+
+std::string FromWindows1252(std::string_view bytes) {
+  std::string out;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+  }
+  return out;
+}
+
+std::string ShiftEncode(std::string_view text, int shift) {
+  std::string out;
+  for (const char c : ToWindows1252(text)) {
+    const int code = static_cast<unsigned char>(c) + shift;
+    if (code <= 255) out += static_cast<char>(code);
+  }
+  return out;
+}
+
+std::string ShiftDecode(std::string_view bytes, int shift) {
+  std::string plain;
+  for (const char c : bytes) {
+    const int code = static_cast<unsigned char>(c) - shift;
+    if (code >= 0) plain += static_cast<char>(code);
+  }
+  return FromWindows1252(plain);
+}
+
+std::string EncodeReading(const BirthData& birth, int zone_row) {
+  const std::array<std::string, kReadingLineCount> texts = {
+      birth.PersonName,
+      std::to_string(birth.BirthMonth),
+      std::to_string(birth.BirthDay),
+      std::to_string(birth.BirthYear),
+      std::to_string(birth.BirthHour),
+      std::to_string(birth.BirthMinute),
+      std::to_string(zone_row),
+      std::to_string(birth.LongitudeDegrees),
+      std::to_string(birth.LongitudeMinutes),
+      std::to_string(birth.LatitudeDegrees),
+      std::to_string(birth.LatitudeMinutes),
+      FlagText(birth.LongitudeIsEast),
+      FlagText(birth.LatitudeIsSouth),
+      FlagText(birth.DaylightSaving),
+      birth.BirthCity,
+      birth.BirthState,
+      birth.BirthCountry,
+  };
+  std::string out;
+  for (const auto& text : texts) {
+    out += ShiftEncode(TrimBlanks(text));
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::array<std::string, kReadingLineCount> DecodeReading(std::string_view bytes) {
+  const auto raw = SplitLines(bytes);
+  int shift = ReadingShift;
+  if (!IsTruthValue(ShiftDecode(raw[11], ReadingShift))) {
+    for (int candidate = 1; candidate <= 99; ++candidate) {
+      if (IsTruthValue(ShiftDecode(raw[11], candidate))) {
+        shift = candidate;
+        break;
+      }
+    }
+  }
+  std::array<std::string, kReadingLineCount> lines;
+  for (int n = 0; n < kReadingLineCount; ++n) lines[n] = ShiftDecode(raw[n], shift);
+  return lines;
+}
+
+bool HasReadingExtension(std::string_view path) {
+  return path.size() >= 3 && path.substr(path.size() - 3) == "kdl";
+}
+
+bool ReadingFlagIsTrue(std::string_view text) {
+  text = TrimBlanks(text);
+  if (text.size() == 4) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "true") return true;
+  }
+  if (text.empty()) return false;
+  const char lead = text.front();
+  if (!(std::isdigit(static_cast<unsigned char>(lead)) || lead == '-' || lead == '+' ||
+        lead == '.')) {
+    return false;
+  }
+  const std::string copy(text);
+  char* end = nullptr;
+  const double value = std::strtod(copy.c_str(), &end);
+  return end == copy.c_str() + copy.size() && value != 0.0;
+}
+
+std::optional<ReadingFormFill> InterpretReading(
+    const std::array<std::string, kReadingLineCount>& lines) {
+  ReadingFormFill fill;
+  fill.txtName = lines[0];
+  if (!PositionFromLine(lines[1], 12, 1, fill.MonthPosition) ||
+      !ItemFromLine(lines[2], 1, 31, fill.DayText) ||
+      !ItemFromLine(lines[3], 1901, 2050, fill.YearText) ||
+      !ItemFromLine(lines[4], 0, 23, fill.HourText) ||
+      !ItemFromLine(lines[5], 0, 59, fill.MinuteText) ||
+      !PositionFromLine(lines[6], kTimeZoneRowCount, 0, fill.ZoneRow)) {
+    return std::nullopt;
+  }
+  // The form's coordinate fields hold three characters; a longer value would be cut to
+  // another number.
+  constexpr size_t kCoordinateLength = 3;
+  for (int n = 7; n <= 10; ++n) {
+    if (lines[n].size() > kCoordinateLength) return std::nullopt;
+  }
+  fill.txtLonD = lines[7];
+  fill.txtLonM = lines[8];
+  fill.txtLatD = lines[9];
+  fill.txtLatM = lines[10];
+  fill.LongitudeIsEast = ReadingFlagIsTrue(lines[11]);
+  fill.LatitudeIsSouth = ReadingFlagIsTrue(lines[12]);
+  fill.DaylightSaving = ReadingFlagIsTrue(lines[13]);
+  fill.txtCity = lines[14];
+  fill.txtState = lines[15];
+  fill.txtCountry = lines[16];
+  return fill;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return bytes.str();
+}
+
+}  // namespace quendal

@@ -1,0 +1,132 @@
+#include "chart_window/chart_commands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QVariant>
+
+#include "birth/reading_file.h"
+#include "chart_window/frmDisplay.h"
+#include "chart_window/jpeg_naming.h"
+#include "chart_window/text_export.h"
+#include "ui_common/file_dialogs.h"
+#include "ui_common/message_box.h"
+#include "ui_common/safe_save.h"
+
+namespace quendal {
+namespace {
+
+// The JPEG dialog keeps its last name while the chart window is open.
+constexpr char kJpegDialogName[] = "quendalJpegDialogName";
+
+QByteArray Bytes(const std::string& text) { return QByteArray::fromStdString(text); }
+
+std::string LabelText(QWidget* chart_child, const char* name, const std::string& fallback) {
+  const auto* label = chart_child ? chart_child->findChild<QLabel*>(name) : nullptr;
+  return label ? label->text().toStdString() : fallback;
+}
+
+void SetFieldText(QWidget* chart_child, const char* name, const std::string& text) {
+  if (QWidget* field = chart_child->findChild<QWidget*>(name)) {
+    field->setProperty("text", QDir::toNativeSeparators(QString::fromStdString(text)));
+  }
+}
+
+}  // namespace
+
+void SaveReadingAs(QWidget* parent, ChartSession& session) {
+  FileDialogRequest request;
+  request.title = kApplicationTitle;
+  request.filter = QStringLiteral("Quendal (*.kdl)");
+  request.default_suffix = QStringLiteral("kdl");
+  request.initial_path = session.LastFileName;
+  const QString path = AskFileName(parent, request);
+  if (path.isEmpty()) return;
+  session.LastFileName = path;
+  SaveBytesSafely(parent, path, Bytes(EncodeReading(session.birth_data, session.zone_row)));
+}
+
+void ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child) {
+  FileDialogRequest request;
+  request.title = QStringLiteral("Select the destination text file ");
+  request.filter = QStringLiteral("Export Chart As Text (*.txt)");
+  request.default_suffix = QStringLiteral("txt");
+  request.initial_path = session.LastFileName;
+  const QString path = AskFileName(parent, request);
+  if (path.isEmpty()) return;
+  session.LastFileName = path;
+
+  const BirthData& birth = session.birth_data;
+  const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
+                            ? QLocale::system().monthName(birth.BirthMonth)
+                            : QString();
+  const std::string text =
+      ExportChartText(birth, session.chart, month.toStdString(),
+                      LabelText(chart_child, "lblLagna", session.chart.SunSign),
+                      LabelText(chart_child, "lblRashi", session.chart.MoonSignName));
+  SaveBytesSafely(parent, path, Bytes(text));
+}
+
+void SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child) {
+  FileDialogRequest request;
+  request.title = QStringLiteral("Save As");
+  request.filter = QStringLiteral("JPEG Image (*.jpg)");
+  request.default_suffix = QStringLiteral("jpg");
+  if (parent) request.initial_path = parent->property(kJpegDialogName).toString();
+  const QString path = AskFileName(parent, request);
+  if (path.isEmpty() || !chart_child) return;
+  if (parent) parent->setProperty(kJpegDialogName, path);
+  QImage snapshot = chart_child->Snapshot();
+  if (snapshot.isNull()) snapshot = chart_child->grab().toImage();
+  SaveFormAsJpeg(chart_child, snapshot, path, true);
+}
+
+bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString& requested_path,
+                    bool update_file_field) {
+  const std::string wanted =
+      WantedJpegPath(QDir::fromNativeSeparators(requested_path).toStdString());
+  std::string folder;
+  std::string file_name;
+  SplitPath(wanted, folder, file_name);
+  if (update_file_field) SetFieldText(chart_child, "txtFile", file_name);
+
+  JpegNameContext context;
+  context.program_folder = QCoreApplication::applicationDirPath().toStdString();
+  context.too_many_copies = [chart_child](const std::string& name) {
+    ShowMessage(chart_child, QString::fromStdString(TooManyCopiesText(name)), MessageIcon::Critical,
+                MessageButtons::Ok, QString::fromStdString(TooManyCopiesTitle(name)));
+  };
+  const std::string path = UniqueJpegName(folder, file_name, context);
+  if (path.empty()) return false;
+  SplitPath(path, folder, file_name);
+  SetFieldText(chart_child, "txtFolder", folder);
+  return SaveJpegSafely(chart_child, QString::fromStdString(path), snapshot);
+}
+
+void PrintChart(QWidget* parent, QWidget* chart_child) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!RunPrintDialog(parent, printer, PrintDialogRequest{}) || !chart_child) return;
+
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    ShowMessage(parent, QStringLiteral("The chart could not be printed."), MessageIcon::Stop);
+    return;
+  }
+  const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+  painter.fillRect(page, Qt::white);
+  const QSizeF chart_size = chart_child->size();
+  if (!chart_size.isEmpty()) {
+    const double scale =
+        std::min(page.width() / chart_size.width(), page.height() / chart_size.height());
+    painter.translate((page.width() - chart_size.width() * scale) / 2,
+                      (page.height() - chart_size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    chart_child->render(&painter);
+  }
+  painter.end();
+}
+
+}  // namespace quendal

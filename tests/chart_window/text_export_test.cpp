@@ -1,0 +1,88 @@
+#include "chart_window/text_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <vector>
+
+#include "tests/test_data.h"
+
+namespace quendal {
+namespace {
+
+constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+
+// Lines of the export, each without its CR LF.
+std::vector<std::string> SplitCrLf(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(bytes.substr(start, end - start));
+  }
+  EXPECT_EQ(start, bytes.size()) << "text after the last line end";
+  return lines;
+}
+
+TEST(TextExportTest, MatchesTheGoldenLinesOfEveryChart) {
+  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  int count = 0;
+  while (!file.atEnd()) {
+    const QJsonObject record = QJsonDocument::fromJson(file.readLine()).object();
+    const QJsonObject input = record["input"].toObject();
+    const QJsonObject expected = record["expected"].toObject();
+    BirthData birth;
+    birth.PersonName = input["PersonName"].toString().toStdString();
+    birth.BirthMonth = input["BirthMonth"].toInt();
+    birth.BirthDay = input["BirthDay"].toInt();
+    birth.BirthYear = input["BirthYear"].toInt();
+    birth.BirthHour = input["BirthHour"].toInt();
+    birth.BirthMinute = input["BirthMinute"].toInt();
+    birth.LongitudeDegrees = input["LongitudeDegrees"].toInt();
+    birth.LongitudeMinutes = input["LongitudeMinutes"].toInt();
+    birth.LatitudeDegrees = input["LatitudeDegrees"].toInt();
+    birth.LatitudeMinutes = input["LatitudeMinutes"].toInt();
+    birth.BirthCity = input["BirthCity"].toString().toStdString();
+    birth.BirthState = input["BirthState"].toString().toStdString();
+    birth.BirthCountry = input["BirthCountry"].toString().toStdString();
+    Chart chart;
+    const QJsonArray table = expected["table"].toArray();
+    for (int row = 0; row < 10; ++row)
+      chart.PositionsTable[row] = table[row].toString().toStdString();
+
+    const auto lines = SplitCrLf(ExportChartText(
+        birth, chart, kMonths[birth.BirthMonth - 1], expected["SunSign"].toString().toStdString(),
+        expected["MoonSignName"].toString().toStdString()));
+    ASSERT_EQ(lines.size(), 23u);
+    const QJsonArray head = expected["export_head"].toArray();
+    for (int n = 0; n < 17; ++n) EXPECT_EQ(lines[n], head[n].toString().toStdString()) << n;
+    EXPECT_EQ(lines[17], "Rahu " + chart.PositionsTable[7]);
+    EXPECT_EQ(lines[18], "Ketu " + chart.PositionsTable[8]);
+    EXPECT_EQ(lines[19], "Asc " + chart.PositionsTable[9]);
+    const QJsonArray tail = expected["export_tail"].toArray();
+    for (int n = 0; n < 3; ++n) EXPECT_EQ(lines[20 + n], tail[n].toString().toStdString()) << n;
+    ++count;
+  }
+  EXPECT_EQ(count, 200);
+}
+
+TEST(TextExportTest, LoneCarriageReturnLinesAndTrailingBlanks) {
+  BirthData birth;
+  birth.BirthHour = 0;
+  birth.BirthMinute = 0;
+  const std::string bytes = ExportChartText(birth, Chart{}, "January", "", "");
+  EXPECT_NE(bytes.find("Latitude: 0 Degree 0 Minute \r\nLongitude: 0 Degree 0 Minute \r\n"),
+            std::string::npos);
+  EXPECT_NE(bytes.find("City: \r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("Country: \r\n\r\r\nPlanetary Position\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("Asc \r\n\r\r\nLagna: \r\nRashi: \r\n"), std::string::npos);
+  EXPECT_TRUE(bytes.ends_with("Rashi: \r\n"));
+}
+
+}  // namespace
+}  // namespace quendal
