@@ -1,7 +1,52 @@
-// Placeholder entry point until the windows land.
+// Quendal: casts a natal chart from a birth entered in the birth-data form.
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "birth/frmMain.h"
+#include "birth/quendal_application.h"
+#include "birth/single_instance.h"
+#include "ui_common/message_box.h"
+
+namespace {
+
+// The program takes no options. Three environment variables exist for tests and timing only:
+// QUENDAL_LOCK_DIR puts the single-instance lock in a private folder;
+// QUENDAL_MESSAGES_TO_STDERR=1 writes message boxes to stderr and answers them (OK, or No);
+// QUENDAL_EXIT_WHEN_SHOWN=1 ends the program as soon as the form has been painted.
+constexpr int kAlreadyRunningExitCode = 3;
+
+void InstallStderrMessages() {
+  quendal::SetMessageHandler([](const quendal::MessageRequest& request) {
+    std::fprintf(stderr, "quendal: message: %s\n", qUtf8Printable(request.text));
+    std::fflush(stderr);
+    return request.buttons == quendal::MessageButtons::YesNo ? quendal::MessageAnswer::No
+                                                             : quendal::MessageAnswer::Ok;
+  });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setOrganizationName(QStringLiteral("Quendal"));
+  QApplication::setApplicationName(QStringLiteral("Quendal"));
+  // Only UnloadAllAndEnd ends the program: the form is hidden, not closed, while a chart shows.
+  QApplication::setQuitOnLastWindowClosed(false);
+  if (qEnvironmentVariableIntValue("QUENDAL_MESSAGES_TO_STDERR") == 1) InstallStderrMessages();
+
+  quendal::SingleInstanceGuard guard(qEnvironmentVariable("QUENDAL_LOCK_DIR"));
+  if (!guard.Acquire()) {
+    quendal::ShowMessage(nullptr, QStringLiteral("Application is already running"),
+                         quendal::MessageIcon::Information);
+    return kAlreadyRunningExitCode;
+  }
+
+  quendal::QuendalApplication quendal;
+  quendal.Start();
+  if (qEnvironmentVariableIntValue("QUENDAL_EXIT_WHEN_SHOWN") == 1) {
+    // Queued behind the form's first paint.
+    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+  }
+  return app.exec();
 }

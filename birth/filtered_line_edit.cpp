@@ -1,0 +1,81 @@
+#include "birth/filtered_line_edit.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+#include "birth/validation.h"
+#include "ui_common/message_box.h"
+
+namespace quendal {
+
+// Typed characters are refused in keyPressEvent, before they reach the text. Everything else
+// that inserts text (paste, drop, middle-click, input methods) ends in the validator, which
+// refuses the edit when it brings in a character the filter would have refused.
+class FilterValidator : public QValidator {
+ public:
+  explicit FilterValidator(FilteredLineEdit* edit) : QValidator(edit), edit_(edit) {}
+
+  State validate(QString& input, int&) const override {
+    // Text the program puts there (setText) is not filtered; it resets the modified flag.
+    if (!edit_->isModified()) return Acceptable;
+    if (RefusedCount(input) <= RefusedCount(edit_->accepted_text_)) return Acceptable;
+    if (!edit_->refusal_pending_) {
+      edit_->refusal_pending_ = true;
+      // The message waits until the edit has been undone: a modal box inside the field's own
+      // edit would run an event loop over a half-changed control.
+      QMetaObject::invokeMethod(edit_, "Refuse", Qt::QueuedConnection);
+    }
+    return Invalid;
+  }
+
+ private:
+  int RefusedCount(const QString& text) const {
+    int count = 0;
+    for (char32_t code : text.toUcs4()) count += edit_->Passes(QString::fromUcs4(&code, 1)) ? 0 : 1;
+    return count;
+  }
+
+  FilteredLineEdit* edit_;
+};
+
+FilteredLineEdit::FilteredLineEdit(Filter filter, QWidget* parent)
+    : QLineEdit(parent), filter_(filter) {
+  setValidator(new FilterValidator(this));
+  connect(this, &QLineEdit::textChanged, this,
+          [this](const QString& text) { accepted_text_ = text; });
+}
+
+bool FilteredLineEdit::Passes(QStringView text) const {
+  for (char32_t code : text.toUcs4()) {
+    const bool passes =
+        filter_ == Filter::Letters ? PassesLettersFilter(code) : PassesDigitsFilter(code);
+    if (!passes) return false;
+  }
+  return true;
+}
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  // Shortcuts (copy, paste, undo, select all) are no characters; what a paste brings in is
+  // checked by the validator.
+  const bool is_shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+  if (text.isEmpty() || is_shortcut || Passes(text)) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  refusal_pending_ = true;
+  Refuse();
+}
+
+void FilteredLineEdit::Refuse() {
+  refusal_pending_ = false;
+  if (filter_ == Filter::Letters) {
+    ShowMessage(this, QString::fromUtf8(kOnlyLettersMessage), MessageIcon::Stop);
+    setFocus();
+  } else {
+    ShowMessage(this, QString::fromUtf8(kOnlyNumbersMessage), MessageIcon::Stop);
+  }
+}
+
+}  // namespace quendal

@@ -1,0 +1,427 @@
+#include "birth/frmMain.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QVBoxLayout>
+
+#include "birth/chart_calculation.h"
+#include "birth/filtered_line_edit.h"
+#include "positions/time_zones.h"
+#include "shell/link_label.h"
+#include "ui_common/layout.h"
+#include "ui_common/message_box.h"
+
+namespace quendal {
+namespace {
+
+const char* const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+
+const QString kOfferBackground = QStringLiteral("background-color: rgb(255, 199, 6);");
+const QString kLinkStyle = QStringLiteral("color: rgb(0, 0, 255);");
+
+// Only blanks are trimmed: the letters filter lets no other white space in, and a reading
+// file must give back exactly what was stored.
+std::string TrimBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text[first] == u' ') ++first;
+  while (last > first && text[last - 1] == u' ') --last;
+  return text.mid(first, last - first).toStdString();
+}
+
+// A coordinate text that is no number keeps the value of the previous chart.
+int IntegerOr(const QString& text, int previous) {
+  bool ok = false;
+  const int value = text.trimmed().toInt(&ok);
+  return ok ? value : previous;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(name);
+  list->setEditable(false);
+  list->setMaxVisibleItems(16);
+  return list;
+}
+
+FilteredLineEdit* MakeField(QWidget* parent, const char* name, FilteredLineEdit::Filter filter) {
+  auto* field = new FilteredLineEdit(filter, parent);
+  field->setObjectName(name);
+  if (filter == FilteredLineEdit::Filter::Digits) {
+    field->setMaxLength(3);
+    field->setFixedWidth(46);
+    field->setAlignment(Qt::AlignRight);
+  }
+  return field;
+}
+
+QLabel* Caption(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
+QLabel* Hint(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setStyleSheet(QStringLiteral("color: rgb(96, 96, 96);"));
+  return label;
+}
+
+// One frame holding a pair of option buttons, the first one selected.
+QWidget* OptionPair(QWidget* parent, const char* frame_name, const char* base_name,
+                    const QString& first, const QString& second, QRadioButton* (&buttons)[2]) {
+  auto* frame = new QGroupBox(parent);
+  frame->setObjectName(frame_name);
+  auto* row = new QHBoxLayout(frame);
+  row->setContentsMargins(8, 2, 8, 2);
+  const QString texts[2] = {first, second};
+  for (int i = 0; i < 2; ++i) {
+    buttons[i] = new QRadioButton(texts[i], frame);
+    buttons[i]->setObjectName(QStringLiteral("%1_%2").arg(base_name).arg(i));
+    row->addWidget(buttons[i]);
+  }
+  buttons[0]->setChecked(true);
+  return frame;
+}
+
+}  // namespace
+
+frmMain::frmMain(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_(session) {
+  setObjectName("frmMain");
+  setWindowTitle(QStringLiteral("Quendal v1.85"));
+  BuildControls();
+  BuildMenus();
+  FillLists();
+  SetTabOrder();
+}
+
+void frmMain::BuildControls() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  central->setFont(VerdanaFont(8.25));
+  auto* page = new QVBoxLayout(central);
+  page->setContentsMargins(14, 10, 14, 12);
+  page->setSpacing(10);
+
+  Label8 = new LinkLabel(
+      QStringLiteral("<u>Questions about your chart? Join our astrologers in the Quendal "
+                     "discussion forum.</u>"),
+      central);
+  Label8->setObjectName("Label8");
+  Label8->setStyleSheet(kLinkStyle);
+  Label8->setAlignment(Qt::AlignCenter);
+  Label8->setWordWrap(true);
+  page->addWidget(Label8);
+
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(12);
+  page->addLayout(columns);
+
+  // Left: the person, the moment and the coordinates.
+  auto* birth_box = new QGroupBox(QStringLiteral("Birth details"), central);
+  birth_box->setObjectName("fraBirth");
+  auto* grid = new QGridLayout(birth_box);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(8);
+  grid->setColumnStretch(5, 1);
+
+  txtName = MakeField(birth_box, "txtName", FilteredLineEdit::Filter::Letters);
+  grid->addWidget(Caption(birth_box, QStringLiteral("Name:")), 0, 0);
+  grid->addWidget(txtName, 0, 1, 1, 5);
+
+  cboMonth = MakeList(birth_box, "cboMonth");
+  cboDate = MakeList(birth_box, "cboDate");
+  cboYear = MakeList(birth_box, "cboYear");
+  grid->addWidget(Caption(birth_box, QStringLiteral("Birthday:")), 1, 0);
+  auto* date_row = new QHBoxLayout;
+  date_row->addWidget(cboMonth);
+  date_row->addWidget(cboDate);
+  date_row->addWidget(cboYear);
+  date_row->addStretch();
+  grid->addLayout(date_row, 1, 1, 1, 5);
+
+  cboHour = MakeList(birth_box, "cboHour");
+  cboMinute = MakeList(birth_box, "cboMinute");
+  grid->addWidget(Caption(birth_box, QStringLiteral("Time Of Birth:")), 2, 0);
+  auto* time_row = new QHBoxLayout;
+  time_row->addWidget(cboHour);
+  time_row->addWidget(cboMinute);
+  time_row->addWidget(Hint(birth_box, QStringLiteral("HH/MM/SS")));
+  time_row->addStretch();
+  grid->addLayout(time_row, 2, 1, 1, 5);
+
+  chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), birth_box);
+  chkDST->setObjectName("chkDST");
+  grid->addWidget(Caption(birth_box, QStringLiteral("Time Zone:")), 3, 0);
+  grid->addWidget(chkDST, 3, 1, 1, 5);
+  cboTimeZone = MakeList(birth_box, "cboTimeZone");
+  cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  grid->addWidget(cboTimeZone, 4, 1, 1, 5);
+
+  txtLatD = MakeField(birth_box, "txtLatD", FilteredLineEdit::Filter::Digits);
+  txtLatM = MakeField(birth_box, "txtLatM", FilteredLineEdit::Filter::Digits);
+  grid->addWidget(Caption(birth_box, QStringLiteral("Latitude:")), 5, 0);
+  grid->addWidget(txtLatD, 5, 1);
+  grid->addWidget(txtLatM, 5, 2);
+  grid->addWidget(Hint(birth_box, QStringLiteral("DEG/MIN")), 5, 3);
+  grid->addWidget(OptionPair(birth_box, "fraLatitude", "optLatSouth", QStringLiteral("North"),
+                             QStringLiteral("South"), optLatSouth),
+                  5, 4);
+
+  txtLonD = MakeField(birth_box, "txtLonD", FilteredLineEdit::Filter::Digits);
+  txtLonM = MakeField(birth_box, "txtLonM", FilteredLineEdit::Filter::Digits);
+  grid->addWidget(Caption(birth_box, QStringLiteral("Longitude:")), 6, 0);
+  grid->addWidget(txtLonD, 6, 1);
+  grid->addWidget(txtLonM, 6, 2);
+  grid->addWidget(Hint(birth_box, QStringLiteral("DEG/MIN")), 6, 3);
+  grid->addWidget(OptionPair(birth_box, "fraLongitude", "optLongEast", QStringLiteral("East"),
+                             QStringLiteral("West"), optLongEast),
+                  6, 4);
+  columns->addWidget(birth_box, 3);
+
+  // Right: the place, its lookup, and the two ways to a chart.
+  auto* right = new QVBoxLayout;
+  right->setSpacing(10);
+  auto* place_box = new QGroupBox(QStringLiteral("Place of birth"), central);
+  place_box->setObjectName("fraPlace");
+  auto* place = new QGridLayout(place_box);
+  place->setHorizontalSpacing(8);
+  place->setVerticalSpacing(8);
+  txtCity = MakeField(place_box, "txtCity", FilteredLineEdit::Filter::Letters);
+  txtState = MakeField(place_box, "txtState", FilteredLineEdit::Filter::Letters);
+  txtCountry = MakeField(place_box, "txtCountry", FilteredLineEdit::Filter::Letters);
+  place->addWidget(Caption(place_box, QStringLiteral("City:")), 0, 0);
+  place->addWidget(txtCity, 0, 1);
+  place->addWidget(Caption(place_box, QStringLiteral("State:")), 1, 0);
+  place->addWidget(txtState, 1, 1);
+  place->addWidget(Caption(place_box, QStringLiteral("Country:")), 2, 0);
+  place->addWidget(txtCountry, 2, 1);
+  Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), place_box);
+  Command1->setObjectName("Command1");
+  place->addWidget(Command1, 3, 0, 1, 2);
+  right->addWidget(place_box);
+  right->addStretch();
+
+  cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+  cmdOpen->setObjectName("cmdOpen");
+  cmdOpen->setMinimumHeight(30);
+  right->addWidget(cmdOpen);
+  cmdCalculate = new QPushButton(QStringLiteral("Get My Natal &Chart"), central);
+  cmdCalculate->setObjectName("cmdCalculate");
+  cmdCalculate->setMinimumHeight(38);
+  cmdCalculate->setDefault(true);
+  QFont bold = cmdCalculate->font();
+  bold.setBold(true);
+  cmdCalculate->setFont(bold);
+  right->addWidget(cmdCalculate);
+  columns->addLayout(right, 2);
+
+  // The two offers share one frame; whichever is raised hides the other.
+  auto* offer_frame = new QFrame(central);
+  offer_frame->setObjectName("fraOffer");
+  offer_frame->setFrameShape(QFrame::StyledPanel);
+  offer_frame->setStyleSheet(QStringLiteral("QFrame#fraOffer { %1 }").arg(kOfferBackground));
+  auto* offer_layout = new QGridLayout(offer_frame);
+  offer_layout->setContentsMargins(0, 0, 0, 0);
+  lblCobrand = new LinkLabel(
+      QStringLiteral("Put this software on your own web site, co-branded with your name and "
+                     "logo. Click here for more details."),
+      offer_frame);
+  lblCobrand->setObjectName("lblCobrand");
+  lblFullBrand = new LinkLabel(
+      QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                     "online. Get this software fully branded for your website. Click here for "
+                     "more details."),
+      offer_frame);
+  lblFullBrand->setObjectName("lblFullBrand");
+  for (LinkLabel* offer : {lblCobrand, lblFullBrand}) {
+    offer->setFont(VerdanaFont(8.25, true, true));
+    offer->setStyleSheet(kOfferBackground + kLinkStyle + QStringLiteral("padding: 6px 10px;"));
+    offer->setAutoFillBackground(true);
+    offer->setAlignment(Qt::AlignCenter);
+    offer->setWordWrap(true);
+    offer_layout->addWidget(offer, 0, 0);
+  }
+  offer_frame->setFixedHeight(46);
+  page->addWidget(offer_frame);
+
+  connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+  connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+  connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+  connect(Label8, &LinkLabel::clicked, this, &frmMain::Label8_Click);
+  connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+  connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::BuildMenus() {
+  auto add = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName("mnuFile");
+  add(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart"), &frmMain::mnuCalculate_Click);
+  file->addSeparator();
+  add(file, "mnuExit", QStringLiteral("&Exit"), &frmMain::mnuExit_Click);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName("mnuHelp");
+  add(help, "mnuOnline", QStringLiteral("&Online Help"), &frmMain::mnuOnline_Click);
+  add(help, "mnuVisit", QStringLiteral("&Visit Us Online"), &frmMain::mnuVisit_Click);
+  add(help, "mnuUpdate", QStringLiteral("Check for Software &Update"), &frmMain::mnuUpdate_Click);
+  add(help, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
+  add(help, "mnuDonate", QStringLiteral("Donate"), &frmMain::mnuDonate_Click);
+  add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click)
+      ->setEnabled(false);
+}
+
+void frmMain::FillLists() {
+  for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
+  for (const char* month : kMonthNames) cboMonth->addItem(QString::fromLatin1(month));
+  for (int year = kFirstYear; year <= kLastYear; ++year) cboYear->addItem(QString::number(year));
+  for (int hour = 0; hour < 24; ++hour) cboHour->addItem(QString::number(hour));
+  for (int minute = 0; minute < 60; ++minute) cboMinute->addItem(QString::number(minute));
+  const TimeZoneTable& zones = FillTimeZoneTable();
+  for (std::string_view name : zones.TimeZoneNames) {
+    cboTimeZone->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+    list->setCurrentIndex(0);
+  }
+}
+
+void frmMain::SetTabOrder() {
+  // The day list comes before the month list although the month stands first on screen.
+  QWidget* const order[] = {txtName,   cboDate,     cboMonth,       cboYear,        cboHour,
+                            cboMinute, cboTimeZone, txtLatD,        optLatSouth[0], optLatSouth[1],
+                            txtLatM,   txtLonD,     optLongEast[0], optLongEast[1], txtLonM,
+                            txtCity,   txtState,    txtCountry,     cmdCalculate,   chkDST,
+                            Command1,  cmdOpen};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  txtName->setFocus();
+}
+
+FormEntry frmMain::CurrentEntry() const {
+  FormEntry entry;
+  entry.txtName = txtName->text().toStdString();
+  entry.txtLatD = txtLatD->text().toStdString();
+  entry.txtLatM = txtLatM->text().toStdString();
+  entry.txtLonD = txtLonD->text().toStdString();
+  entry.txtLonM = txtLonM->text().toStdString();
+  entry.txtCity = txtCity->text().toStdString();
+  entry.txtState = txtState->text().toStdString();
+  entry.txtCountry = txtCountry->text().toStdString();
+  entry.LatitudeDirectionChosen = optLatSouth[0]->isChecked() || optLatSouth[1]->isChecked();
+  entry.LongitudeDirectionChosen = optLongEast[0]->isChecked() || optLongEast[1]->isChecked();
+  entry.MonthPosition = cboMonth->currentIndex();
+  entry.DayPosition = cboDate->currentIndex();
+  entry.YearText = cboYear->currentText().toStdString();
+  return entry;
+}
+
+BirthData frmMain::BirthDataFromForm(const BirthData& previous) const {
+  BirthData birth = previous;
+  birth.PersonName = TrimBlanks(txtName->text());
+  birth.BirthMonth = cboMonth->currentIndex() + 1;
+  birth.BirthDay = cboDate->currentText().toInt();
+  birth.BirthYear = cboYear->currentText().toInt();
+  birth.BirthHour = cboHour->currentText().toInt();
+  birth.BirthMinute = cboMinute->currentText().toInt();
+  birth.LongitudeDegrees = IntegerOr(txtLonD->text(), previous.LongitudeDegrees);
+  birth.LongitudeMinutes = IntegerOr(txtLonM->text(), previous.LongitudeMinutes);
+  birth.LatitudeDegrees = IntegerOr(txtLatD->text(), previous.LatitudeDegrees);
+  birth.LatitudeMinutes = IntegerOr(txtLatM->text(), previous.LatitudeMinutes);
+  birth.LongitudeIsEast = optLongEast[0]->isChecked();
+  birth.LatitudeIsSouth = optLatSouth[1]->isChecked();
+  birth.DaylightSaving = chkDST->isChecked();
+  birth.BirthCity = TrimBlanks(txtCity->text());
+  birth.BirthState = TrimBlanks(txtState->text());
+  birth.BirthCountry = TrimBlanks(txtCountry->text());
+  return birth;
+}
+
+void frmMain::ApplyFocusRule(FormField field) {
+  switch (field) {
+    case FormField::None:
+      return;
+    case FormField::SelectNorth:
+      optLatSouth[0]->setChecked(true);
+      return;
+    case FormField::SelectEast:
+      optLongEast[0]->setChecked(true);
+      return;
+    case FormField::txtName:
+      return txtName->setFocus();
+    case FormField::txtLatD:
+      return txtLatD->setFocus();
+    case FormField::txtLatM:
+      return txtLatM->setFocus();
+    case FormField::txtLonD:
+      return txtLonD->setFocus();
+    case FormField::txtLonM:
+      return txtLonM->setFocus();
+    case FormField::txtCity:
+      return txtCity->setFocus();
+    case FormField::txtState:
+      return txtState->setFocus();
+    case FormField::txtCountry:
+      return txtCountry->setFocus();
+  }
+}
+
+void frmMain::cmdCalculate_Click() {
+  if (const auto problem = ValidateInput(CurrentEntry())) {
+    ShowMessage(this, QString::fromStdString(problem->message), problem->icon);
+    ApplyFocusRule(problem->focus);
+    return;
+  }
+  FillTimeZoneTable();
+  const int zone_row = cboTimeZone->currentIndex();
+  session_.birth_data = StoreZoneRow(BirthDataFromForm(session_.birth_data), zone_row);
+  session_.zone_row = zone_row;
+  session_.chart = CalculateChart(session_.birth_data);
+  emit ChartCalculated();
+}
+
+void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
+
+void frmMain::mnuExit_Click() { emit ExitRequested(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit ExitRequested();
+}
+
+void frmMain::RaiseOffer(int which) { (which == 0 ? lblCobrand : lblFullBrand)->raise(); }
+
+void frmMain::RaiseRandomOffer() { RaiseOffer(QRandomGenerator::global()->bounded(2)); }
+
+void frmMain::cmdOpen_Click() {}
+void frmMain::Command1_Click() {}
+void frmMain::mnuOnline_Click() {}
+void frmMain::mnuVisit_Click() {}
+void frmMain::mnuUpdate_Click() {}
+void frmMain::mnuAbout_Click() {}
+void frmMain::mnuDonate_Click() {}
+void frmMain::mnuMakeMoney_Click() {}
+void frmMain::Label8_Click() {}
+void frmMain::lblCobrand_Click() {}
+void frmMain::lblFullBrand_Click() {}
+
+}  // namespace quendal
