@@ -77,6 +77,15 @@ void ExpectTexts(const std::array<std::string, N>& actual, const QJsonValue& exp
   for (std::size_t i = 0; i < N; ++i) EXPECT_EQ(actual[i], Text(array[i])) << what << " " << i;
 }
 
+// The golden cells carry plain body names; the retrograde marks have tests of their own.
+template <std::size_t N>
+std::array<std::string, N> WithoutRetrogradeMarks(std::array<std::string, N> cells) {
+  for (std::string& cell : cells) {
+    for (std::size_t at; (at = cell.find(" (R) ")) != std::string::npos;) cell.erase(at, 5);
+  }
+  return cells;
+}
+
 TEST(GoldenCharts, AllTwoHundredBirthsAreRead) { EXPECT_EQ(GoldenCharts().size(), 200u); }
 
 // Intermediate values first: when a text disagrees, these say which stage went wrong.
@@ -132,8 +141,8 @@ TEST(GoldenCharts, EveryTextCellAndPictureAgrees) {
     ExpectTexts(chart.PositionsTable, e["table"], "table");
     EXPECT_EQ(chart.MoonSignName, Text(e["MoonSignName"]));
     EXPECT_EQ(chart.SunSign, Text(e["SunSign"]));
-    ExpectTexts(chart.SignCells, e["sign_cells"], "sign cell");
-    ExpectTexts(chart.HouseCells, e["house_cells"], "house cell");
+    ExpectTexts(WithoutRetrogradeMarks(chart.SignCells), e["sign_cells"], "sign cell");
+    ExpectTexts(WithoutRetrogradeMarks(chart.HouseCells), e["house_cells"], "house cell");
     const QJsonArray pictures = e["img_sign"].toArray();
     for (int h = 0; h < 12; ++h) EXPECT_EQ(chart.SignPictures[h], pictures[h].toInt()) << h;
   }

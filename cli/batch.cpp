@@ -1,0 +1,188 @@
+#include "cli/batch.h"
+
+#include <QJsonDocument>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "birth/chart_calculation.h"
+#include "cli/birth_input.h"
+#include "cli/chart_output.h"
+#include "cli/csv_reader.h"
+
+namespace quendal::cli {
+namespace {
+
+enum Column {
+  kBirthYear,
+  kBirthMonth,
+  kBirthDay,
+  kBirthHour,
+  kBirthMinute,
+  kZoneRow,
+  kDaylightSaving,
+  kLatitudeDegrees,
+  kLatitudeMinutes,
+  kLatitudeIsSouth,
+  kLongitudeDegrees,
+  kLongitudeMinutes,
+  kLongitudeIsEast,
+  kPersonName,
+  kBirthCity,
+  kBirthState,
+  kBirthCountry,
+  kColumnCount
+};
+constexpr int kRequiredColumns = kPersonName;  // the texts are optional
+
+constexpr std::array<const char*, kColumnCount> kColumnNames = {
+    "BirthYear",        "BirthMonth",       "BirthDay",        "BirthHour",       "BirthMinute",
+    "ZoneRow",          "DaylightSaving",   "LatitudeDegrees", "LatitudeMinutes", "LatitudeIsSouth",
+    "LongitudeDegrees", "LongitudeMinutes", "LongitudeIsEast", "PersonName",      "BirthCity",
+    "BirthState",       "BirthCountry"};
+
+std::string SameName(std::string_view field) { return std::string(field); }
+
+void Report(std::ostream& err, long line, const InputError& error) {
+  err << "quendal-chart: line " << line << ": " << error.field << " '" << error.value << "' "
+      << error.reason << "\n";
+}
+
+// Column positions from the header; false (after reporting) when a column is unknown,
+// repeated or missing.
+bool MapColumns(const std::vector<std::string>& header, std::array<int, kColumnCount>& position,
+                std::ostream& err) {
+  position.fill(-1);
+  bool ok = true;
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    const std::string_view name = TrimBlanks(header[i]);
+    int column = 0;
+    while (column < kColumnCount && name != kColumnNames[column]) ++column;
+    if (column == kColumnCount) {
+      Report(err, 1,
+             {"column " + std::to_string(i + 1), std::string(name), "is not a known column"});
+      ok = false;
+    } else if (position[column] >= 0) {
+      Report(err, 1, {"column " + std::to_string(i + 1), std::string(name), "appears twice"});
+      ok = false;
+    } else {
+      position[column] = static_cast<int>(i);
+    }
+  }
+  for (int column = 0; column < kRequiredColumns; ++column) {
+    if (position[column] < 0) {
+      Report(err, 1, {"header", kColumnNames[column], "is a required column that is missing"});
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+class RecordParser {
+ public:
+  RecordParser(const std::vector<std::string>& fields, const std::array<int, kColumnCount>& at)
+      : fields_(fields), at_(at) {}
+
+  std::optional<InputError> error;
+
+  int Integer(Column column) {
+    const std::string& text = Field(column);
+    if (error) return 0;
+    auto value = ParseInteger(text);
+    if (!value) error = InputError{kColumnNames[column], text, "is not a whole number"};
+    return value.value_or(0);
+  }
+  bool Flag(Column column) {
+    const std::string& text = Field(column);
+    if (error) return false;
+    auto value = ParseFlag(text);
+    if (!value) error = InputError{kColumnNames[column], text, "is not true, false, 1 or 0"};
+    return value.value_or(false);
+  }
+  std::string Text(Column column) { return at_[column] < 0 ? std::string() : Field(column); }
+
+ private:
+  const std::string& Field(Column column) { return fields_[static_cast<std::size_t>(at_[column])]; }
+  const std::vector<std::string>& fields_;
+  const std::array<int, kColumnCount>& at_;
+};
+
+BirthParse ParseRecord(const std::vector<std::string>& fields,
+                       const std::array<int, kColumnCount>& at) {
+  RecordParser p(fields, at);
+  BirthRequest request;
+  BirthData& b = request.birth;
+  b.BirthYear = p.Integer(kBirthYear);
+  b.BirthMonth = p.Integer(kBirthMonth);
+  b.BirthDay = p.Integer(kBirthDay);
+  b.BirthHour = p.Integer(kBirthHour);
+  b.BirthMinute = p.Integer(kBirthMinute);
+  request.zone_row = p.Integer(kZoneRow);
+  b.DaylightSaving = p.Flag(kDaylightSaving);
+  b.LatitudeDegrees = p.Integer(kLatitudeDegrees);
+  b.LatitudeMinutes = p.Integer(kLatitudeMinutes);
+  b.LatitudeIsSouth = p.Flag(kLatitudeIsSouth);
+  b.LongitudeDegrees = p.Integer(kLongitudeDegrees);
+  b.LongitudeMinutes = p.Integer(kLongitudeMinutes);
+  b.LongitudeIsEast = p.Flag(kLongitudeIsEast);
+  b.PersonName = p.Text(kPersonName);
+  b.BirthCity = p.Text(kBirthCity);
+  b.BirthState = p.Text(kBirthState);
+  b.BirthCountry = p.Text(kBirthCountry);
+  if (p.error) return {std::nullopt, *p.error};
+  return FinishBirth(std::move(request), SameName);
+}
+
+}  // namespace
+
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+  CsvReader reader(in);
+  std::vector<std::string> fields;
+  const auto header_status = reader.Next(fields);
+  if (header_status != CsvReader::Status::Record) {
+    err << "quendal-chart: "
+        << (header_status == CsvReader::Status::End ? "the input holds no header row"
+                                                    : "line 1: " + reader.error())
+        << "\n";
+    return 2;
+  }
+  std::array<int, kColumnCount> at{};
+  if (!MapColumns(fields, at, err)) return 2;
+  const std::size_t columns = fields.size();
+
+  long records = 0;
+  long failed = 0;
+  for (;;) {
+    const auto status = reader.Next(fields);
+    if (status == CsvReader::Status::End) break;
+    ++records;
+    if (status == CsvReader::Status::Malformed) {
+      err << "quendal-chart: line " << reader.RecordLine() << ": " << reader.error() << "\n";
+      ++failed;
+      break;
+    }
+    if (fields.size() != columns) {
+      Report(err, reader.RecordLine(),
+             {"record", std::to_string(fields.size()) + " fields",
+              "does not match the " + std::to_string(columns) + " columns of the header"});
+      ++failed;
+      continue;
+    }
+    const BirthParse parse = ParseRecord(fields, at);
+    if (!parse.request) {
+      Report(err, reader.RecordLine(), parse.error);
+      ++failed;
+      continue;
+    }
+    const Chart chart = CalculateChart(parse.request->birth);
+    const QByteArray json = QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Compact);
+    out.write(json.constData(), json.size());
+    out.put('\n');
+  }
+  out.flush();
+  err << "quendal-chart: " << records << " records, " << failed << " failed\n";
+  return failed == 0 ? 0 : 2;
+}
+
+}  // namespace quendal::cli

@@ -1,0 +1,13 @@
+// quendal-chart --batch: births from CSV with a header row, one JSON line per good record in
+// input order; a bad record gets one line on the error stream with its line number.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace quendal::cli {
+
+// Returns the exit status: 0 when every record was charted, 2 otherwise.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace quendal::cli

@@ -1,0 +1,122 @@
+#include "cli/chart_output.h"
+
+#include <QJsonArray>
+#include <array>
+#include <iomanip>
+#include <string_view>
+
+#include "positions/longitude_text.h"
+#include "positions/time_zones.h"
+
+namespace quendal::cli {
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// Row order of the positions table.
+constexpr std::array<std::string_view, 10> kRowNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant"};
+
+template <typename Texts>
+QJsonArray TextArray(const Texts& texts) {
+  QJsonArray array;
+  for (const std::string& text : texts) array.append(QString::fromStdString(text));
+  return array;
+}
+
+// A cell's lines ("\r\nSun\r\nMercury") as one readable line.
+std::string CellLine(std::string_view cell) {
+  std::string line;
+  std::size_t start = 0;
+  while (start <= cell.size()) {
+    auto end = cell.find("\r\n", start);
+    if (end == std::string_view::npos) end = cell.size();
+    if (end > start) {
+      if (!line.empty()) line += ", ";
+      line += TrimBlanks(cell.substr(start, end - start));
+    }
+    start = end + 2;
+  }
+  return line.empty() ? "-" : line;
+}
+
+std::string Padded(std::string_view text, std::size_t width) {
+  std::string result(text);
+  if (result.size() < width) result.append(width - result.size(), ' ');
+  return result;
+}
+
+}  // namespace
+
+QJsonObject ChartJson(const Chart& chart) {
+  QJsonObject object;
+  object["PositionsTable"] = TextArray(chart.PositionsTable);
+  object["PlanetTexts"] = TextArray(chart.PlanetTexts);
+  object["RahuText"] = QString::fromStdString(chart.RahuText);
+  object["KetuText"] = QString::fromStdString(chart.KetuText);
+  object["AscendantText"] = QString::fromStdString(chart.AscendantText);
+  object["MoonText"] = QString::fromStdString(chart.MoonText);
+  object["MoonSignName"] = QString::fromStdString(chart.MoonSignName);
+  object["SunSign"] = QString::fromStdString(chart.SunSign);
+  object["ChartBodyNames"] = TextArray(chart.ChartBodyNames);
+  QJsonArray flags;
+  for (bool flag : chart.RetrogradeFlags) flags.append(flag);
+  object["RetrogradeFlags"] = flags;
+  object["SignCells"] = TextArray(chart.SignCells);
+  object["HouseCells"] = TextArray(chart.HouseCells);
+  QJsonArray pictures;
+  for (int picture : chart.SignPictures) pictures.append(picture);
+  object["SignPictures"] = pictures;
+  return object;
+}
+
+void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Chart& chart) {
+  const BirthData& b = request.birth;
+  const auto& zones = FillTimeZoneTable();
+  out << "Name: " << b.PersonName << "\n"
+      << "City: " << b.BirthCity << "\n"
+      << "State: " << b.BirthState << "\n"
+      << "Country: " << b.BirthCountry << "\n"
+      << "Date of Birth: " << kMonthNames[static_cast<std::size_t>(b.BirthMonth - 1)] << " "
+      << b.BirthDay << ", " << b.BirthYear << "\n"
+      << "Time of Birth: " << b.BirthHour << " Hour " << b.BirthMinute << " Minute\n"
+      << "Time Zone: " << zones.TimeZoneNames[static_cast<std::size_t>(request.zone_row)]
+      << " (row " << request.zone_row << ")" << (b.DaylightSaving ? ", daylight saving" : "")
+      << "\n"
+      << "Latitude: " << b.LatitudeDegrees << " Degree " << b.LatitudeMinutes << " Minute "
+      << (b.LatitudeIsSouth ? "South" : "North") << "\n"
+      << "Longitude: " << b.LongitudeDegrees << " Degree " << b.LongitudeMinutes << " Minute "
+      << (b.LongitudeIsEast ? "East" : "West") << "\n\n";
+
+  const std::array<const std::string*, 10> long_texts = {
+      &chart.PlanetTexts[2], &chart.MoonText,       &chart.PlanetTexts[0], &chart.PlanetTexts[1],
+      &chart.PlanetTexts[3], &chart.PlanetTexts[4], &chart.PlanetTexts[5], &chart.RahuText,
+      &chart.KetuText,       &chart.AscendantText};
+  out << "Planetary Position\n";
+  for (std::size_t i = 0; i < kRowNames.size(); ++i) {
+    const bool retrograde = i >= 2 && i <= 6 && chart.RetrogradeFlags[i - 2];
+    out << "  " << Padded(kRowNames[i], 11) << chart.PositionsTable[i] << "   " << *long_texts[i]
+        << (retrograde ? "  (R)" : "") << "\n";
+  }
+  out << "\nSun Sign: " << chart.SunSign << "\n"
+      << "Moon Sign: " << chart.MoonSignName << "\n\n"
+      << "Houses\n";
+  for (std::size_t h = 0; h < chart.HouseCells.size(); ++h) {
+    const int picture = chart.SignPictures[h];
+    const std::string_view sign =
+        picture > 0 ? SignFullNames[static_cast<std::size_t>(picture - 1)] : "?";
+    out << "  " << std::setw(2) << h + 1 << "  " << Padded(sign, 13)
+        << CellLine(chart.HouseCells[h]) << "\n";
+  }
+}
+
+void WriteZoneList(std::ostream& out) {
+  const auto& zones = FillTimeZoneTable();
+  for (int row = 0; row < kTimeZoneRowCount; ++row)
+    out << std::setw(2) << row << "  " << zones.TimeZoneNames[static_cast<std::size_t>(row)]
+        << "\n";
+}
+
+}  // namespace quendal::cli
