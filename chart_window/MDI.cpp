@@ -1,13 +1,473 @@
 #include "chart_window/MDI.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "chart_window/chart_layout.h"
+#include "chart_window/chart_link_label.h"
 #include "chart_window/frmDisplay.h"
+#include "ui_common/layout.h"
 
 namespace quendal {
+namespace {
 
-// Placeholder until the chart window lands.
+const QColor kBarColor(255, 199, 6);
+
+enum class Entry { Menu, Item, Separator, End };
+
+// Items the window's design holds but switches off; enabling one is a matter of this flag.
+constexpr bool kOff = false;
+
+struct MenuEntry {
+  Entry kind;
+  const char* name = nullptr;
+  const char* caption = nullptr;
+  void (MDI::*handler)() = nullptr;
+  bool enabled = true;
+  bool checkable = false;
+};
+
+const MenuEntry kMenus[] = {
+    {Entry::Menu, "mnuFile", "&File"},
+    {Entry::Item, "mnuNew", "&New", &MDI::mnuNew_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuSaveAsText", "Save &As Text", &MDI::mnuSaveAsText_Click},
+    {Entry::Item, "mnuSaveAsJpeg", "Save As &JPEG", &MDI::mnuSaveAsJpeg_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuPrint", "&Print", &MDI::mnuPrint_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuBack", "&Back", &MDI::mnuBack_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuExit", "E&xit", &MDI::mnuExit_Click},
+    {Entry::End},
+
+    {Entry::Menu, "mnuView", "&View"},
+    {Entry::Item, "mnuToolBar", "&Toolbar", &MDI::mnuToolBar_Click, true, true},
+    {Entry::Item, "mnuStatusBar", "&Status Bar", &MDI::mnuStatusBar_Click, kOff, true},
+    {Entry::Separator},
+    {Entry::Menu, "mnuChartStyle", "&Chart Style", nullptr, kOff},
+    {Entry::Item, "mnuNorth", "&North Indian", &MDI::mnuNorth_Click, true, true},
+    {Entry::Item, "mnuSouth", "&South Indian", &MDI::mnuSouth_Click, true, true},
+    {Entry::Item, "mnuNatal", "&Natal Indian", &MDI::mnuNatal_Click, true, true},
+    {Entry::End},
+    {Entry::Menu, "mnuColor", "Colo&r Style", nullptr, kOff},
+    {Entry::Item, "mnuColorOn", "O&n", &MDI::mnuColorOn_Click, true, true},
+    {Entry::Item, "mnuColorOff", "O&ff", &MDI::mnuColorOff_Click, true, true},
+    {Entry::End},
+    {Entry::Separator},
+    {Entry::Item, "mnuChart", "&Chart", &MDI::mnuChart_Click, kOff, true},
+    {Entry::Menu, "mnuDivisionalCharts", "&Divisional Charts", nullptr, kOff},
+    {Entry::Item, "mnuSub_Hora", "&Hora", &MDI::mnuSub_Hora_Click, true, true},
+    {Entry::Item, "mnuSub_Drekkana", "&Drekkana", &MDI::mnuSub_Drekkana_Click, true, true},
+    {Entry::Item, "mnuSub_Sapthamsa", "&Sapthamsa", &MDI::mnuSub_Sapthamsa_Click, true, true},
+    {Entry::Item, "mnuSub_Navamsa", "&Navamsa", &MDI::mnuSub_Navamsa_Click, true, true},
+    {Entry::Item, "mnuSub_Dasamsa", "&D&asamsa", &MDI::mnuSub_Dasamsa_Click, true, true},
+    {Entry::Item, "mnuSub_Dwadasamsa", "D&wadasamsa", &MDI::mnuSub_Dwadasamsa_Click, true, true},
+    {Entry::End},
+    {Entry::End},
+
+    {Entry::Menu, "mnuHelp", "&Help"},
+    {Entry::Item, "mnuOnline", "&Online Help", &MDI::mnuOnline_Click},
+    {Entry::Item, "mnuVisit", "&Visit Us Online", &MDI::mnuVisit_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuUpdate", "Check for Software &Update", &MDI::mnuUpdate_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuAbout", "&About Software", &MDI::mnuAbout_Click},
+    {Entry::Item, "mnuDonate", "&Donate", &MDI::mnuDonate_Click},
+    {Entry::Item, "mnuMakeMoney", "Make Money &Online", &MDI::mnuMakeMoney_Click, kOff},
+    {Entry::End},
+};
+
+struct ToolButton {
+  const char* key;
+  const char* tip;
+  const char* image;
+};
+constexpr std::array<ToolButton, 4> kToolButtons = {{
+    {"New", "New chart", ":/toolbar_1_new.svg"},
+    {"Save", "Save reading", ":/toolbar_2_save.svg"},
+    {"Print", "Print", ":/toolbar_3_print.svg"},
+    {"Help", "Online help", ":/toolbar_4_help.svg"},
+}};
+
+// Divisional check marks are set in this order, each checked only when it is the one chosen.
+constexpr std::array<const char*, 6> kDivisionalItems = {"mnuSub_Dasamsa",    "mnuSub_Drekkana",
+                                                         "mnuSub_Dwadasamsa", "mnuSub_Hora",
+                                                         "mnuSub_Navamsa",    "mnuSub_Sapthamsa"};
+constexpr std::array<const char*, 3> kStyleItems = {"mnuNorth", "mnuSouth", "mnuNatal"};
+
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, color);
+  widget->setPalette(palette);
+}
+
+ChartLinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QFont& font,
+                         const QRect& geometry) {
+  auto* label = new ChartLinkLabel(parent);
+  label->setObjectName(QLatin1String(name));
+  label->setText(text);
+  label->setFont(font);
+  label->setGeometry(geometry);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int width) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(QLatin1String(name));
+  button->setGeometry(TwipsRect(0, 77, width, 400));
+  return button;
+}
+
+int ToPixels(float twips) { return Twips(static_cast<int>(std::lround(twips))); }
+
+}  // namespace
+
 MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_(session) {
-  display_ = new frmDisplay(session_.birth_data, this);
-  setCentralWidget(display_);
+  setObjectName(QStringLiteral("MDI"));
+  setWindowTitle(QStringLiteral("Quendal v1.85"));
+  setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is toggled by its menu item only
+  Colour(this, QPalette::Window, Qt::white);
+  setAutoFillBackground(true);
+
+  BuildMenus();
+  BuildToolBar();
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("MDIClient"));
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  BuildTopBar(client);
+  scroll_ = new QScrollArea(client);
+  scroll_->setObjectName(QStringLiteral("ChartArea"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setAlignment(Qt::AlignCenter);
+  scroll_->setMinimumSize(0, 0);
+  Colour(scroll_->viewport(), QPalette::Window, Qt::white);
+  scroll_->viewport()->setAutoFillBackground(true);
+  BuildBottomBar(client);
+  column->addWidget(findChild<QWidget*>(QStringLiteral("picTop")));
+  column->addWidget(scroll_, 1);
+  column->addWidget(findChild<QWidget*>(QStringLiteral("Picture1")));
+  setCentralWidget(client);
+
+  LoadDisplay();
+  MDIForm_Load();
+
+  // Room for the whole chart child where the screen allows; smaller windows scroll.
+  QSize wanted(Twips(kDisplayWidthTwips) + 8, menuBar()->sizeHint().height() +
+                                                  TB_->sizeHint().height() + Twips(850) +
+                                                  Twips(kDisplayHeightTwips) + Twips(720) + 8);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+  }
+  resize(wanted);
+  MDIForm_Resize();
+}
+
+void MDI::BuildMenus() {
+  std::vector<QMenu*> open;
+  for (const MenuEntry& entry : kMenus) {
+    switch (entry.kind) {
+      case Entry::Menu: {
+        QMenu* menu = open.empty() ? menuBar()->addMenu(QString::fromUtf8(entry.caption))
+                                   : open.back()->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QLatin1String(entry.name));
+        menu->menuAction()->setObjectName(QLatin1String(entry.name));
+        menu->menuAction()->setEnabled(entry.enabled);
+        open.push_back(menu);
+        break;
+      }
+      case Entry::Item: {
+        QAction* action = open.back()->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QLatin1String(entry.name));
+        action->setEnabled(entry.enabled);
+        action->setCheckable(entry.checkable);
+        // Handlers set their own check marks, as the toolbar toggle must read the mark it
+        // had before the click; undo the toggle Qt makes on its own first.
+        const auto handler = entry.handler;
+        connect(action, &QAction::triggered, this, [this, action, handler] {
+          if (action->isCheckable()) action->setChecked(!action->isChecked());
+          (this->*handler)();
+        });
+        break;
+      }
+      case Entry::Separator:
+        open.back()->addSeparator();
+        break;
+      case Entry::End:
+        open.pop_back();
+        break;
+    }
+  }
+}
+
+void MDI::BuildToolBar() {
+  TB_ = addToolBar(QStringLiteral("Toolbar"));
+  TB_->setObjectName(QStringLiteral("TB"));
+  TB_->setMovable(false);
+  TB_->setFloatable(false);
+  TB_->setIconSize(QSize(20, 20));
+  TB_->toggleViewAction()->setVisible(false);
+  for (const ToolButton& button : kToolButtons) {
+    QAction* action = TB_->addAction(QIcon(QLatin1String(button.image)), QLatin1String(button.key));
+    action->setObjectName(QStringLiteral("TB_%1").arg(QLatin1String(button.key)));
+    action->setData(QLatin1String(button.key));
+    action->setToolTip(QLatin1String(button.tip));
+  }
+  connect(TB_, &QToolBar::actionTriggered, this, &MDI::TB_ButtonClick);
+}
+
+void MDI::BuildTopBar(QWidget* parent) {
+  auto* picTop = new QWidget(parent);
+  picTop->setObjectName(QStringLiteral("picTop"));
+  picTop->setFixedHeight(Twips(850));
+  picTop->setMinimumWidth(0);
+  Colour(picTop, QPalette::Window, kBarColor);
+  picTop->setAutoFillBackground(true);
+
+  lblHeading_ = new QLabel(QStringLiteral("Quendal"), picTop);
+  lblHeading_->setObjectName(QStringLiteral("lblHeading"));
+  lblHeading_->setFont(VerdanaFont(18, true));
+  lblHeading_->setAlignment(Qt::AlignCenter);
+  lblHeading_->setGeometry(TwipsRect(4815, 0, 5070, 435));
+
+  auto* url =
+      MakeLink(picTop, "lblURL", QStringLiteral("Talk about your chart in the Quendal forum"),
+               VerdanaFont(8.25, false, true), TwipsRect(4635, 370, 5520, 390));
+  url->setAlignment(Qt::AlignCenter);
+  connect(url, &ChartLinkLabel::clicked, this, &MDI::lblURL_Click);
+  lblURL_ = url;
+}
+
+void MDI::BuildBottomBar(QWidget* parent) {
+  auto* bar = new QWidget(parent);
+  bar->setObjectName(QStringLiteral("Picture1"));
+  bar->setFixedHeight(Twips(720));
+  bar->setMinimumWidth(0);
+  Colour(bar, QPalette::Window, kBarColor);
+  bar->setAutoFillBackground(true);
+
+  const QFont bold = VerdanaFont(8.25, true);
+  const QFont bold_underlined = VerdanaFont(8.25, true, true);
+  auto* label1 = MakeLink(bar, "Label1",
+                          QStringLiteral("Get a full analysis of this chart on the Quendal site"),
+                          bold, TwipsRect(0, 495, 6795, 195));
+  label1->setContentsMargins(Twips(120), 0, 0, 0);
+  connect(label1, &ChartLinkLabel::clicked, this, &MDI::Label1_Click);
+
+  auto* full_brand = MakeLink(
+      bar, "lblFullBrand", QStringLiteral("Your own edition of Quendal under your web site's name"),
+      bold_underlined, TwipsRect(0, 0, 9585, 450));
+  auto* cobrand =
+      MakeLink(bar, "lblCobrand",
+               QStringLiteral("Offer Quendal on your web site: ask for a co-branded edition"),
+               bold_underlined, TwipsRect(0, 0, 9585, 450));
+  for (ChartLinkLabel* label : {full_brand, cobrand}) {
+    Colour(label, QPalette::Window, kBarColor);
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setContentsMargins(Twips(120), 0, 0, 0);
+  }
+  connect(full_brand, &ChartLinkLabel::clicked, this, &MDI::lblFullBrand_Click);
+  connect(cobrand, &ChartLinkLabel::clicked, this, &MDI::lblCobrand_Click);
+  cobrand->raise();
+
+  cmdSaveAsJPEG_ = MakeButton(bar, "cmdSaveAsJPEG", "Save As &JPEG", 1575);
+  cmdBack_ = MakeButton(bar, "cmdBack", "&Back", 1095);
+  cmdExit_ = MakeButton(bar, "cmdExit", "E&xit", 1095);
+  connect(cmdSaveAsJPEG_, &QPushButton::clicked, this, &MDI::cmdSaveAsJPEG_Click);
+  connect(cmdBack_, &QPushButton::clicked, this, &MDI::cmdBack_Click);
+  connect(cmdExit_, &QPushButton::clicked, this, &MDI::cmdExit_Click);
+}
+
+void MDI::LoadDisplay() {
+  if (display_) return;
+  display_ = new frmDisplay(session_.birth_data);
+  scroll_->setWidget(display_);
+}
+
+QAction* MDI::Item(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
+
+void MDI::MDIForm_Load() {
+  for (const char* name : {"mnuToolBar", "mnuStatusBar", "mnuColorOff", "mnuChart", "mnuSouth"}) {
+    Item(name)->setChecked(true);
+  }
+  TB_->show();
+  navigating_ = false;
+}
+
+void MDI::MDIForm_Activate() {
+  LoadDisplay();
+  display_->SetSnapshot(display_->grab().toImage());
+}
+
+void MDI::MDIForm_Resize() {
+  // Computed in twips from the outer width in single precision; a narrow window gives
+  // negative left edges, which are kept.
+  const float width = static_cast<float>(frameGeometry().width() * 15);
+  const float exit_left = width - 1095.0f - 300.0f;
+  const float back_left = exit_left - 1095.0f - 100.0f;
+  const float jpeg_left = back_left - 1575.0f - 100.0f;
+  cmdExit_->move(ToPixels(exit_left), cmdExit_->y());
+  cmdBack_->move(ToPixels(back_left), cmdBack_->y());
+  cmdSaveAsJPEG_->move(ToPixels(jpeg_left), cmdSaveAsJPEG_->y());
+  lblHeading_->move(ToPixels((width - 5070.0f) / 2.0f), lblHeading_->y());
+  lblURL_->move(ToPixels((width - 5520.0f) / 2.0f), lblURL_->y());
+}
+
+void MDI::cmdBack_Click() {
+  navigating_ = true;
+  close();
+  emit BackRequested();
+}
+
+void MDI::mnuBack_Click() { cmdBack_Click(); }
+
+void MDI::mnuNew_Click() {
+  navigating_ = true;
+  QPointer<MDI> self(this);
+  emit NewRequested();
+  if (self) close();
+}
+
+void MDI::cmdExit_Click() {
+  if (exit_requested_) return;
+  exit_requested_ = true;
+  emit ExitRequested();
+}
+
+void MDI::mnuExit_Click() { cmdExit_Click(); }
+
+void MDI::mnuToolBar_Click() {
+  QAction* item = Item("mnuToolBar");
+  if (item->isChecked()) {
+    item->setChecked(false);
+    TB_->hide();
+  } else {
+    item->setChecked(true);
+    TB_->show();
+  }
+}
+
+void MDI::TB_ButtonClick(QAction* button) {
+  if (!button) return;
+  const QString key = button->data().toString();
+  if (key == QLatin1String("New")) {
+    mnuNew_Click();
+  } else if (key == QLatin1String("Save")) {
+    mnuSaveAsText_Click();
+  } else if (key == QLatin1String("Print")) {
+    mnuPrint_Click();
+  } else if (key == QLatin1String("Help")) {
+    mnuOnline_Click();  // the online help page
+  }
+}
+
+void MDI::cmdSaveAsJPEG_Click() { mnuSaveAsJpeg_Click(); }
+void MDI::mnuSaveAsJpeg_Click() {}
+void MDI::mnuSaveAsText_Click() {}
+void MDI::mnuExport_Click() {}
+void MDI::mnuPrint_Click() {}
+void MDI::mnuOnline_Click() {}
+void MDI::mnuVisit_Click() {}
+void MDI::mnuUpdate_Click() {}
+void MDI::mnuAbout_Click() {}
+void MDI::mnuDonate_Click() {}
+void MDI::Label1_Click() {}
+void MDI::lblURL_Click() {}
+void MDI::lblFullBrand_Click() {}
+void MDI::lblCobrand_Click() {}
+
+void MDI::mnuStatusBar_Click() {
+  QAction* item = Item("mnuStatusBar");
+  item->setChecked(!item->isChecked());
+}
+
+void MDI::CheckOnly(const char* const* names, int count, const char* checked) {
+  for (int i = 0; i < count; ++i) Item(names[i])->setChecked(qstrcmp(names[i], checked) == 0);
+}
+
+void MDI::mnuNorth_Click() { CheckOnly(kStyleItems.data(), 3, "mnuNorth"); }
+void MDI::mnuSouth_Click() { CheckOnly(kStyleItems.data(), 3, "mnuSouth"); }
+void MDI::mnuNatal_Click() { CheckOnly(kStyleItems.data(), 3, "mnuNatal"); }
+
+void MDI::mnuColorOn_Click() {
+  Item("mnuColorOn")->setChecked(true);
+  Item("mnuColorOff")->setChecked(false);
+  // The sixteen-colour palette entries 0, 1, 2, 3, 4, 5, 8, then 0 to 4 again.
+  const QColor black(0, 0, 0), navy(0, 0, 128), green(0, 128, 0), teal(0, 128, 128),
+      maroon(128, 0, 0), purple(128, 0, 128), grey(128, 128, 128);
+  if (display_) {
+    display_->SetSignCellColors(
+        {black, navy, green, teal, maroon, purple, grey, black, navy, green, teal, maroon});
+  }
+}
+
+void MDI::mnuColorOff_Click() {
+  Item("mnuColorOff")->setChecked(true);
+  Item("mnuColorOn")->setChecked(false);
+  if (display_) {
+    std::array<QColor, 12> black;
+    black.fill(QColor(0, 0, 0));
+    display_->SetSignCellColors(black);
+  }
+}
+
+void MDI::mnuChart_Click() {
+  if (display_) display_->show();
+}
+
+void MDI::ShowDivisional(const char* name) {
+  if (display_) display_->hide();
+  Item("mnuChart")->setChecked(false);
+  CheckOnly(kDivisionalItems.data(), static_cast<int>(kDivisionalItems.size()), name);
+}
+
+void MDI::mnuSub_Hora_Click() { ShowDivisional("mnuSub_Hora"); }
+void MDI::mnuSub_Drekkana_Click() { ShowDivisional("mnuSub_Drekkana"); }
+void MDI::mnuSub_Sapthamsa_Click() { ShowDivisional("mnuSub_Sapthamsa"); }
+void MDI::mnuSub_Navamsa_Click() { ShowDivisional("mnuSub_Navamsa"); }
+void MDI::mnuSub_Dasamsa_Click() { ShowDivisional("mnuSub_Dasamsa"); }
+void MDI::mnuSub_Dwadasamsa_Click() { ShowDivisional("mnuSub_Dwadasamsa"); }
+
+// Opens the full-branding page, as lblFullBrand does.
+void MDI::mnuMakeMoney_Click() { lblFullBrand_Click(); }
+
+bool MDI::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
+  return QMainWindow::event(event);
+}
+
+void MDI::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+void MDI::showEvent(QShowEvent* event) {
+  navigating_ = false;
+  QMainWindow::showEvent(event);
+}
+
+void MDI::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (navigating_ || exit_requested_) return;
+  exit_requested_ = true;
+  emit ExitRequested();
 }
 
 }  // namespace quendal

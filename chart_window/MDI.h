@@ -2,8 +2,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "birth/chart_session.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QToolBar;
 
 namespace quendal {
 
@@ -22,9 +29,80 @@ class MDI : public QMainWindow {
   void NewRequested();   // mnuNew, toolbar "New": show the form, then close
   void ExitRequested();  // cmdExit, mnuExit and the close box: end the program
 
+ public slots:
+  void MDIForm_Load();
+  void MDIForm_Activate();
+  void MDIForm_Resize();
+
+  void cmdBack_Click();
+  void mnuBack_Click();
+  void mnuNew_Click();
+  void cmdExit_Click();
+  void mnuExit_Click();
+  void mnuToolBar_Click();
+  void TB_ButtonClick(QAction* button);
+
+  // Commands whose bodies come with the reading file, the export, the image saving and
+  // printing, and the web links; they do nothing yet.
+  void cmdSaveAsJPEG_Click();
+  void mnuSaveAsJpeg_Click();
+  void mnuSaveAsText_Click();
+  void mnuExport_Click();
+  void mnuPrint_Click();
+  void mnuOnline_Click();
+  void mnuVisit_Click();
+  void mnuUpdate_Click();
+  void mnuAbout_Click();
+  void mnuDonate_Click();
+  void Label1_Click();
+  void lblURL_Click();
+  void lblFullBrand_Click();
+  void lblCobrand_Click();
+
+  // Handlers of the switched-off menu items.
+  void mnuStatusBar_Click();
+  void mnuNorth_Click();
+  void mnuSouth_Click();
+  void mnuNatal_Click();
+  void mnuColorOn_Click();
+  void mnuColorOff_Click();
+  void mnuChart_Click();
+  void mnuSub_Hora_Click();
+  void mnuSub_Drekkana_Click();
+  void mnuSub_Sapthamsa_Click();
+  void mnuSub_Navamsa_Click();
+  void mnuSub_Dasamsa_Click();
+  void mnuSub_Dwadasamsa_Click();
+  void mnuMakeMoney_Click();
+
+ protected:
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildTopBar(QWidget* parent);
+  void BuildBottomBar(QWidget* parent);
+  void LoadDisplay();
+  QAction* Item(const char* name) const;
+  void CheckOnly(const char* const* names, int count, const char* checked);
+  void ShowDivisional(const char* name);
+
   ChartSession& session_;
-  frmDisplay* display_ = nullptr;
+  QPointer<frmDisplay> display_;
+  QScrollArea* scroll_ = nullptr;
+  QToolBar* TB_ = nullptr;
+  QLabel* lblHeading_ = nullptr;
+  QLabel* lblURL_ = nullptr;
+  QPushButton* cmdSaveAsJPEG_ = nullptr;
+  QPushButton* cmdBack_ = nullptr;
+  QPushButton* cmdExit_ = nullptr;
+  // Set by Back and New so that the close they cause does not end the program.
+  bool navigating_ = false;
+  bool exit_requested_ = false;
 };
 
 }  // namespace quendal

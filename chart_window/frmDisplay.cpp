@@ -1,14 +1,235 @@
 #include "chart_window/frmDisplay.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPixmap>
+
+#include "chart_window/chart_layout.h"
+#include "chart_window/natal_wheel.h"
+#include "chart_window/sign_image.h"
+#include "ui_common/layout.h"
+
 namespace quendal {
+namespace {
 
-// Placeholder until the chart child lands.
-frmDisplay::frmDisplay(const BirthData&, QWidget* parent) : QWidget(parent) {}
+constexpr double kLabelPoints = 8.25;
+const QColor kCellInk(0x1c, 0x24, 0x4a);
+const QColor kNumberInk(0x6e, 0x33, 0x12);
+const QColor kDetailInk(0x20, 0x20, 0x20);
 
-void frmDisplay::FillChart(const Chart&) {}
+QRect Box(const TwipBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
 
-QImage frmDisplay::Snapshot() const { return {}; }
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-void frmDisplay::SetSnapshot(const QImage&) {}
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
+                  const QColor& ink = Qt::black) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, ink);
+  label->setPalette(palette);
+  return label;
+}
+
+// Auto-sized labels grow with their caption from the top-left corner, as designed.
+void SetCaption(QLabel* label, const QString& caption) {
+  label->setText(caption);
+  label->adjustSize();
+}
+
+QString Indexed(const char* base, int index) {
+  return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
+}
+
+void PaintWhite(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmDisplay"));
+  setWindowTitle(QStringLiteral("Quendal v1.75"));
+  setFixedSize(Twips(kDisplayWidthTwips), Twips(kDisplayHeightTwips));
+  PaintWhite(this);
+  setFont(VerdanaFont(kLabelPoints));
+  BuildWheel();
+  BuildDetails();
+  BuildPositionsFrame();
+  BuildSignsFrame();
+  BuildStores();
+  Form_Load(birth);
+}
+
+void frmDisplay::BuildWheel() {
+  picNatal_ = new NatalWheel(this);
+  picNatal_->setObjectName(QStringLiteral("picNatal"));
+  picNatal_->setGeometry(Box(kNatalWheelBox));
+
+  const QFont cell_font = VerdanaFont(kLabelPoints);
+  const QFont number_font = VerdanaFont(6.75, true);
+  for (int h = 0; h < 12; ++h) {
+    const HousePlace& place = kHousePlaces[h];
+    imgSign_[h] = new SignImage(picNatal_);
+    imgSign_[h]->setObjectName(Indexed("imgSign", h));
+    imgSign_[h]->setGeometry(TwipsRect(place.glyph_left, place.glyph_top, kGlyphSize, kGlyphSize));
+
+    const int number = h + 1;
+    const int position_index = number % 12;
+    const int number_width = number < 10 ? kNumberWidthOneDigit : kNumberWidthTwoDigits;
+    QLabel* position =
+        MakeLabel(picNatal_, Indexed("lblNatalPosition", position_index),
+                  TwipsRect(place.glyph_left, place.glyph_top, number_width, kNumberHeight),
+                  number_font, kNumberInk);
+    position->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    position->setText(QString::number(number));
+    lblNatalPosition_[position_index] = position;
+
+    QLabel* sign_cell = MakeLabel(picNatal_, QLatin1String(kSignCellNames[place.sign_cell]),
+                                  TwipsRect(place.sign_cell_left, place.sign_cell_top,
+                                            place.sign_cell_width, kSignCellHeight),
+                                  cell_font, Qt::black);
+    sign_cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    sign_cells_[place.sign_cell] = sign_cell;
+
+    lblNatal_[h] =
+        MakeLabel(picNatal_, Indexed("lblNatal", h),
+                  TwipsRect(place.cell_left, place.cell_top, kHouseCellWidth, kHouseCellHeight),
+                  cell_font, kCellInk);
+    lblNatal_[h]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+}
+
+void frmDisplay::BuildDetails() {
+  const QFont font = VerdanaFont(kLabelPoints, true);
+  for (size_t i = 0; i < kDetailPlaces.size(); ++i) {
+    const DetailPlace& place = kDetailPlaces[i];
+    details_[i] =
+        MakeLabel(this, QLatin1String(place.name),
+                  TwipsRect(kDetailsLeft, place.top, 1000, kDetailsHeight), font, kDetailInk);
+    SetCaption(details_[i], QStringLiteral("Label%1").arg(12 + i));
+  }
+}
+
+void frmDisplay::BuildPositionsFrame() {
+  fraWestern_ = new QGroupBox(QStringLiteral("Planetary Positions"), this);
+  fraWestern_->setObjectName(QStringLiteral("fraWestern"));
+  fraWestern_->setGeometry(Box(kWesternFrameBox));
+  fraWestern_->setFont(VerdanaFont(kLabelPoints, true));
+  PaintWhite(fraWestern_);
+
+  const QFont font = VerdanaFont(kLabelPoints);
+  for (const PlanetRow& row : kPlanetRows) {
+    PlanetName_[row.name_index] =
+        MakeLabel(fraWestern_, Indexed("PlanetName", row.name_index),
+                  TwipsRect(kPlanetNameLeft, row.top, kPlanetNameWidth, kPlanetRowHeight), font);
+    PlanetName_[row.name_index]->setText(QLatin1String(row.caption));
+    Planet_[row.value_index] =
+        MakeLabel(fraWestern_, Indexed("Planet", row.value_index),
+                  TwipsRect(kPlanetValueLeft, row.top, kPlanetValueWidth, kPlanetRowHeight), font);
+  }
+}
+
+void frmDisplay::BuildSignsFrame() {
+  fraVedic_ = new QGroupBox(QStringLiteral("Other Details"), this);
+  fraVedic_->setObjectName(QStringLiteral("fraVedic"));
+  fraVedic_->setGeometry(Box(kVedicFrameBox));
+  fraVedic_->setFont(VerdanaFont(kLabelPoints, true));
+  PaintWhite(fraVedic_);
+
+  const QFont font = VerdanaFont(kLabelPoints);
+  for (const VedicRow& row : kVedicRows) {
+    MakeLabel(fraVedic_, QLatin1String(row.caption_name),
+              TwipsRect(row.caption_left, row.top, kVedicCaptionWidth, kVedicRowHeight), font)
+        ->setText(QLatin1String(row.caption));
+    MakeLabel(fraVedic_, QLatin1String(row.value_name),
+              TwipsRect(row.value_left, row.top, kVedicValueWidth, kVedicRowHeight), font);
+  }
+  lblLagna_ = fraVedic_->findChild<QLabel*>(QStringLiteral("lblLagna"));
+  lblRashi_ = fraVedic_->findChild<QLabel*>(QStringLiteral("lblRashi"));
+}
+
+// Holders of the last snapshot and of the last saved image's name; nothing to show.
+void frmDisplay::BuildStores() {
+  Picture1_ = new QLabel(this);
+  Picture1_->setObjectName(QStringLiteral("Picture1"));
+  Picture1_->setGeometry(Box(kSnapshotBox));
+  Picture1_->hide();
+
+  txtFile_ = new QLineEdit(this);
+  txtFile_->setObjectName(QStringLiteral("txtFile"));
+  txtFile_->setGeometry(Box(kFileBox));
+  txtFile_->hide();
+
+  txtFolder_ = new QLineEdit(this);
+  txtFolder_->setObjectName(QStringLiteral("txtFolder"));
+  txtFolder_->setGeometry(Box(kFolderBox));
+  txtFolder_->hide();
+}
+
+void frmDisplay::Form_Load(const BirthData& birth) {
+  auto detail = [this](const char* name) {
+    return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+  };
+  const QLocale locale = QLocale::system();
+  SetCaption(detail("lblName"), QStringLiteral("Name: ") + Text(birth.PersonName));
+  // A month outside 1 to 12 has no name; the line then keeps its caption.
+  if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
+    SetCaption(detail("lblDOB"),
+               QStringLiteral("Date of Birth: %1 %2, %3")
+                   .arg(locale.standaloneMonthName(birth.BirthMonth, QLocale::LongFormat))
+                   .arg(birth.BirthDay)
+                   .arg(birth.BirthYear));
+  }
+  SetCaption(detail("lblTOB"), QStringLiteral("Time of Birth: %1 Hour %2 Minute")
+                                   .arg(birth.BirthHour)
+                                   .arg(birth.BirthMinute));
+  SetCaption(detail("lblLatitude"), QStringLiteral("Latitude: %1 Degree %2 Minute")
+                                        .arg(birth.LatitudeDegrees)
+                                        .arg(birth.LatitudeMinutes));
+  SetCaption(detail("lblLongitude"), QStringLiteral("Longitude: %1 Degree %2 Minute")
+                                         .arg(birth.LongitudeDegrees)
+                                         .arg(birth.LongitudeMinutes));
+  SetCaption(detail("lblCity"), QStringLiteral("City: ") + Text(birth.BirthCity));
+  SetCaption(detail("lblState"), QStringLiteral("State: ") + Text(birth.BirthState));
+  SetCaption(detail("lblCountry"), QStringLiteral("Country: ") + Text(birth.BirthCountry));
+}
+
+void frmDisplay::FillChart(const Chart& chart) {
+  for (QLabel* cell : lblNatal_) SetCaption(cell, {});
+  for (QLabel* cell : sign_cells_) SetCaption(cell, {});
+  for (size_t i = 0; i < chart.PositionsTable.size(); ++i) {
+    Planet_[i]->setText(Text(chart.PositionsTable[i]));
+  }
+  if (!chart.SunSign.empty()) lblLagna_->setText(Text(chart.SunSign));
+  lblRashi_->setText(Text(chart.MoonSignName));
+  for (size_t s = 0; s < sign_cells_.size(); ++s)
+    SetCaption(sign_cells_[s], Text(chart.SignCells[s]));
+  for (QLabel* cell : sign_cells_) cell->hide();
+  for (size_t h = 0; h < lblNatal_.size(); ++h) SetCaption(lblNatal_[h], Text(chart.HouseCells[h]));
+  for (size_t h = 0; h < imgSign_.size(); ++h) imgSign_[h]->SetPicture(chart.SignPictures[h]);
+}
+
+QImage frmDisplay::Snapshot() const { return snapshot_; }
+
+void frmDisplay::SetSnapshot(const QImage& snapshot) {
+  snapshot_ = snapshot;
+  Picture1_->setPixmap(QPixmap::fromImage(snapshot));
+}
+
+void frmDisplay::SetSignCellColors(const std::array<QColor, 12>& colors) {
+  for (size_t s = 0; s < sign_cells_.size(); ++s) {
+    QPalette palette = sign_cells_[s]->palette();
+    palette.setColor(QPalette::WindowText, colors[s]);
+    sign_cells_[s]->setPalette(palette);
+  }
+}
 
 }  // namespace quendal

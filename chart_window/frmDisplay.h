@@ -2,13 +2,22 @@
 // the positions and sign frames.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <array>
 
 #include "birth/birth_data.h"
 #include "birth/chart_calculation.h"
 
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
 namespace quendal {
+
+class NatalWheel;
+class SignImage;
 
 class frmDisplay : public QWidget {
   Q_OBJECT
@@ -25,6 +34,34 @@ class frmDisplay : public QWidget {
   // child's Picture1; Save As JPEG writes it.
   QImage Snapshot() const;
   void SetSnapshot(const QImage& snapshot);
+
+  // Text colours of the twelve sign cells, Aries first (the colour-style menu items).
+  void SetSignCellColors(const std::array<QColor, 12>& colors);
+
+ private:
+  void BuildWheel();
+  void BuildDetails();
+  void BuildPositionsFrame();
+  void BuildSignsFrame();
+  void BuildStores();
+  void Form_Load(const BirthData& birth);
+
+  NatalWheel* picNatal_ = nullptr;
+  std::array<QLabel*, 12> lblNatal_{};
+  std::array<QLabel*, 12> sign_cells_{};  // lblNatalAries .. lblNatalPisces
+  std::array<SignImage*, 12> imgSign_{};
+  std::array<QLabel*, 12> lblNatalPosition_{};
+  std::array<QLabel*, 8> details_{};  // in the order of the layout table
+  QGroupBox* fraWestern_ = nullptr;
+  QGroupBox* fraVedic_ = nullptr;
+  std::array<QLabel*, 16> PlanetName_{};
+  std::array<QLabel*, 16> Planet_{};
+  QLabel* lblLagna_ = nullptr;
+  QLabel* lblRashi_ = nullptr;
+  QLabel* Picture1_ = nullptr;
+  QLineEdit* txtFile_ = nullptr;
+  QLineEdit* txtFolder_ = nullptr;
+  QImage snapshot_;
 };
 
 }  // namespace quendal
