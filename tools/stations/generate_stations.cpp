@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -151,7 +150,7 @@ bool BuildTable(const Planet& planet, const FixedEnds& fixed, Table* table) {
       FindPeriods(planet.body, ToJulianDay({1899, 12, 1, 0, 0}), ToJulianDay({2051, 7, 1, 0, 0}));
   int first = FindMatch(periods, fixed.first_start);
   int last = FindMatch(periods, fixed.last_start);
-  if (first < 0 || last < 0) {
+  if (first < 0 || last < first) {
     std::printf("%s: the fixed first or last period matches no computed period\n", planet.name);
     return false;
   }
