@@ -15,6 +15,7 @@
 
 #include "birth/chart_calculation.h"
 #include "birth/filtered_line_edit.h"
+#include "birth/reading_open.h"
 #include "positions/time_zones.h"
 #include "shell/link_label.h"
 #include "ui_common/layout.h"
@@ -412,7 +413,10 @@ void frmMain::RaiseOffer(int which) { (which == 0 ? lblCobrand : lblFullBrand)->
 
 void frmMain::RaiseRandomOffer() { RaiseOffer(QRandomGenerator::global()->bounded(2)); }
 
-void frmMain::cmdOpen_Click() {}
+void frmMain::cmdOpen_Click() {
+  if (OpenReading(this)) cmdCalculate_Click();
+}
+
 void frmMain::Command1_Click() {}
 void frmMain::mnuOnline_Click() {}
 void frmMain::mnuVisit_Click() {}

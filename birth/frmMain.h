@@ -41,8 +41,8 @@ class frmMain : public QMainWindow {
   void cmdCalculate_Click();
   void mnuCalculate_Click();
   void mnuExit_Click();
-  // The reading-file reader and the coordinate lookup come with their own subsystems.
-  void cmdOpen_Click();
+  void cmdOpen_Click();  // fills the form from a reading file, then calculates
+  // The coordinate lookup and the web links come with the shell services.
   void Command1_Click();
   void mnuOnline_Click();
   void mnuVisit_Click();
