@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QVariant>
+#include <algorithm>
 
 #include "birth/reading_file.h"
 #include "chart_window/frmDisplay.h"

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "birth/validation.h"
 #include "tests/test_data.h"
 
 namespace quendal {
@@ -160,11 +161,22 @@ TEST(ReadingFileTest, ShortFileLeavesListsAndEmptiesTheRest) {
   EXPECT_EQ(fill->HourText, "7");
   EXPECT_FALSE(fill->MinuteText.has_value());
   EXPECT_FALSE(fill->ZoneRow.has_value());
-  // The first text field validation meets empty is txtLatD.
   EXPECT_TRUE(fill->txtLatD.empty());
   EXPECT_TRUE(fill->txtLonD.empty());
   EXPECT_TRUE(fill->txtCity.empty());
   EXPECT_FALSE(fill->LongitudeIsEast);
+  FormEntry entry;
+  entry.txtName = fill->txtName;
+  entry.txtLatD = fill->txtLatD;
+  entry.txtLatM = fill->txtLatM;
+  entry.txtLonD = fill->txtLonD;
+  entry.txtLonM = fill->txtLonM;
+  entry.txtCity = fill->txtCity;
+  entry.txtState = fill->txtState;
+  entry.txtCountry = fill->txtCountry;
+  const auto problem = ValidateInput(entry);
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_EQ(problem->message, "Please Enter Degree of Latitude");
 
   const auto nothing = InterpretReading(DecodeReading(""));
   ASSERT_TRUE(nothing.has_value());
