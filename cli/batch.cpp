@@ -1,6 +1,5 @@
 #include "cli/batch.h"
 
-#include <QJsonDocument>
 #include <array>
 #include <optional>
 #include <string>
@@ -151,6 +150,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
   if (!MapColumns(fields, at, err)) return 2;
   const std::size_t columns = fields.size();
 
+  std::string line;
   long records = 0;
   long failed = 0;
   for (;;) {
@@ -176,9 +176,9 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
       continue;
     }
     const Chart chart = CalculateChart(parse.request->birth);
-    const QByteArray json = QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Compact);
-    out.write(json.constData(), json.size());
-    out.put('\n');
+    line.clear();
+    AppendChartJsonLine(line, chart);
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
   }
   out.flush();
   err << "quendal-chart: " << records << " records, " << failed << " failed\n";

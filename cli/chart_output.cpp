@@ -48,7 +48,92 @@ std::string Padded(std::string_view text, std::size_t width) {
   return result;
 }
 
+void AppendJsonString(std::string& out, std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += '"';
+  std::size_t plain = 0;  // start of the run of characters that need no escape
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    out.append(text, plain, i - plain);
+    plain = i + 1;
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += "\\u00";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xf];
+    }
+  }
+  out.append(text, plain);
+  out += '"';
+}
+
+template <typename Texts>
+void AppendTextArray(std::string& out, std::string_view key, const Texts& texts) {
+  AppendJsonString(out, key);
+  out += ":[";
+  bool first = true;
+  for (const std::string& text : texts) {
+    if (!first) out += ',';
+    first = false;
+    AppendJsonString(out, text);
+  }
+  out += "],";
+}
+
+void AppendText(std::string& out, std::string_view key, std::string_view text) {
+  AppendJsonString(out, key);
+  out += ':';
+  AppendJsonString(out, text);
+  out += ',';
+}
+
 }  // namespace
+
+void AppendChartJsonLine(std::string& out, const Chart& chart) {
+  // Keys in the order QJsonDocument writes them (sorted), so both outputs read alike.
+  out += '{';
+  AppendText(out, "AscendantText", chart.AscendantText);
+  AppendTextArray(out, "ChartBodyNames", chart.ChartBodyNames);
+  AppendTextArray(out, "HouseCells", chart.HouseCells);
+  AppendText(out, "KetuText", chart.KetuText);
+  AppendText(out, "MoonSignName", chart.MoonSignName);
+  AppendText(out, "MoonText", chart.MoonText);
+  AppendTextArray(out, "PlanetTexts", chart.PlanetTexts);
+  AppendTextArray(out, "PositionsTable", chart.PositionsTable);
+  AppendText(out, "RahuText", chart.RahuText);
+  out += "\"RetrogradeFlags\":[";
+  for (std::size_t i = 0; i < chart.RetrogradeFlags.size(); ++i) {
+    if (i > 0) out += ',';
+    out += chart.RetrogradeFlags[i] ? "true" : "false";
+  }
+  out += "],";
+  AppendTextArray(out, "SignCells", chart.SignCells);
+  out += "\"SignPictures\":[";
+  for (std::size_t i = 0; i < chart.SignPictures.size(); ++i) {
+    if (i > 0) out += ',';
+    out += std::to_string(chart.SignPictures[i]);
+  }
+  out += "],";
+  AppendText(out, "SunSign", chart.SunSign);
+  out.back() = '}';
+  out += '\n';
+}
 
 QJsonObject ChartJson(const Chart& chart) {
   QJsonObject object;

@@ -1,0 +1,241 @@
+// Drives the real quendal-chart binary.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include "tests/test_data.h"
+
+namespace quendal {
+namespace {
+
+struct ProcessResult {
+  int exit_code = -1;
+  QString out;
+  QString err;
+};
+
+ProcessResult Chart(const QStringList& arguments, const QByteArray& input = {}) {
+  QProcess process;
+  process.start(QString::fromStdString(test::BinaryPath("cli/quendal-chart")), arguments);
+  process.write(input);
+  process.closeWriteChannel();
+  process.waitForFinished(60000);
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList Lines(const QString& text) { return text.split('\n', Qt::SkipEmptyParts); }
+
+const QStringList kGreenwich = {"--date", "2000-01-01", "--time", "12:00", "--zone",
+                                "29",     "--lat",      "51:30N", "--lon", "0:00W"};
+
+QString WithoutRetrogradeMarks(QString text) { return text.remove(" (R) "); }
+
+// Every golden birth through --batch on standard input: one line per birth, in order, each
+// agreeing with the independent values.
+TEST(QuendalChart, BatchOfTheGoldenBirthsAgreesWithTheirValues) {
+  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QList<QJsonObject> expected;
+  // Columns deliberately out of the usual order, flags in both spellings.
+  QByteArray csv =
+      "ZoneRow,BirthDay,BirthMonth,BirthYear,BirthHour,BirthMinute,DaylightSaving,"
+      "LongitudeIsEast,LongitudeDegrees,LongitudeMinutes,LatitudeIsSouth,LatitudeDegrees,"
+      "LatitudeMinutes,PersonName\r\n";
+  while (!file.atEnd()) {
+    const QJsonObject record = QJsonDocument::fromJson(file.readLine()).object();
+    if (record.isEmpty()) continue;
+    const QJsonObject in = record["input"].toObject();
+    const auto number = [&](const char* key) { return QByteArray::number(in[key].toInt()); };
+    const auto flag = [&](const char* key, bool digits) -> QByteArray {
+      return in[key].toBool() ? (digits ? "1" : "true") : (digits ? "0" : "false");
+    };
+    csv += number("ZoneRow") + "," + number("BirthDay") + "," + number("BirthMonth") + "," +
+           number("BirthYear") + "," + number("BirthHour") + "," + number("BirthMinute") + "," +
+           flag("DaylightSaving", false) + "," + flag("LongitudeIsEast", true) + "," +
+           number("LongitudeDegrees") + "," + number("LongitudeMinutes") + "," +
+           flag("LatitudeIsSouth", false) + "," + number("LatitudeDegrees") + "," +
+           number("LatitudeMinutes") + ",\"" + in["PersonName"].toString().toUtf8() + "\"\r\n";
+    expected.append(record["expected"].toObject());
+  }
+  ASSERT_EQ(expected.size(), 200);
+
+  const ProcessResult run = Chart({"--batch", "-"}, csv);
+  EXPECT_EQ(run.exit_code, 0) << run.err.toStdString();
+  EXPECT_EQ(run.err.trimmed(), "quendal-chart: 200 records, 0 failed");
+  const QStringList lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), expected.size());
+  for (int i = 0; i < lines.size(); ++i) {
+    SCOPED_TRACE("golden chart " + std::to_string(i));
+    const QJsonObject chart = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+    const QJsonObject& e = expected[i];
+    EXPECT_EQ(chart["PositionsTable"], e["table"]);
+    EXPECT_EQ(chart["SunSign"], e["SunSign"]);
+    EXPECT_EQ(chart["MoonSignName"], e["MoonSignName"]);
+    EXPECT_EQ(chart["SignPictures"], e["img_sign"]);
+    EXPECT_EQ(chart["MoonText"], e["long"].toArray()[1]);
+    EXPECT_EQ(chart["AscendantText"], e["long"].toArray()[9]);
+    for (int h = 0; h < 12; ++h) {
+      EXPECT_EQ(WithoutRetrogradeMarks(chart["HouseCells"].toArray()[h].toString()),
+                e["house_cells"].toArray()[h].toString());
+      EXPECT_EQ(WithoutRetrogradeMarks(chart["SignCells"].toArray()[h].toString()),
+                e["sign_cells"].toArray()[h].toString());
+    }
+  }
+}
+
+TEST(QuendalChart, JsonOfOneBirthHasEveryKeyAndMatchesTheBatchLine) {
+  const ProcessResult single = Chart(kGreenwich + QStringList{"--json"});
+  ASSERT_EQ(single.exit_code, 0) << single.err.toStdString();
+  const QJsonObject chart = QJsonDocument::fromJson(single.out.toUtf8()).object();
+  const std::pair<const char*, int> arrays[] = {
+      {"PositionsTable", 10}, {"PlanetTexts", 6}, {"ChartBodyNames", 9}, {"RetrogradeFlags", 5},
+      {"SignCells", 12},      {"HouseCells", 12}, {"SignPictures", 12}};
+  for (auto [key, size] : arrays) EXPECT_EQ(chart[key].toArray().size(), size) << key;
+  for (const char* key :
+       {"RahuText", "KetuText", "AscendantText", "MoonText", "MoonSignName", "SunSign"})
+    EXPECT_TRUE(chart[key].isString()) << key;
+  EXPECT_EQ(chart["AscendantText"].toString(), QString::fromUtf8("24\u00b0 17' 52\" Ari"));
+  EXPECT_EQ(chart["MoonText"].toString(), QString::fromUtf8("13\u00b0 18' 57\" Sco"));
+  EXPECT_EQ(chart["SunSign"].toString(), "Capricorn");
+  EXPECT_EQ(chart["RetrogradeFlags"].toArray()[0].isBool(), true);
+
+  const ProcessResult batch =
+      Chart({"--batch", "-"},
+            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,"
+            "DaylightSaving,LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,"
+            "LongitudeDegrees,LongitudeMinutes,LongitudeIsEast\n"
+            "2000,1,1,12,0,29,0,51,30,0,0,0,0\n");
+  ASSERT_EQ(batch.exit_code, 0);
+  EXPECT_EQ(QJsonDocument::fromJson(batch.out.toUtf8()).object(), chart);
+}
+
+TEST(QuendalChart, ReadablePageShowsBirthPositionsSignsAndHouses) {
+  const ProcessResult run =
+      Chart(kGreenwich + QStringList{"--name", " Ada Byron ", "--city", "London"});
+  ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
+  for (const char* expected :
+       {"Name: Ada Byron\n", "City: London\n", "Date of Birth: January 1, 2000\n",
+        "Latitude: 51 Degree 30 Minute North\n", "Ascendant  24 Ari 17", "Moon       13 Sco 18",
+        "Sun Sign: Capricorn\n", "Moon Sign: Scorpio\n", "   1  Aries"})
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8(expected))) << expected;
+  EXPECT_EQ(run.out.count("\n  "), 10 + 12);
+}
+
+TEST(QuendalChart, BadOptionsNameTheFieldAndValueAndExitWithTwo) {
+  struct Case {
+    const char* option;
+    const char* value;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--date", "2023-02-29", "BirthDay (--date) '29' does not exist in month 2 of 2023"},
+      {"--date", "2001-04-31", "BirthDay (--date) '31'"},
+      {"--date", "1900-12-31", "BirthYear (--date) '1900' is outside 1901 to 2050"},
+      {"--date", "2000-13-01", "BirthMonth (--date) '13'"},
+      {"--date", "2000/01/01", "--date '2000/01/01' is not a date"},
+      {"--time", "24:00", "BirthHour (--time) '24' is outside 0 to 23"},
+      {"--time", "12:60", "BirthMinute (--time) '60'"},
+      {"--time", "noon", "--time 'noon'"},
+      {"--zone", "71", "ZoneRow (--zone) '71' is outside 0 to 70"},
+      {"--zone", "-1", "ZoneRow (--zone) '-1'"},
+      {"--zone", "IST", "--zone 'IST'"},
+      {"--lat", "91:00N", "LatitudeDegrees (--lat) '91'"},
+      {"--lat", "90:01N", "LatitudeDegrees (--lat) '90' with 1 minutes lies beyond 90"},
+      {"--lat", "45:60S", "LatitudeMinutes (--lat) '60'"},
+      {"--lat", "45:30X", "--lat '45:30X' is not of the form"},
+      {"--lat", "-45:30N", "--lat '-45:30N'"},
+      {"--lon", "180:30E", "LongitudeDegrees (--lon) '180'"},
+      {"--lon", "77.5E", "--lon '77.5E'"},
+  };
+  for (const Case& c : cases) {
+    QStringList arguments = kGreenwich;
+    arguments[arguments.indexOf(c.option) + 1] = c.value;
+    const ProcessResult run = Chart(arguments);
+    EXPECT_EQ(run.exit_code, 2) << c.value;
+    EXPECT_TRUE(run.out.isEmpty()) << c.value;
+    EXPECT_EQ(Lines(run.err).size(), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+  }
+  QStringList without_lon = kGreenwich.mid(0, 8);
+  ProcessResult run = Chart(without_lon);
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_TRUE(run.err.contains("--lon is missing"));
+  run = Chart(kGreenwich + QStringList{"--colour"});
+  EXPECT_EQ(run.exit_code, 2);
+  run = Chart(kGreenwich + QStringList{"stray"});
+  EXPECT_EQ(run.exit_code, 2);
+}
+
+TEST(QuendalChart, BatchReportsBadLinesGoesOnAndSummarises) {
+  const QByteArray csv =
+      "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,DaylightSaving,"
+      "LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,LongitudeDegrees,LongitudeMinutes,"
+      "LongitudeIsEast,PersonName,BirthCity\n"
+      "2000,1,1,12,0,29,false,51,30,false,0,0,false,\"Byron, Ada\",London\n"         // line 2
+      "\n"                                                                           // line 3
+      "1850,1,1,12,0,29,false,51,30,false,0,0,false,Old,London\n"                    // line 4
+      "2001,2,29,12,0,29,false,51,30,false,0,0,false,Leap,London\n"                  // line 5
+      "2000,1,1,12,0,29,maybe,51,30,false,0,0,false,Flag,London\n"                   // line 6
+      "2000,1,1,12,0,29,false,51,30,false,0,0\n"                                     // line 7
+      "2000,1,1,12,0,29,false,51,30,false,0,0,false,\"Two\r\nLines \"\"Q\"\"\",X\n"  // 8-9
+      "2000,1,1,x1,0,29,false,51,30,false,0,0,false,Hour,London\n"                   // line 10
+      "1984,7,9,5,40,34,0,18,31,0,73,52,1,Asha,Pune\n";                              // line 11
+  const ProcessResult run = Chart({"--batch", "-"}, csv);
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_EQ(Lines(run.out).size(), 3);
+  const QStringList errors = Lines(run.err);
+  ASSERT_EQ(errors.size(), 6) << run.err.toStdString();
+  EXPECT_TRUE(errors[0].startsWith("quendal-chart: line 4: BirthYear '1850'"));
+  EXPECT_TRUE(errors[1].startsWith("quendal-chart: line 5: BirthDay '29'"));
+  EXPECT_TRUE(errors[2].startsWith("quendal-chart: line 6: DaylightSaving 'maybe'"));
+  EXPECT_TRUE(errors[3].startsWith("quendal-chart: line 7: record '12 fields'"));
+  EXPECT_TRUE(errors[4].startsWith("quendal-chart: line 10: BirthHour 'x1'"));
+  EXPECT_EQ(errors[5], "quendal-chart: 8 records, 5 failed");
+  // The good lines keep their input order.
+  const QStringList lines = Lines(run.out);
+  EXPECT_EQ(QJsonDocument::fromJson(lines[2].toUtf8()).object()["SunSign"].toString(), "Cancer");
+}
+
+TEST(QuendalChart, BatchRefusesABadHeaderBeforeAnyRecord) {
+  const char* const good = "2000,1,1,12,0,29,0,51,30,0,0,0,0\n";
+  ProcessResult run = Chart(
+      {"--batch", "-"}, QByteArray("BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,"
+                                   "DaylightSaving,LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,"
+                                   "LongitudeDegrees,LongitudeMinutes,Shoe\n") +
+                            good);
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_TRUE(run.out.isEmpty());
+  EXPECT_TRUE(run.err.contains("'Shoe' is not a known column")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("'LongitudeIsEast' is a required column that is missing"));
+
+  run = Chart({"--batch", "-"}, "");
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_TRUE(run.err.contains("no header row"));
+  run = Chart({"--batch", "/nonexistent/births.csv"});
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_TRUE(run.err.contains("'/nonexistent/births.csv' cannot be opened"));
+}
+
+TEST(QuendalChart, ZonesAndHelp) {
+  ProcessResult run = Chart({"--zones"});
+  EXPECT_EQ(run.exit_code, 0);
+  const QStringList zones = Lines(run.out);
+  ASSERT_EQ(zones.size(), 71);
+  EXPECT_EQ(zones[34], "34  Indian Time, IST, +5.3");
+  EXPECT_EQ(zones[0], " 0  Alaska/Hawaii Daylight Time,AHDT,-9.0");
+
+  run = Chart({"--help"});
+  EXPECT_EQ(run.exit_code, 0);
+  for (const char* option :
+       {"--date", "--time", "--zone", "--dst", "--lat", "--lon", "--name", "--city", "--state",
+        "--country", "--json", "--zones", "--batch", "Examples:"})
+    EXPECT_TRUE(run.out.contains(option)) << option;
+}
+
+}  // namespace
+}  // namespace quendal
