@@ -25,13 +25,8 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& lock_directory) {
 }
 
 bool SingleInstanceGuard::Acquire() {
-  if (lock_->isLocked()) return true;
-  if (lock_->tryLock(0)) return true;
-  // tryLock removes a lock whose process has died only on a later attempt in some cases.
-  if (lock_->error() == QLockFile::LockFailedError && lock_->removeStaleLockFile()) {
-    return lock_->tryLock(0);
-  }
-  return false;
+  // tryLock itself clears a lock whose holder has died.
+  return lock_->isLocked() || lock_->tryLock(0);
 }
 
 }  // namespace quendal
