@@ -55,6 +55,22 @@ int RunBatchFrom(const QString& source) {
   return RunBatch(file, std::cout, std::cerr);
 }
 
+// Where the birth comes from. Further sources (a reading file) add an option and a branch.
+BirthParse BirthFromCommandLine(const QCommandLineParser& parser) {
+  return BirthFromOptions(parser);
+}
+
+// How the chart leaves. Further outputs (a text export, a file) add an option and a branch.
+int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, const Chart& chart) {
+  if (parser.isSet("json")) {
+    std::cout << QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Indented).toStdString();
+  } else {
+    WriteReadableChart(std::cout, request, chart);
+  }
+  std::cout.flush();
+  return std::cout ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -93,16 +109,10 @@ int main(int argc, char* argv[]) {
   }
   if (parser.isSet("batch")) return RunBatchFrom(parser.value("batch"));
 
-  const BirthParse parse = BirthFromOptions(parser);
+  const BirthParse parse = BirthFromCommandLine(parser);
   if (!parse.request) {
     ReportError(parse.error);
     return kBadInput;
   }
-  const Chart chart = CalculateChart(parse.request->birth);
-  if (parser.isSet("json")) {
-    std::cout << QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Indented).toStdString();
-  } else {
-    WriteReadableChart(std::cout, *parse.request, chart);
-  }
-  return 0;
+  return WriteChart(parser, *parse.request, CalculateChart(parse.request->birth));
 }
