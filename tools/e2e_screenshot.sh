@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Starts the real program on a private X server, types a birth into the form as a person
+# would, presses "Get My Natal Chart" and saves screenshots of the form and the chart window.
+# Fails when the chart window never appears.
+#   bash tools/e2e_screenshot.sh <path to quendal> <output folder>
+set -euo pipefail
+
+program="$(realpath "${1:?path to the quendal program}")"
+out="$(mkdir -p "${2:?output folder}" && realpath "$2")"
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+quendal_install_packages xvfb xauth xdotool imagemagick
+
+work="$(mktemp -d)"
+xvfb_pid=""
+quendal_pid=""
+cleanup() {
+  [ -n "$quendal_pid" ] && kill "$quendal_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display number nobody uses; -displayfd lets the server pick and tell.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1400x1000x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+echo "X server on $DISPLAY"
+
+# Settings and the single-instance lock stay in the scratch folder; messages go to the log
+# instead of waiting for a click.
+HOME="$work" XDG_CONFIG_HOME="$work/config" QUENDAL_LOCK_DIR="$work/lock" \
+  QUENDAL_MESSAGES_TO_STDERR=1 "$program" >"$work/quendal.log" 2>&1 &
+quendal_pid=$!
+
+find_visible() {  # window ids with the caption, one a line
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+}
+
+form=""
+for _ in $(seq 100); do
+  form="$(find_visible 'Quendal v1.85' | head -n1)"
+  [ -n "$form" ] && break
+  sleep 0.1
+done
+if [ -z "$form" ]; then
+  echo "the birth-data form never appeared" >&2
+  cat "$work/quendal.log" >&2
+  exit 1
+fi
+xdotool windowfocus --sync "$form"
+sleep 0.3
+
+# The focus starts in the name field; Tab walks the form in its keyboard order (day before
+# month, the hemisphere option buttons between degrees and minutes).
+type_then_tab() { xdotool type --delay 20 "$1"; xdotool key Tab; sleep 0.05; }
+type_then_tab "Asha Rao"  # txtName
+type_then_tab "15"        # cboDate
+type_then_tab "Aug"       # cboMonth
+type_then_tab "1987"      # cboYear
+type_then_tab "14"        # cboHour
+type_then_tab "35"        # cboMinute
+type_then_tab "Ind"       # cboTimeZone: Indian Time
+type_then_tab "18"        # txtLatD
+xdotool key Tab           # North stays selected
+type_then_tab "31"        # txtLatM
+type_then_tab "73"        # txtLonD
+xdotool key Tab           # East stays selected
+type_then_tab "52"        # txtLonM
+type_then_tab "Pune"      # txtCity
+type_then_tab "Maharashtra"
+type_then_tab "India"     # txtCountry; the focus is now on the button
+sleep 0.2
+import -window "$form" "$out/form.png"
+xdotool key space
+
+chart=""
+for _ in $(seq 100); do
+  chart="$(find_visible 'Quendal v1.85' | grep -vx "$form" | head -n1 || true)"
+  [ -n "$chart" ] && break
+  sleep 0.1
+done
+if [ -z "$chart" ]; then
+  echo "the chart window never appeared" >&2
+  cat "$work/quendal.log" >&2
+  import -window root "$out/failure.png" || true
+  exit 1
+fi
+sleep 1  # let the window paint once
+import -window root "$out/screen.png"
+import -window "$chart" "$out/chart.png"
+echo "chart window shown; screenshots in $out"
