@@ -115,21 +115,35 @@ void frmMain::BuildControls() {
   setCentralWidget(central);
   central->setFont(VerdanaFont(8.25));
   auto* page = new QVBoxLayout(central);
-  page->setContentsMargins(14, 10, 14, 12);
+  page->setContentsMargins(0, 0, 0, 12);
   page->setSpacing(10);
 
+  // The top band echoes the chart window's, so the two windows read as one program.
+  auto* top = new QFrame(central);
+  top->setObjectName("fraTop");
+  top->setStyleSheet(QStringLiteral("QFrame#fraTop { %1 }").arg(kOfferBackground));
+  auto* top_layout = new QVBoxLayout(top);
+  top_layout->setContentsMargins(8, 4, 8, 6);
+  top_layout->setSpacing(0);
+  auto* heading = new QLabel(QStringLiteral("Quendal"), top);
+  heading->setObjectName("lblHeading");
+  heading->setFont(VerdanaFont(18, true));
+  heading->setAlignment(Qt::AlignCenter);
+  top_layout->addWidget(heading);
   Label8 = new LinkLabel(
-      QStringLiteral("<u>Questions about your chart? Join our astrologers in the Quendal "
-                     "discussion forum.</u>"),
-      central);
+      QStringLiteral("Questions about your chart? Join our astrologers in the Quendal "
+                     "discussion forum."),
+      top);
   Label8->setObjectName("Label8");
+  Label8->setFont(VerdanaFont(8.25, false, true));
   Label8->setStyleSheet(kLinkStyle);
   Label8->setAlignment(Qt::AlignCenter);
-  Label8->setWordWrap(true);
-  page->addWidget(Label8);
+  top_layout->addWidget(Label8);
+  page->addWidget(top);
 
   auto* columns = new QHBoxLayout;
   columns->setSpacing(12);
+  columns->setContentsMargins(14, 0, 14, 0);
   page->addLayout(columns);
 
   // Left: the person, the moment and the coordinates.
@@ -258,7 +272,10 @@ void frmMain::BuildControls() {
     offer_layout->addWidget(offer, 0, 0);
   }
   offer_frame->setFixedHeight(46);
-  page->addWidget(offer_frame);
+  auto* offer_row = new QHBoxLayout;
+  offer_row->setContentsMargins(14, 0, 14, 0);
+  offer_row->addWidget(offer_frame);
+  page->addLayout(offer_row);
 
   connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
   connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
