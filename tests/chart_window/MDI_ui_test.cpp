@@ -1,0 +1,237 @@
+// The chart window offscreen: menus, toolbar, bars, navigation signals and the snapshot.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+
+#include "chart_window/MDI.h"
+#include "chart_window/frmDisplay.h"
+#include "tests/chart_window/golden_chart.h"
+
+namespace quendal {
+namespace {
+
+class ChartWindow : public ::testing::Test {
+ protected:
+  ChartSession session;
+  MDI window{session};
+
+  QAction* Item(const char* name) { return window.findChild<QAction*>(name); }
+  QWidget* Widget(const char* name) { return window.findChild<QWidget*>(name); }
+};
+
+// Control names of a menu's entries in order, "-" for a separator and "name>" for a submenu
+// followed by its own entries and "<".
+QStringList Entries(const QMenu* menu) {
+  QStringList entries;
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) {
+      entries << "-";
+    } else if (action->menu()) {
+      entries << action->objectName() + ">" << Entries(action->menu()) << "<";
+    } else {
+      entries << action->objectName();
+    }
+  }
+  return entries;
+}
+
+TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
+  const QList<QAction*> menus = window.menuBar()->actions();
+  ASSERT_EQ(menus.size(), 3);
+  EXPECT_EQ(menus[0]->text(), "&File");
+  EXPECT_EQ(menus[1]->text(), "&View");
+  EXPECT_EQ(menus[2]->text(), "&Help");
+  EXPECT_EQ(Entries(menus[0]->menu()).join(' '),
+            "mnuNew - mnuSaveAsText mnuSaveAsJpeg - mnuExport - mnuPrint - mnuBack - mnuExit");
+  EXPECT_EQ(Entries(menus[1]->menu()).join(' '),
+            "mnuToolBar mnuStatusBar - mnuChartStyle> mnuNorth mnuSouth mnuNatal < "
+            "mnuColor> mnuColorOn mnuColorOff < - mnuChart mnuDivisionalCharts> mnuSub_Hora "
+            "mnuSub_Drekkana mnuSub_Sapthamsa mnuSub_Navamsa mnuSub_Dasamsa mnuSub_Dwadasamsa <");
+  EXPECT_EQ(Entries(menus[2]->menu()).join(' '),
+            "mnuOnline mnuVisit - mnuUpdate - mnuAbout mnuDonate mnuMakeMoney");
+  EXPECT_EQ(Item("mnuSaveAsText")->text(), "Save &As Text");
+  EXPECT_EQ(Item("mnuSub_Dasamsa")->text(), "&D&asamsa");
+  EXPECT_EQ(Item("mnuMakeMoney")->text(), "Make Money &Online");
+
+  for (const char* off : {"mnuStatusBar", "mnuChartStyle", "mnuColor", "mnuChart",
+                          "mnuDivisionalCharts", "mnuMakeMoney"}) {
+    EXPECT_FALSE(Item(off)->isEnabled()) << off;
+  }
+  for (const char* on :
+       {"mnuNew", "mnuSaveAsText", "mnuSaveAsJpeg", "mnuExport", "mnuPrint", "mnuBack", "mnuExit",
+        "mnuToolBar", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout", "mnuDonate"}) {
+    EXPECT_TRUE(Item(on)->isEnabled()) << on;
+  }
+}
+
+TEST_F(ChartWindow, StartsWithTheLoadCheckMarksAndTheToolbarShown) {
+  EXPECT_EQ(window.windowTitle(), "Quendal v1.85");
+  for (const char* name : {"mnuToolBar", "mnuStatusBar", "mnuColorOff", "mnuChart", "mnuSouth"})
+    EXPECT_TRUE(Item(name)->isChecked()) << name;
+  for (const char* name : {"mnuNorth", "mnuNatal", "mnuColorOn", "mnuSub_Hora"})
+    EXPECT_FALSE(Item(name)->isChecked()) << name;
+  EXPECT_FALSE(Widget("TB")->isHidden());
+}
+
+TEST_F(ChartWindow, ToolbarItemTogglesTheToolbarAndItsCheckMark) {
+  Item("mnuToolBar")->trigger();
+  EXPECT_TRUE(Widget("TB")->isHidden());
+  EXPECT_FALSE(Item("mnuToolBar")->isChecked());
+  Item("mnuToolBar")->trigger();
+  EXPECT_FALSE(Widget("TB")->isHidden());
+  EXPECT_TRUE(Item("mnuToolBar")->isChecked());
+}
+
+TEST_F(ChartWindow, ToolbarDispatchesByExactKey) {
+  auto* toolbar = window.findChild<QToolBar*>("TB");
+  QStringList keys;
+  for (QAction* button : toolbar->actions()) {
+    keys << button->data().toString();
+    EXPECT_FALSE(button->icon().pixmap(16, 16).isNull());
+  }
+  EXPECT_EQ(keys, QStringList({"New", "Save", "Print", "Help"}));
+
+  QSignalSpy news(&window, &MDI::NewRequested);
+  QSignalSpy backs(&window, &MDI::BackRequested);
+  QSignalSpy exits(&window, &MDI::ExitRequested);
+  QAction stray;
+  for (const char* key : {"new", "NEW", "Open", ""}) {
+    stray.setData(QString::fromLatin1(key));
+    window.TB_ButtonClick(&stray);
+  }
+  for (const char* name : {"TB_Save", "TB_Print", "TB_Help"}) Item(name)->trigger();
+  EXPECT_EQ(news.count() + backs.count() + exits.count(), 0);
+  Item("TB_New")->trigger();
+  EXPECT_EQ(news.count(), 1);
+  EXPECT_EQ(exits.count(), 0);
+}
+
+TEST_F(ChartWindow, ResizeKeepsButtonsRightAndLabelsCentredEvenWhenNegative) {
+  auto left = [this](const char* name) { return Widget(name)->x(); };
+  window.show();
+  // The rule reads the outer width, frame included.
+  const int frame = window.frameGeometry().width() - window.width();
+  window.resize(1000 - frame, 700);
+  ASSERT_EQ(window.frameGeometry().width(), 1000);
+  // 15000 twips: Exit at 13605, Back at 12410, JPEG at 10735, heading 4965, link 4740.
+  EXPECT_EQ(left("cmdExit"), 907);
+  EXPECT_EQ(left("cmdBack"), 827);
+  EXPECT_EQ(left("cmdSaveAsJPEG"), 715);
+  EXPECT_EQ(left("lblHeading"), 331);
+  EXPECT_EQ(left("lblURL"), 316);
+
+  window.resize(200 - frame, 700);
+  ASSERT_EQ(window.frameGeometry().width(), 200);
+  // 3000 twips: Exit at 1605, Back at 410, JPEG at -1265, heading -1035, link -1260.
+  EXPECT_EQ(left("cmdExit"), 107);
+  EXPECT_EQ(left("cmdBack"), 27);
+  EXPECT_EQ(left("cmdSaveAsJPEG"), -84);
+  EXPECT_EQ(left("lblHeading"), -69);
+  EXPECT_EQ(left("lblURL"), -84);
+}
+
+TEST_F(ChartWindow, ActivationStoresASnapshotOfTheChartChild) {
+  frmDisplay* display = window.Display();
+  ASSERT_NE(display, nullptr);
+  EXPECT_TRUE(display->Snapshot().isNull());
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const QImage snapshot = display->Snapshot();
+  EXPECT_EQ(snapshot.size() / snapshot.devicePixelRatio(), display->size());
+  EXPECT_EQ(display->findChild<QLabel*>("Picture1")->pixmap().size(), snapshot.size());
+}
+
+TEST_F(ChartWindow, BackAndNewCloseWithoutEndingTheProgram) {
+  QSignalSpy backs(&window, &MDI::BackRequested);
+  QSignalSpy news(&window, &MDI::NewRequested);
+  QSignalSpy exits(&window, &MDI::ExitRequested);
+  window.show();
+  QTest::mouseClick(window.findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+  EXPECT_EQ(backs.count(), 1);
+  EXPECT_FALSE(window.isVisible());
+  window.show();
+  Item("mnuNew")->trigger();
+  EXPECT_EQ(news.count(), 1);
+  EXPECT_FALSE(window.isVisible());
+  Item("mnuBack")->trigger();
+  EXPECT_EQ(backs.count(), 2);
+  EXPECT_EQ(exits.count(), 0);
+}
+
+TEST_F(ChartWindow, ExitButtonMenuAndCloseBoxEndTheProgramOnce) {
+  QSignalSpy exits(&window, &MDI::ExitRequested);
+  window.show();
+  window.close();
+  EXPECT_EQ(exits.count(), 1);
+
+  MDI other(session);
+  QSignalSpy other_exits(&other, &MDI::ExitRequested);
+  other.show();
+  QTest::mouseClick(other.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+  other.findChild<QAction*>("mnuExit")->trigger();
+  other.close();  // the shutdown closing the window it asked for
+  EXPECT_EQ(other_exits.count(), 1);
+}
+
+// Handlers of the items the design switches off, as they would act once enabled.
+TEST_F(ChartWindow, SwitchedOffItemsKeepTheirHandlers) {
+  frmDisplay* display = window.Display();
+  window.mnuSub_Navamsa_Click();
+  EXPECT_TRUE(display->isHidden());
+  EXPECT_FALSE(Item("mnuChart")->isChecked());
+  for (const char* name : {"mnuSub_Hora", "mnuSub_Drekkana", "mnuSub_Sapthamsa", "mnuSub_Dasamsa",
+                           "mnuSub_Dwadasamsa"})
+    EXPECT_FALSE(Item(name)->isChecked()) << name;
+  EXPECT_TRUE(Item("mnuSub_Navamsa")->isChecked());
+  window.mnuChart_Click();
+  EXPECT_FALSE(display->isHidden());
+
+  window.mnuNatal_Click();
+  EXPECT_TRUE(Item("mnuNatal")->isChecked());
+  EXPECT_FALSE(Item("mnuSouth")->isChecked());
+  window.mnuStatusBar_Click();
+  EXPECT_FALSE(Item("mnuStatusBar")->isChecked());
+
+  window.mnuColorOn_Click();
+  EXPECT_TRUE(Item("mnuColorOn")->isChecked());
+  EXPECT_FALSE(Item("mnuColorOff")->isChecked());
+  auto ink = [display](const char* cell) {
+    return display->findChild<QLabel*>(cell)->palette().color(QPalette::WindowText);
+  };
+  EXPECT_EQ(ink("lblNatalLibra"), QColor(128, 128, 128));
+  EXPECT_EQ(ink("lblNatalPisces"), QColor(128, 0, 0));
+  window.mnuColorOff_Click();
+  EXPECT_EQ(ink("lblNatalLibra"), QColor(0, 0, 0));
+}
+
+// The whole window with a chart; QUENDAL_WINDOW_PNG names a file to keep it for a person.
+TEST_F(ChartWindow, RendersBarsAroundTheChart) {
+  const std::vector<test::GoldenChart> charts = test::LoadGoldenCharts();
+  ASSERT_FALSE(charts.empty());
+  session.birth_data = charts[7].birth;
+  MDI filled(session);
+  filled.Display()->FillChart(charts[7].chart);
+  filled.show();
+  filled.resize(1000, 790);
+  QCoreApplication::processEvents();
+  const QImage image = filled.grab().toImage();
+  const QColor bar(255, 199, 6);
+  for (const char* name : {"picTop", "Picture1"}) {
+    QWidget* panel = filled.findChild<QWidget*>(name);
+    EXPECT_EQ(image.pixelColor(panel->mapTo(&filled, QPoint(panel->width() / 2, 45))), bar) << name;
+  }
+  if (qEnvironmentVariableIsSet("QUENDAL_WINDOW_PNG")) {
+    image.save(qEnvironmentVariable("QUENDAL_WINDOW_PNG"));
+  }
+}
+
+}  // namespace
+}  // namespace quendal
