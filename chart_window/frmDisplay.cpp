@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "chart_window/chart_layout.h"
+#include "chart_window/house_number_label.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
 #include "ui_common/layout.h"
@@ -17,6 +18,7 @@ namespace {
 constexpr double kLabelPoints = 8.25;
 const QColor kCellInk(0x1c, 0x24, 0x4a);
 const QColor kNumberInk(0x6e, 0x33, 0x12);
+const QColor kNumberHalo(0xff, 0xf8, 0xe4);
 const QColor kDetailInk(0x20, 0x20, 0x20);
 
 QRect Box(const TwipBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
@@ -74,7 +76,7 @@ void frmDisplay::BuildWheel() {
   picNatal_->setGeometry(Box(kNatalWheelBox));
 
   const QFont cell_font = VerdanaFont(kLabelPoints);
-  const QFont number_font = VerdanaFont(6.75, true);
+  const QFont number_font = VerdanaFont(6, true);
   for (int h = 0; h < 12; ++h) {
     const HousePlace& place = kHousePlaces[h];
     imgSign_[h] = new SignImage(picNatal_);
@@ -84,11 +86,11 @@ void frmDisplay::BuildWheel() {
     const int number = h + 1;
     const int position_index = number % 12;
     const int number_width = number < 10 ? kNumberWidthOneDigit : kNumberWidthTwoDigits;
-    QLabel* position =
-        MakeLabel(picNatal_, Indexed("lblNatalPosition", position_index),
-                  TwipsRect(place.glyph_left, place.glyph_top, number_width, kNumberHeight),
-                  number_font, kNumberInk);
-    position->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* position = new HouseNumberLabel(kNumberInk, kNumberHalo, picNatal_);
+    position->setObjectName(Indexed("lblNatalPosition", position_index));
+    position->setGeometry(
+        TwipsRect(place.glyph_left, place.glyph_top, number_width, kNumberHeight));
+    position->setFont(number_font);
     position->setText(QString::number(number));
     lblNatalPosition_[position_index] = position;
 

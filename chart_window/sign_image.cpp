@@ -32,7 +32,7 @@ void SignImage::paintEvent(QPaintEvent*) {
   // The house number sits over the top-left corner of the place, so the glyph keeps to the
   // lower right and both stay readable.
   const QRectF box = rect();
-  const qreal side = box.width() * 0.78;
+  const qreal side = box.width() * 0.82;
   renderer_.render(&painter, QRectF(box.width() - side, box.height() - side, side, side));
 }
 
