@@ -47,6 +47,13 @@ QString Indexed(const char* base, int index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
 }
 
+// White frames with a warm rule and title, in the colours of the wheel.
+const QString kFrameStyle = QStringLiteral(
+    "QGroupBox { background: white; border: 1px solid #dcb873; border-radius: 4px;"
+    " margin-top: 8px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px;"
+    " color: #6e3312; background: white; }");
+
 void PaintWhite(QWidget* widget) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -126,6 +133,7 @@ void frmDisplay::BuildPositionsFrame() {
   fraWestern_->setGeometry(Box(kWesternFrameBox));
   fraWestern_->setFont(VerdanaFont(kLabelPoints, true));
   PaintWhite(fraWestern_);
+  fraWestern_->setStyleSheet(kFrameStyle);
 
   const QFont font = VerdanaFont(kLabelPoints);
   for (const PlanetRow& row : kPlanetRows) {
@@ -145,6 +153,7 @@ void frmDisplay::BuildSignsFrame() {
   fraVedic_->setGeometry(Box(kVedicFrameBox));
   fraVedic_->setFont(VerdanaFont(kLabelPoints, true));
   PaintWhite(fraVedic_);
+  fraVedic_->setStyleSheet(kFrameStyle);
 
   const QFont font = VerdanaFont(kLabelPoints);
   for (const VedicRow& row : kVedicRows) {
