@@ -182,6 +182,10 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
   }
   out.flush();
   err << "quendal-chart: " << records << " records, " << failed << " failed\n";
+  if (!out) {
+    err << "quendal-chart: the charts could not all be written\n";
+    return 1;
+  }
   return failed == 0 ? 0 : 2;
 }
 
