@@ -99,7 +99,6 @@ void frmDisplay::BuildWheel() {
         TwipsRect(place.glyph_left, place.glyph_top, number_width, kNumberHeight));
     position->setFont(number_font);
     position->setText(QString::number(number));
-    lblNatalPosition_[position_index] = position;
 
     QLabel* sign_cell = MakeLabel(picNatal_, QLatin1String(kSignCellNames[place.sign_cell]),
                                   TwipsRect(place.sign_cell_left, place.sign_cell_top,
@@ -118,12 +117,12 @@ void frmDisplay::BuildWheel() {
 
 void frmDisplay::BuildDetails() {
   const QFont font = VerdanaFont(kLabelPoints, true);
-  for (size_t i = 0; i < kDetailPlaces.size(); ++i) {
-    const DetailPlace& place = kDetailPlaces[i];
-    details_[i] =
+  int design_number = 12;  // placeholder captions until the load step writes them
+  for (const DetailPlace& place : kDetailPlaces) {
+    QLabel* label =
         MakeLabel(this, QLatin1String(place.name),
                   TwipsRect(kDetailsLeft, place.top, 1000, kDetailsHeight), font, kDetailInk);
-    SetCaption(details_[i], QStringLiteral("Label%1").arg(12 + i));
+    SetCaption(label, QStringLiteral("Label%1").arg(design_number++));
   }
 }
 

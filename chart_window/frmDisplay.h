@@ -50,8 +50,6 @@ class frmDisplay : public QWidget {
   std::array<QLabel*, 12> lblNatal_{};
   std::array<QLabel*, 12> sign_cells_{};  // lblNatalAries .. lblNatalPisces
   std::array<SignImage*, 12> imgSign_{};
-  std::array<QLabel*, 12> lblNatalPosition_{};
-  std::array<QLabel*, 8> details_{};  // in the order of the layout table
   QGroupBox* fraWestern_ = nullptr;
   QGroupBox* fraVedic_ = nullptr;
   std::array<QLabel*, 16> PlanetName_{};

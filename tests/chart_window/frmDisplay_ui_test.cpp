@@ -125,7 +125,9 @@ TEST(BirthDetails, ZerosNegativesAndAnEmptyName) {
   birth.BirthCity = "Pune";
   frmDisplay display(birth);
   EXPECT_EQ(Caption(display, "lblName"), "Name: ");
-  if (EnglishMonths()) EXPECT_EQ(Caption(display, "lblDOB"), "Date of Birth: March 5, 1980");
+  if (EnglishMonths()) {
+    EXPECT_EQ(Caption(display, "lblDOB"), "Date of Birth: March 5, 1980");
+  }
   EXPECT_EQ(Caption(display, "lblTOB"), "Time of Birth: 0 Hour 0 Minute");
   EXPECT_EQ(Caption(display, "lblLatitude"), "Latitude: 0 Degree 30 Minute");
   EXPECT_EQ(Caption(display, "lblLongitude"), "Longitude: -7 Degree 5 Minute");
