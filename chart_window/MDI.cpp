@@ -172,10 +172,12 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   QSize wanted(Twips(kDisplayWidthTwips) + 8, menuBar()->sizeHint().height() +
                                                   TB_->sizeHint().height() + Twips(850) +
                                                   Twips(kDisplayHeightTwips) + Twips(720) + 8);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
-  }
   resize(wanted);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    resize(wanted.boundedTo(available.size() - QSize(40, 60)));
+    move(available.center() - rect().center());
+  }
   MDIForm_Resize();
 }
 
