@@ -31,8 +31,16 @@ const char* const kMonthNames[] = {"January",   "February", "March",    "April",
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 
-const QString kOfferBackground = QStringLiteral("background-color: rgb(255, 199, 6);");
-const QString kLinkStyle = QStringLiteral("color: rgb(0, 0, 255);");
+const QColor kBandColour(255, 199, 6);
+const QColor kLinkColour(0, 0, 255);
+
+// Colours through the palette, so that the widgets keep the platform style's own drawing.
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+  if (role == QPalette::Window) widget->setAutoFillBackground(true);
+}
 
 // Only blanks are trimmed: the letters filter lets no other white space in, and a reading
 // file must give back exactly what was stored.
@@ -51,11 +59,15 @@ int IntegerOr(const QString& text, int previous) {
   return ok ? value : previous;
 }
 
-QComboBox* MakeList(QWidget* parent, const char* name) {
+// Widths come from a character count rather than from measuring every item, which would
+// measure some 350 texts before the form can first be shown.
+QComboBox* MakeList(QWidget* parent, const char* name, int characters) {
   auto* list = new QComboBox(parent);
   list->setObjectName(name);
   list->setEditable(false);
   list->setMaxVisibleItems(16);
+  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  list->setMinimumContentsLength(characters);
   return list;
 }
 
@@ -78,7 +90,7 @@ QLabel* Caption(QWidget* parent, const QString& text) {
 
 QLabel* Hint(QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);
-  label->setStyleSheet(QStringLiteral("color: rgb(96, 96, 96);"));
+  Colour(label, QPalette::WindowText, QColor(96, 96, 96));
   return label;
 }
 
@@ -121,7 +133,7 @@ void frmMain::BuildControls() {
   // The top band echoes the chart window's, so the two windows read as one program.
   auto* top = new QFrame(central);
   top->setObjectName("fraTop");
-  top->setStyleSheet(QStringLiteral("QFrame#fraTop { %1 }").arg(kOfferBackground));
+  Colour(top, QPalette::Window, kBandColour);
   auto* top_layout = new QVBoxLayout(top);
   top_layout->setContentsMargins(8, 4, 8, 6);
   top_layout->setSpacing(0);
@@ -136,7 +148,7 @@ void frmMain::BuildControls() {
       top);
   Label8->setObjectName("Label8");
   Label8->setFont(VerdanaFont(8.25, false, true));
-  Label8->setStyleSheet(kLinkStyle);
+  Colour(Label8, QPalette::WindowText, kLinkColour);
   Label8->setAlignment(Qt::AlignCenter);
   top_layout->addWidget(Label8);
   page->addWidget(top);
@@ -158,9 +170,9 @@ void frmMain::BuildControls() {
   grid->addWidget(Caption(birth_box, QStringLiteral("Name:")), 0, 0);
   grid->addWidget(txtName, 0, 1, 1, 5);
 
-  cboMonth = MakeList(birth_box, "cboMonth");
-  cboDate = MakeList(birth_box, "cboDate");
-  cboYear = MakeList(birth_box, "cboYear");
+  cboMonth = MakeList(birth_box, "cboMonth", 9);
+  cboDate = MakeList(birth_box, "cboDate", 2);
+  cboYear = MakeList(birth_box, "cboYear", 4);
   grid->addWidget(Caption(birth_box, QStringLiteral("Birthday:")), 1, 0);
   auto* date_row = new QHBoxLayout;
   date_row->addWidget(cboMonth);
@@ -169,8 +181,8 @@ void frmMain::BuildControls() {
   date_row->addStretch();
   grid->addLayout(date_row, 1, 1, 1, 5);
 
-  cboHour = MakeList(birth_box, "cboHour");
-  cboMinute = MakeList(birth_box, "cboMinute");
+  cboHour = MakeList(birth_box, "cboHour", 2);
+  cboMinute = MakeList(birth_box, "cboMinute", 2);
   grid->addWidget(Caption(birth_box, QStringLiteral("Time Of Birth:")), 2, 0);
   auto* time_row = new QHBoxLayout;
   time_row->addWidget(cboHour);
@@ -183,8 +195,7 @@ void frmMain::BuildControls() {
   chkDST->setObjectName("chkDST");
   grid->addWidget(Caption(birth_box, QStringLiteral("Time Zone:")), 3, 0);
   grid->addWidget(chkDST, 3, 1, 1, 5);
-  cboTimeZone = MakeList(birth_box, "cboTimeZone");
-  cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  cboTimeZone = MakeList(birth_box, "cboTimeZone", 34);
   grid->addWidget(cboTimeZone, 4, 1, 1, 5);
 
   txtLatD = MakeField(birth_box, "txtLatD", FilteredLineEdit::Filter::Digits);
@@ -249,7 +260,7 @@ void frmMain::BuildControls() {
   auto* offer_frame = new QFrame(central);
   offer_frame->setObjectName("fraOffer");
   offer_frame->setFrameShape(QFrame::StyledPanel);
-  offer_frame->setStyleSheet(QStringLiteral("QFrame#fraOffer { %1 }").arg(kOfferBackground));
+  Colour(offer_frame, QPalette::Window, kBandColour);
   auto* offer_layout = new QGridLayout(offer_frame);
   offer_layout->setContentsMargins(0, 0, 0, 0);
   lblCobrand = new LinkLabel(
@@ -265,8 +276,9 @@ void frmMain::BuildControls() {
   lblFullBrand->setObjectName("lblFullBrand");
   for (LinkLabel* offer : {lblCobrand, lblFullBrand}) {
     offer->setFont(VerdanaFont(8.25, true, true));
-    offer->setStyleSheet(kOfferBackground + kLinkStyle + QStringLiteral("padding: 6px 10px;"));
-    offer->setAutoFillBackground(true);
+    Colour(offer, QPalette::Window, kBandColour);
+    Colour(offer, QPalette::WindowText, kLinkColour);
+    offer->setContentsMargins(10, 4, 10, 4);
     offer->setAlignment(Qt::AlignCenter);
     offer->setWordWrap(true);
     offer_layout->addWidget(offer, 0, 0);

@@ -25,6 +25,18 @@ void InstallStderrMessages() {
   });
 }
 
+// Start-up timing: the program counts as started when the form has been painted once.
+class ExitOnFirstPaint : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,10 +55,10 @@ int main(int argc, char** argv) {
   }
 
   quendal::QuendalApplication quendal;
-  quendal.Start();
+  ExitOnFirstPaint exit_on_first_paint;
   if (qEnvironmentVariableIntValue("QUENDAL_EXIT_WHEN_SHOWN") == 1) {
-    // Queued behind the form's first paint.
-    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    quendal.Form()->installEventFilter(&exit_on_first_paint);
   }
+  quendal.Start();
   return app.exec();
 }
