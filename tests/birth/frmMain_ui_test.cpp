@@ -24,6 +24,7 @@
 #include "birth/quendal_application.h"
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
+#include "chart_window/sign_image.h"
 #include "tests/test_data.h"
 #include "ui_common/message_box.h"
 
@@ -165,7 +166,9 @@ class FormTest : public ::testing::Test {
       EXPECT_EQ(WithoutRetrogradeMarks(text_of(QStringLiteral("lblNatal_%1").arg(h))),
                 houses[h].toString())
           << "house " << h + 1;
-      EXPECT_EQ(session.chart.SignPictures[h], expected["img_sign"].toArray()[h].toInt()) << h;
+      auto* picture = child->findChild<SignImage*>(QStringLiteral("imgSign_%1").arg(h));
+      ASSERT_NE(picture, nullptr);
+      EXPECT_EQ(picture->Picture(), expected["img_sign"].toArray()[h].toInt()) << "house " << h + 1;
     }
     EXPECT_EQ(text_of("lblLagna"), expected["SunSign"].toString());
     EXPECT_EQ(text_of("lblRashi"), expected["MoonSignName"].toString());
@@ -407,7 +410,7 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
   QPointer<MDI> first_window = quendal_->ChartWindow();
   ASSERT_FALSE(first_window.isNull());
 
-  emit first_window->BackRequested();
+  QTest::mouseClick(first_window->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(first_window.isNull());
   EXPECT_TRUE(form_->isVisible());
@@ -416,7 +419,7 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
 
   Calculate();
   QPointer<MDI> second_window = quendal_->ChartWindow();
-  emit second_window->NewRequested();
+  second_window->findChild<QAction*>("mnuNew")->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(second_window.isNull());
   EXPECT_TRUE(form_->isVisible());
@@ -450,7 +453,7 @@ TEST_F(FormTest, ClosingEitherWindowEndsTheProgram) {
   Calculate();
   QPointer<MDI> window = quendal_->ChartWindow();
   ASSERT_FALSE(window.isNull());
-  emit window->ExitRequested();
+  window->close();  // the close box
   EXPECT_EQ(ended_, 1);
   EXPECT_FALSE(form_->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
