@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "birth/chart_calculation.h"
@@ -120,6 +122,11 @@ frmMain::frmMain(ChartSession& session, QWidget* parent) : QMainWindow(parent), 
   BuildMenus();
   FillLists();
   SetTabOrder();
+  // A form of fixed size, opened in the middle of the screen like the chart window.
+  setFixedSize(sizeHint());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
 }
 
 void frmMain::BuildControls() {
