@@ -18,14 +18,17 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "birth/frmMain.h"
 #include "birth/quendal_application.h"
+#include "birth/reading_file.h"
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/sign_image.h"
 #include "tests/test_data.h"
+#include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
 
 namespace quendal {
@@ -440,6 +443,40 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
   EXPECT_EQ(quendal_->ChartWindow(), nullptr);
   EXPECT_TRUE(form_->isVisible());
   EXPECT_EQ(ended_, 0);
+}
+
+TEST_F(FormTest, AnOpenedReadingFillsTheFormAndCastsItsChart) {
+  const QJsonObject golden = GoldenChart(42);
+  const QJsonObject input = golden["input"].toObject();
+  BirthData birth;
+  birth.PersonName = input["PersonName"].toString().toStdString();
+  birth.BirthMonth = input["BirthMonth"].toInt();
+  birth.BirthDay = input["BirthDay"].toInt();
+  birth.BirthYear = input["BirthYear"].toInt();
+  birth.BirthHour = input["BirthHour"].toInt();
+  birth.BirthMinute = input["BirthMinute"].toInt();
+  birth.LongitudeDegrees = input["LongitudeDegrees"].toInt();
+  birth.LongitudeMinutes = input["LongitudeMinutes"].toInt();
+  birth.LatitudeDegrees = input["LatitudeDegrees"].toInt();
+  birth.LatitudeMinutes = input["LatitudeMinutes"].toInt();
+  birth.LongitudeIsEast = input["LongitudeIsEast"].toBool();
+  birth.LatitudeIsSouth = input["LatitudeIsSouth"].toBool();
+  birth.DaylightSaving = input["DaylightSaving"].toBool();
+  birth.BirthCity = input["BirthCity"].toString().toStdString();
+  birth.BirthState = input["BirthState"].toString().toStdString();
+  birth.BirthCountry = input["BirthCountry"].toString().toStdString();
+  QTemporaryDir folder;
+  QFile file(folder.filePath("reading.kdl"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  const std::string bytes = EncodeReading(birth, input["ZoneRow"].toInt());
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  file.close();
+  SetFileDialogHandler([&file](const FileDialogRequest&) { return file.fileName(); });
+
+  QTest::mouseClick(Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+  SetFileDialogHandler({});
+  EXPECT_TRUE(messages_.empty()) << MessageTexts().join('|').toStdString();
+  ExpectChartOf(golden);
 }
 
 TEST_F(FormTest, EveryWayOutEndsTheProgramOnce) {
