@@ -29,9 +29,10 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 echo "X server on $DISPLAY"
 
-# Settings and the single-instance lock stay in the scratch folder; messages go to the log
+# A real X window even when the test runner asks for offscreen widgets. Settings and the
+# single-instance lock stay in the scratch folder; messages go to the log
 # instead of waiting for a click.
-HOME="$work" XDG_CONFIG_HOME="$work/config" QUENDAL_LOCK_DIR="$work/lock" \
+QT_QPA_PLATFORM=xcb HOME="$work" XDG_CONFIG_HOME="$work/config" QUENDAL_LOCK_DIR="$work/lock" \
   QUENDAL_MESSAGES_TO_STDERR=1 "$program" >"$work/quendal.log" 2>&1 &
 quendal_pid=$!
 
