@@ -19,7 +19,10 @@
 #include "birth/filtered_line_edit.h"
 #include "birth/reading_open.h"
 #include "positions/time_zones.h"
-#include "shell/link_label.h"
+#include "shell/coordinate_lookup.h"
+#include "shell/frmAbout.h"
+#include "shell/links.h"
+#include "ui_common/link_label.h"
 #include "ui_common/layout.h"
 #include "ui_common/message_box.h"
 
@@ -453,15 +456,15 @@ void frmMain::cmdOpen_Click() {
   if (OpenReading(this)) cmdCalculate_Click();
 }
 
-void frmMain::Command1_Click() {}
-void frmMain::mnuOnline_Click() {}
-void frmMain::mnuVisit_Click() {}
-void frmMain::mnuUpdate_Click() {}
-void frmMain::mnuAbout_Click() {}
-void frmMain::mnuDonate_Click() {}
-void frmMain::mnuMakeMoney_Click() {}
-void frmMain::Label8_Click() {}
-void frmMain::lblCobrand_Click() {}
-void frmMain::lblFullBrand_Click() {}
+void frmMain::Command1_Click() { LookUpCoordinates(this); }
+void frmMain::mnuOnline_Click() { OpenOnlineHelp(); }
+void frmMain::mnuVisit_Click() { OpenHomePage(); }
+void frmMain::mnuUpdate_Click() { OpenDownloadPage(); }
+void frmMain::mnuAbout_Click() { ShowAboutBox(this); }
+void frmMain::mnuDonate_Click() { OpenDonatePage(); }
+void frmMain::mnuMakeMoney_Click() { OpenFullBrandPage(); }
+void frmMain::Label8_Click() { OpenHomePage(); }
+void frmMain::lblCobrand_Click() { OpenCoBrandPage(); }
+void frmMain::lblFullBrand_Click() { OpenFullBrandPage(); }
 
 }  // namespace quendal

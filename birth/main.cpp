@@ -6,6 +6,7 @@
 #include "birth/frmMain.h"
 #include "birth/quendal_application.h"
 #include "birth/single_instance.h"
+#include "shell/program_icon.h"
 #include "ui_common/message_box.h"
 
 namespace {
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quendal"));
   QApplication::setApplicationName(QStringLiteral("Quendal"));
+  QApplication::setWindowIcon(quendal::ProgramIcon());
   // Only UnloadAllAndEnd ends the program: the form is hidden, not closed, while a chart shows.
   QApplication::setQuitOnLastWindowClosed(false);
   if (qEnvironmentVariableIntValue("QUENDAL_MESSAGES_TO_STDERR") == 1) InstallStderrMessages();

@@ -5,6 +5,7 @@
 #include "birth/frmMain.h"
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
+#include "shell/update_reminder_check.h"
 
 namespace quendal {
 
@@ -24,9 +25,8 @@ void QuendalApplication::Start() {
   form_->show();
 }
 
-// The update reminder of the shell services runs here, after the form is loaded and before it
-// is shown.
-void QuendalApplication::CheckForUpdateReminder() {}
+// After the form is loaded and before it is shown.
+void QuendalApplication::CheckForUpdateReminder() { quendal::CheckForUpdateReminder(); }
 
 void QuendalApplication::ShowChart() {
   if (!chart_window_) {

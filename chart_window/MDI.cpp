@@ -14,10 +14,13 @@
 #include <cmath>
 #include <vector>
 
+#include "chart_window/chart_commands.h"
 #include "chart_window/chart_layout.h"
-#include "chart_window/chart_link_label.h"
 #include "chart_window/frmDisplay.h"
+#include "shell/frmAbout.h"
+#include "shell/links.h"
 #include "ui_common/layout.h"
+#include "ui_common/link_label.h"
 
 namespace quendal {
 namespace {
@@ -115,11 +118,10 @@ void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
   widget->setPalette(palette);
 }
 
-ChartLinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QFont& font,
+LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QFont& font,
                          const QRect& geometry) {
-  auto* label = new ChartLinkLabel(parent);
+  auto* label = new LinkLabel(text, parent);
   label->setObjectName(QLatin1String(name));
-  label->setText(text);
   label->setFont(font);
   label->setGeometry(geometry);
   return label;
@@ -252,7 +254,7 @@ void MDI::BuildTopBar(QWidget* parent) {
       MakeLink(picTop, "lblURL", QStringLiteral("Talk about your chart in the Quendal forum"),
                VerdanaFont(8.25, false, true), TwipsRect(4635, 370, 5520, 390));
   url->setAlignment(Qt::AlignCenter);
-  connect(url, &ChartLinkLabel::clicked, this, &MDI::lblURL_Click);
+  connect(url, &LinkLabel::clicked, this, &MDI::lblURL_Click);
   lblURL_ = url;
 }
 
@@ -270,7 +272,7 @@ void MDI::BuildBottomBar(QWidget* parent) {
                           QStringLiteral("Get a full analysis of this chart on the Quendal site"),
                           bold, TwipsRect(0, 495, 6795, 195));
   label1->setContentsMargins(Twips(120), 0, 0, 0);
-  connect(label1, &ChartLinkLabel::clicked, this, &MDI::Label1_Click);
+  connect(label1, &LinkLabel::clicked, this, &MDI::Label1_Click);
 
   auto* full_brand = MakeLink(
       bar, "lblFullBrand", QStringLiteral("Your own edition of Quendal under your web site's name"),
@@ -279,14 +281,14 @@ void MDI::BuildBottomBar(QWidget* parent) {
       MakeLink(bar, "lblCobrand",
                QStringLiteral("Offer Quendal on your web site: ask for a co-branded edition"),
                bold_underlined, TwipsRect(0, 0, 9585, 450));
-  for (ChartLinkLabel* label : {full_brand, cobrand}) {
+  for (LinkLabel* label : {full_brand, cobrand}) {
     Colour(label, QPalette::Window, kBarColor);
     label->setAutoFillBackground(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setContentsMargins(Twips(120), 0, 0, 0);
   }
-  connect(full_brand, &ChartLinkLabel::clicked, this, &MDI::lblFullBrand_Click);
-  connect(cobrand, &ChartLinkLabel::clicked, this, &MDI::lblCobrand_Click);
+  connect(full_brand, &LinkLabel::clicked, this, &MDI::lblFullBrand_Click);
+  connect(cobrand, &LinkLabel::clicked, this, &MDI::lblCobrand_Click);
   cobrand->raise();
 
   cmdSaveAsJPEG_ = MakeButton(bar, "cmdSaveAsJPEG", "Save As &JPEG", 1575);
@@ -381,19 +383,19 @@ void MDI::TB_ButtonClick(QAction* button) {
 }
 
 void MDI::cmdSaveAsJPEG_Click() { mnuSaveAsJpeg_Click(); }
-void MDI::mnuSaveAsJpeg_Click() {}
-void MDI::mnuSaveAsText_Click() {}
-void MDI::mnuExport_Click() {}
-void MDI::mnuPrint_Click() {}
-void MDI::mnuOnline_Click() {}
-void MDI::mnuVisit_Click() {}
-void MDI::mnuUpdate_Click() {}
-void MDI::mnuAbout_Click() {}
-void MDI::mnuDonate_Click() {}
-void MDI::Label1_Click() {}
-void MDI::lblURL_Click() {}
-void MDI::lblFullBrand_Click() {}
-void MDI::lblCobrand_Click() {}
+void MDI::mnuSaveAsJpeg_Click() { SaveChartAsJpeg(this, display_); }
+void MDI::mnuSaveAsText_Click() { SaveReadingAs(this, session_); }
+void MDI::mnuExport_Click() { ExportChartAsText(this, session_, display_); }
+void MDI::mnuPrint_Click() { PrintChart(this, display_); }
+void MDI::mnuOnline_Click() { OpenOnlineHelp(); }
+void MDI::mnuVisit_Click() { OpenHomePage(); }
+void MDI::mnuUpdate_Click() { OpenDownloadPage(); }
+void MDI::mnuAbout_Click() { ShowAboutBox(this); }
+void MDI::mnuDonate_Click() { OpenDonatePage(); }
+void MDI::Label1_Click() { OpenHomePage(); }
+void MDI::lblURL_Click() { OpenHomePage(); }
+void MDI::lblFullBrand_Click() { OpenFullBrandPage(); }
+void MDI::lblCobrand_Click() { OpenCoBrandPage(); }
 
 void MDI::mnuStatusBar_Click() {
   QAction* item = Item("mnuStatusBar");

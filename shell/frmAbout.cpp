@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/link_label.h"
+#include "ui_common/link_label.h"
 #include "shell/links.h"
 #include "shell/program_icon.h"
 #include "ui_common/layout.h"

@@ -1,17 +1,58 @@
 // Entry point of the widget tests: one offscreen QApplication for all cases, settings and
-// other per-user files redirected away from the user's home.
+// other per-user files redirected away from the user's home. Before every test the seams get
+// answers that never block: messages are answered, dialogs cancelled and web pages swallowed,
+// so a test that forgets a seam fails on its checks instead of hanging on a modal window or
+// starting a browser. Tests install their own handlers in SetUp to look closer.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QStandardPaths>
+#include <QUrl>
+
+#include "ui_common/file_dialogs.h"
+#include "ui_common/message_box.h"
+
+namespace {
+
+class UrlSink : public QObject {
+  Q_OBJECT
+
+ public slots:
+  void Open(const QUrl&) {}
+};
+
+class NonBlockingSeams : public ::testing::EmptyTestEventListener {
+ public:
+  void OnTestStart(const ::testing::TestInfo&) override {
+    quendal::SetMessageHandler([](const quendal::MessageRequest& request) {
+      return request.buttons == quendal::MessageButtons::YesNo ? quendal::MessageAnswer::No
+                                                               : quendal::MessageAnswer::Ok;
+    });
+    quendal::SetFileDialogHandler([](const quendal::FileDialogRequest&) { return QString(); });
+    quendal::SetPrintDialogHandler([](QPrinter&, const quendal::PrintDialogRequest&) {
+      return false;
+    });
+    for (const char* scheme : {"http", "https"}) {
+      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &sink_, "Open");
+    }
+  }
+
+ private:
+  UrlSink sink_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   QApplication::setOrganizationName("QuendalTests");
   QApplication::setApplicationName("QuendalTests");
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new NonBlockingSeams);
   return RUN_ALL_TESTS();
 }
+
+#include "ui_test_main.moc"

@@ -1,4 +1,4 @@
-#include "shell/link_label.h"
+#include "ui_common/link_label.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,5 @@
 // A label that works as a web link: blue, hand pointer, and a click anywhere on it counts.
+// Every link of the form, the chart window and the about box is one of these.
 #pragma once
 
 #include <QLabel>
