@@ -22,8 +22,8 @@
 #include "shell/coordinate_lookup.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
-#include "ui_common/link_label.h"
 #include "ui_common/layout.h"
+#include "ui_common/link_label.h"
 #include "ui_common/message_box.h"
 
 namespace quendal {
@@ -45,23 +45,6 @@ void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   palette.setColor(role, colour);
   widget->setPalette(palette);
   if (role == QPalette::Window) widget->setAutoFillBackground(true);
-}
-
-// Only blanks are trimmed: the letters filter lets no other white space in, and a reading
-// file must give back exactly what was stored.
-std::string TrimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text[first] == u' ') ++first;
-  while (last > first && text[last - 1] == u' ') --last;
-  return text.mid(first, last - first).toStdString();
-}
-
-// A coordinate text that is no number keeps the value of the previous chart.
-int IntegerOr(const QString& text, int previous) {
-  bool ok = false;
-  const int value = text.trimmed().toInt(&ok);
-  return ok ? value : previous;
 }
 
 // Widths come from a character count rather than from measuring every item, which would
@@ -357,43 +340,37 @@ void frmMain::SetTabOrder() {
   txtName->setFocus();
 }
 
+FormValues frmMain::CurrentValues() const {
+  FormValues values;
+  values.txtName = txtName->text().toStdString();
+  values.MonthPosition = cboMonth->currentIndex();
+  values.DayText = cboDate->currentText().toStdString();
+  values.YearText = cboYear->currentText().toStdString();
+  values.HourText = cboHour->currentText().toStdString();
+  values.MinuteText = cboMinute->currentText().toStdString();
+  values.ZoneRow = cboTimeZone->currentIndex();
+  values.DaylightSaving = chkDST->isChecked();
+  values.txtLatD = txtLatD->text().toStdString();
+  values.txtLatM = txtLatM->text().toStdString();
+  values.txtLonD = txtLonD->text().toStdString();
+  values.txtLonM = txtLonM->text().toStdString();
+  values.LatitudeIsSouth = optLatSouth[1]->isChecked();
+  values.LongitudeIsEast = optLongEast[0]->isChecked();
+  values.txtCity = txtCity->text().toStdString();
+  values.txtState = txtState->text().toStdString();
+  values.txtCountry = txtCountry->text().toStdString();
+  return values;
+}
+
 FormEntry frmMain::CurrentEntry() const {
-  FormEntry entry;
-  entry.txtName = txtName->text().toStdString();
-  entry.txtLatD = txtLatD->text().toStdString();
-  entry.txtLatM = txtLatM->text().toStdString();
-  entry.txtLonD = txtLonD->text().toStdString();
-  entry.txtLonM = txtLonM->text().toStdString();
-  entry.txtCity = txtCity->text().toStdString();
-  entry.txtState = txtState->text().toStdString();
-  entry.txtCountry = txtCountry->text().toStdString();
+  FormEntry entry = EntryOf(CurrentValues());
   entry.LatitudeDirectionChosen = optLatSouth[0]->isChecked() || optLatSouth[1]->isChecked();
   entry.LongitudeDirectionChosen = optLongEast[0]->isChecked() || optLongEast[1]->isChecked();
-  entry.MonthPosition = cboMonth->currentIndex();
-  entry.DayPosition = cboDate->currentIndex();
-  entry.YearText = cboYear->currentText().toStdString();
   return entry;
 }
 
 BirthData frmMain::BirthDataFromForm(const BirthData& previous) const {
-  BirthData birth = previous;
-  birth.PersonName = TrimBlanks(txtName->text());
-  birth.BirthMonth = cboMonth->currentIndex() + 1;
-  birth.BirthDay = cboDate->currentText().toInt();
-  birth.BirthYear = cboYear->currentText().toInt();
-  birth.BirthHour = cboHour->currentText().toInt();
-  birth.BirthMinute = cboMinute->currentText().toInt();
-  birth.LongitudeDegrees = IntegerOr(txtLonD->text(), previous.LongitudeDegrees);
-  birth.LongitudeMinutes = IntegerOr(txtLonM->text(), previous.LongitudeMinutes);
-  birth.LatitudeDegrees = IntegerOr(txtLatD->text(), previous.LatitudeDegrees);
-  birth.LatitudeMinutes = IntegerOr(txtLatM->text(), previous.LatitudeMinutes);
-  birth.LongitudeIsEast = optLongEast[0]->isChecked();
-  birth.LatitudeIsSouth = optLatSouth[1]->isChecked();
-  birth.DaylightSaving = chkDST->isChecked();
-  birth.BirthCity = TrimBlanks(txtCity->text());
-  birth.BirthState = TrimBlanks(txtState->text());
-  birth.BirthCountry = TrimBlanks(txtCountry->text());
-  return birth;
+  return BirthDataFromValues(CurrentValues(), previous);
 }
 
 void frmMain::ApplyFocusRule(FormField field) {

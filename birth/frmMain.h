@@ -5,6 +5,7 @@
 
 #include "birth/birth_data.h"
 #include "birth/chart_session.h"
+#include "birth/form_values.h"
 #include "birth/validation.h"
 
 class QAction;
@@ -25,6 +26,7 @@ class frmMain : public QMainWindow {
   explicit frmMain(ChartSession& session, QWidget* parent = nullptr);
 
   // The form as ValidateInput sees it, and as the driver stores it (zone row not yet applied).
+  FormValues CurrentValues() const;
   FormEntry CurrentEntry() const;
   BirthData BirthDataFromForm(const BirthData& previous) const;
 

@@ -9,6 +9,7 @@
 #include "cli/birth_input.h"
 #include "cli/chart_output.h"
 #include "cli/csv_reader.h"
+#include "cli/export_output.h"
 
 namespace quendal::cli {
 namespace {
@@ -135,7 +136,7 @@ BirthParse ParseRecord(const std::vector<std::string>& fields,
 
 }  // namespace
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat format) {
   CsvReader reader(in);
   std::vector<std::string> fields;
   const auto header_status = reader.Next(fields);
@@ -176,8 +177,12 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
       continue;
     }
     const Chart chart = CalculateChart(parse.request->birth);
-    line.clear();
-    AppendChartJsonLine(line, chart);
+    if (format == BatchFormat::Export) {
+      line = ChartExportText(parse.request->birth, chart);
+    } else {
+      line.clear();
+      AppendChartJsonLine(line, chart);
+    }
     out.write(line.data(), static_cast<std::streamsize>(line.size()));
   }
   out.flush();

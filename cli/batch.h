@@ -7,7 +7,13 @@
 
 namespace quendal::cli {
 
+enum class BatchFormat {
+  JsonLines,  // one JSON line per chart
+  Export,     // each chart's text export, one after another
+};
+
 // Returns the exit status: 0 when every record was charted, 2 otherwise.
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+             BatchFormat format = BatchFormat::JsonLines);
 
 }  // namespace quendal::cli

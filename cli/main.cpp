@@ -4,11 +4,15 @@
 #include <QJsonDocument>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "birth/chart_calculation.h"
 #include "cli/batch.h"
 #include "cli/birth_options.h"
 #include "cli/chart_output.h"
+#include "cli/export_output.h"
+#include "cli/reading_input.h"
+#include "ui_common/safe_write.h"
 
 namespace {
 
@@ -16,6 +20,7 @@ using namespace quendal;
 using namespace quendal::cli;
 
 constexpr int kBadInput = 2;
+constexpr int kWriteFailed = 1;
 
 const char kDescription[] =
     "Casts the natal chart of a birth: the ascendant, the Sun, the Moon, Mercury to Saturn,\n"
@@ -27,8 +32,21 @@ const char kDescription[] =
     "                --name \"Asha Rao\" --city Pune --state Maharashtra --country India\n"
     "  quendal-chart --date 1985-06-21 --time 06:00 --zone 27 --dst --lat 40:43N --lon 74:00W "
     "--json\n"
+    "  quendal-chart --reading asha.kdl --export --output asha.txt\n"
     "  quendal-chart --zones\n"
     "  quendal-chart --batch births.csv > charts.jsonl\n"
+    "\n"
+    "--reading takes the birth from a reading file saved by Quendal (\"Save As Text\"), read\n"
+    "and checked exactly as \"Open Previously Saved Reading\" does; a refused file or a failed\n"
+    "check prints the form's message and the exit status is 2. It replaces the birth options.\n"
+    "\n"
+    "--export writes the chart as \"Export Chart As Text\" does, byte for byte (CR LF lines,\n"
+    "month names of the system locale). With --batch, the export of every good record follows\n"
+    "the previous one, 21 lines each, in input order.\n"
+    "\n"
+    "--output writes what would go to standard output into FILE instead, all at once: FILE is\n"
+    "replaced only when everything is written, and a failed save leaves it as it was, prints\n"
+    "why and ends with status 1.\n"
     "\n"
     "--batch reads CSV with a header row naming, in any order, BirthYear, BirthMonth,\n"
     "BirthDay, BirthHour, BirthMinute, ZoneRow, DaylightSaving, LatitudeDegrees,\n"
@@ -45,30 +63,78 @@ void ReportError(const InputError& error) {
   std::cerr << " " << error.reason << "\n";
 }
 
-int RunBatchFrom(const QString& source) {
-  if (source == "-") return RunBatch(std::cin, std::cout, std::cerr);
-  std::ifstream file(source.toStdString(), std::ios::binary);
-  if (!file) {
-    std::cerr << "quendal-chart: --batch '" << source.toStdString() << "' cannot be opened\n";
-    return kBadInput;
+// Standard output, or the whole text into --output FILE through a safe save.
+int Emit(const QCommandLineParser& parser, const std::string& text) {
+  if (parser.isSet("output")) {
+    const QString path = parser.value("output");
+    QString reason;
+    if (WriteBytesSafely(path, QByteArray::fromStdString(text), reason)) return 0;
+    std::cerr << "quendal-chart: " << SaveFailedText(path, reason).toStdString() << "\n";
+    return kWriteFailed;
   }
-  return RunBatch(file, std::cout, std::cerr);
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+  std::cout.flush();
+  return std::cout ? 0 : kWriteFailed;
 }
 
-// Where the birth comes from. Further sources (a reading file) add an option and a branch.
+int RunBatchFrom(const QCommandLineParser& parser) {
+  const QString source = parser.value("batch");
+  const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
+  std::ifstream file;
+  if (source != "-") {
+    file.open(source.toStdString(), std::ios::binary);
+    if (!file) {
+      std::cerr << "quendal-chart: --batch '" << source.toStdString() << "' cannot be opened\n";
+      return kBadInput;
+    }
+  }
+  std::istream& in = source == "-" ? std::cin : file;
+  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format);
+  std::ostringstream charts;
+  const int status = RunBatch(in, charts, std::cerr, format);
+  const int written = Emit(parser, charts.str());
+  return written != 0 ? written : status;
+}
+
+// Options that cannot go together; the first clash found, empty when there is none.
+std::string ClashingOptions(const QCommandLineParser& parser) {
+  const char* const birth_options[] = {"date", "time", "zone", "dst",   "lat",
+                                       "lon",  "name", "city", "state", "country"};
+  for (const char* source : {"reading", "batch"}) {
+    if (!parser.isSet(source)) continue;
+    for (const char* option : birth_options) {
+      if (parser.isSet(option)) return std::string("--") + source + " and --" + option;
+    }
+  }
+  if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
+  if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
+  if (parser.isSet("zones")) {
+    for (const char* option : {"reading", "batch", "export", "json"}) {
+      if (parser.isSet(option)) return std::string("--zones and --") + option;
+    }
+  }
+  return {};
+}
+
+// Where the birth comes from: the options, or a reading file.
 BirthParse BirthFromCommandLine(const QCommandLineParser& parser) {
+  if (parser.isSet("reading")) return BirthFromReading(parser.value("reading").toStdString());
   return BirthFromOptions(parser);
 }
 
-// How the chart leaves. Further outputs (a text export, a file) add an option and a branch.
+// How the chart leaves: JSON, the text export, or a page to read.
 int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, const Chart& chart) {
+  std::string text;
   if (parser.isSet("json")) {
-    std::cout << QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Indented).toStdString();
+    text = QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Indented).toStdString();
+  } else if (parser.isSet("export")) {
+    text = ChartExportText(request.birth, chart);
   } else {
-    WriteReadableChart(std::cout, request, chart);
+    std::ostringstream page;
+    WriteReadableChart(page, request, chart);
+    text = page.str();
   }
-  std::cout.flush();
-  return std::cout ? 0 : 1;
+  return Emit(parser, text);
 }
 
 }  // namespace
@@ -88,6 +154,9 @@ int main(int argc, char* argv[]) {
       {"json", "Print the chart as one JSON object instead of a page to read."},
       {"zones", "List the 71 time-zone rows with their numbers and stop."},
       {"batch", "Chart every birth of a CSV file (- for standard input).", "FILE"},
+      {"reading", "Take the birth from a Quendal reading file (.kdl).", "FILE"},
+      {"export", "Write the chart as the chart window's text export."},
+      {"output", "Save the output into FILE instead of printing it.", "FILE"},
   });
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -103,11 +172,17 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
 
-  if (parser.isSet("zones")) {
-    WriteZoneList(std::cout);
-    return 0;
+  if (const std::string clash = ClashingOptions(parser); !clash.empty()) {
+    std::cerr << "quendal-chart: " << clash << " cannot be combined (see quendal-chart --help)\n";
+    return kBadInput;
   }
-  if (parser.isSet("batch")) return RunBatchFrom(parser.value("batch"));
+
+  if (parser.isSet("zones")) {
+    std::ostringstream zones;
+    WriteZoneList(zones);
+    return Emit(parser, zones.str());
+  }
+  if (parser.isSet("batch")) return RunBatchFrom(parser);
 
   const BirthParse parse = BirthFromCommandLine(parser);
   if (!parse.request) {

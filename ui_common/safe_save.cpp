@@ -1,37 +1,18 @@
 #include "ui_common/safe_save.h"
 
-#include <QDir>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include "ui_common/message_box.h"
 
 namespace quendal {
 
-QString SaveFailedText(const QString& path, const QString& reason) {
-  return QStringLiteral("The file %1 could not be saved.\n%2")
-      .arg(QDir::toNativeSeparators(path), reason);
-}
-
 bool SaveSafely(QWidget* parent, const QString& path,
                 const std::function<bool(QIODevice& device, QString& reason)>& write) {
-  QSaveFile file(path);
   QString reason;
-  bool saved = file.open(QIODevice::WriteOnly);
-  if (saved) {
-    saved = write(file, reason);
-    if (saved) {
-      saved = file.commit();
-    } else {
-      file.cancelWriting();
-    }
-  }
-  if (!saved) {
-    if (reason.isEmpty()) reason = file.errorString();
-    ShowMessage(parent, SaveFailedText(path, reason), MessageIcon::Stop);
-  }
-  return saved;
+  if (WriteFileSafely(path, write, reason)) return true;
+  ShowMessage(parent, SaveFailedText(path, reason), MessageIcon::Stop);
+  return false;
 }
 
 bool SaveBytesSafely(QWidget* parent, const QString& path, const QByteArray& bytes) {

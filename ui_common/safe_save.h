@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+#include "ui_common/safe_write.h"
+
 class QIODevice;
 class QImage;
 class QWidget;
@@ -21,8 +23,5 @@ bool SaveBytesSafely(QWidget* parent, const QString& path, const QByteArray& byt
 
 // The image as a JPEG file at quality 100.
 bool SaveJpegSafely(QWidget* parent, const QString& path, const QImage& image);
-
-// "The file ... could not be saved." with the reason on a second line.
-QString SaveFailedText(const QString& path, const QString& reason);
 
 }  // namespace quendal

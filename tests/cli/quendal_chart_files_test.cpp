@@ -1,0 +1,299 @@
+// quendal-chart with reading files and the text export: the real binary against the same
+// core the windows use.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "birth/chart_calculation.h"
+#include "birth/reading_file.h"
+#include "chart_window/text_export.h"
+#include "tests/test_data.h"
+
+namespace quendal {
+namespace {
+
+struct Outcome {
+  int exit_code = -1;
+  QByteArray out;
+  QString err;
+};
+
+Outcome Program(const QStringList& arguments, const QByteArray& input = {}) {
+  QProcess process;
+  process.start(QString::fromStdString(test::BinaryPath("cli/quendal-chart")), arguments);
+  process.write(input);
+  process.closeWriteChannel();
+  process.waitForFinished(60000);
+  return {process.exitCode(), process.readAllStandardOutput(),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+QJsonObject Golden(int id) {
+  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  while (!file.atEnd()) {
+    const QJsonObject row = QJsonDocument::fromJson(file.readLine()).object();
+    if (row["id"].toInt() == id) return row;
+  }
+  ADD_FAILURE() << "no golden chart " << id;
+  return {};
+}
+
+BirthData BirthOf(const QJsonObject& input) {
+  BirthData birth;
+  const auto text = [&](const char* key) { return input[key].toString().toStdString(); };
+  birth.PersonName = text("PersonName");
+  birth.BirthMonth = input["BirthMonth"].toInt();
+  birth.BirthDay = input["BirthDay"].toInt();
+  birth.BirthYear = input["BirthYear"].toInt();
+  birth.BirthHour = input["BirthHour"].toInt();
+  birth.BirthMinute = input["BirthMinute"].toInt();
+  birth.LongitudeDegrees = input["LongitudeDegrees"].toInt();
+  birth.LongitudeMinutes = input["LongitudeMinutes"].toInt();
+  birth.LatitudeDegrees = input["LatitudeDegrees"].toInt();
+  birth.LatitudeMinutes = input["LatitudeMinutes"].toInt();
+  birth.LongitudeIsEast = input["LongitudeIsEast"].toBool();
+  birth.LatitudeIsSouth = input["LatitudeIsSouth"].toBool();
+  birth.DaylightSaving = input["DaylightSaving"].toBool();
+  birth.BirthCity = text("BirthCity");
+  birth.BirthState = text("BirthState");
+  birth.BirthCountry = text("BirthCountry");
+  return StoreZoneRow(birth, input["ZoneRow"].toInt());
+}
+
+QStringList OptionsOf(const QJsonObject& input) {
+  const auto two = [](int value) { return QString("%1").arg(value, 2, 10, QChar('0')); };
+  QStringList options = {"--date",
+                         QString("%1-%2-%3")
+                             .arg(input["BirthYear"].toInt())
+                             .arg(two(input["BirthMonth"].toInt()), two(input["BirthDay"].toInt())),
+                         "--time",
+                         two(input["BirthHour"].toInt()) + ":" + two(input["BirthMinute"].toInt()),
+                         "--zone",
+                         QString::number(input["ZoneRow"].toInt()),
+                         "--lat",
+                         QString("%1:%2%3")
+                             .arg(input["LatitudeDegrees"].toInt())
+                             .arg(input["LatitudeMinutes"].toInt())
+                             .arg(input["LatitudeIsSouth"].toBool() ? "S" : "N"),
+                         "--lon",
+                         QString("%1:%2%3")
+                             .arg(input["LongitudeDegrees"].toInt())
+                             .arg(input["LongitudeMinutes"].toInt())
+                             .arg(input["LongitudeIsEast"].toBool() ? "E" : "W"),
+                         "--name",
+                         input["PersonName"].toString(),
+                         "--city",
+                         input["BirthCity"].toString(),
+                         "--state",
+                         input["BirthState"].toString(),
+                         "--country",
+                         input["BirthCountry"].toString()};
+  if (input["DaylightSaving"].toBool()) options << "--dst";
+  return options;
+}
+
+// What the chart window's Export writes for this birth.
+QByteArray ExpectedExport(const BirthData& birth) {
+  const Chart chart = CalculateChart(birth);
+  return QByteArray::fromStdString(
+      ExportChartText(birth, chart, QLocale::system().monthName(birth.BirthMonth).toStdString(),
+                      chart.SunSign, chart.MoonSignName));
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class ChartFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(dir_.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+  }
+  // A reading whose lines are shifted by shift, as another program might write it.
+  QString WriteReading(const QString& name, const std::vector<std::string>& lines, int shift) {
+    QByteArray bytes;
+    for (const auto& line : lines)
+      bytes += QByteArray::fromStdString(ShiftEncode(line, shift)) + "\r\n";
+    return WriteFile(name, bytes);
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(ChartFilesTest, AReadingGivesTheChartOfItsBirthInEveryOutput) {
+  for (int id : {0, 77, 164}) {
+    const QJsonObject golden = Golden(id);
+    const QJsonObject input = golden["input"].toObject();
+    const BirthData birth = BirthOf(input);
+    const QString reading =
+        WriteFile(QString("r%1.kdl").arg(id),
+                  QByteArray::fromStdString(EncodeReading(birth, input["ZoneRow"].toInt())));
+
+    const Outcome json = Program({"--reading", reading, "--json"});
+    ASSERT_EQ(json.exit_code, 0) << json.err.toStdString();
+    EXPECT_EQ(json.out, Program(OptionsOf(input) << "--json").out) << id;
+
+    const Outcome exported = Program({"--reading", reading, "--export"});
+    ASSERT_EQ(exported.exit_code, 0) << exported.err.toStdString();
+    EXPECT_EQ(exported.out, ExpectedExport(birth)) << id;
+    EXPECT_EQ(Program(OptionsOf(input) << "--export").out, exported.out) << id;
+
+    // Independent values: lines 1-17 and 19-21 (line 9 and 19 hold a lone CR).
+    const QList<QByteArray> lines = exported.out.split('\n');
+    ASSERT_EQ(lines.size(), 24) << id;  // 23 lines and the empty rest after the last LF
+    const QJsonArray head = golden["expected"].toObject()["export_head"].toArray();
+    const QJsonArray tail = golden["expected"].toObject()["export_tail"].toArray();
+    for (int i = 0; i < 17; ++i) {
+      EXPECT_EQ(lines[i], head[i].toString().toUtf8() + "\r") << id << " line " << i + 1;
+    }
+    // Our own block: Rahu, Ketu and Asc after the seven planets.
+    const QJsonArray table = golden["expected"].toObject()["table"].toArray();
+    EXPECT_EQ(lines[17], "Rahu " + table[7].toString().toUtf8() + "\r");
+    EXPECT_EQ(lines[18], "Ketu " + table[8].toString().toUtf8() + "\r");
+    EXPECT_EQ(lines[19], "Asc " + table[9].toString().toUtf8() + "\r");
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(lines[20 + i], tail[i].toString().toUtf8() + "\r") << id << " tail " << i;
+    }
+  }
+}
+
+const std::vector<std::string> kReading = {"Asha Rao", "7",  "9",    "1984",        "5",    "40",
+                                           "34",       "73", "52",   "18",          "31",   "True",
+                                           "False",    "0",  "Pune", "Maharashtra", "India"};
+
+TEST_F(ChartFilesTest, AReadingWithAnotherShiftOpens) {
+  const Outcome ours =
+      Program({"--reading", WriteReading("ours.kdl", kReading, ReadingShift), "--json"});
+  const Outcome other = Program({"--reading", WriteReading("other.kdl", kReading, 40), "--json"});
+  ASSERT_EQ(ours.exit_code, 0) << ours.err.toStdString();
+  EXPECT_EQ(other.exit_code, 0) << other.err.toStdString();
+  EXPECT_EQ(other.out, ours.out);
+  EXPECT_EQ(ours.out, Program({"--date", "1984-07-09", "--time", "05:40", "--zone", "34", "--lat",
+                               "18:31N", "--lon", "73:52E", "--json"})
+                          .out);
+}
+
+TEST_F(ChartFilesTest, RefusedReadingsAndFailedChecksPrintTheFormsMessage) {
+  auto year_1899 = kReading;
+  year_1899[3] = "1899";
+  auto no_name = kReading;
+  no_name[0] = "";
+  auto latitude_91 = kReading;
+  latitude_91[9] = "91";
+  auto april_31 = kReading;
+  april_31[1] = "4";
+  april_31[2] = "31";
+  const std::vector<std::string> five(kReading.begin(), kReading.begin() + 5);
+  const struct {
+    QString path;
+    const char* message;
+  } cases[] = {
+      {WriteReading("READING.KDL", kReading, ReadingShift), "Please Check The File."},
+      {dir_.filePath("missing.kdl"), "Please Check The File."},
+      {dir_.path() + "/folder.kdl", "Please Check The File."},
+      {WriteReading("old.kdl", year_1899, ReadingShift), "Please Check The File."},
+      {WriteReading("short.kdl", five, ReadingShift), "Please Enter Degree of Latitude"},
+      {WriteReading("empty.kdl", {}, ReadingShift), "Please Enter Your Name"},
+      {WriteReading("noname.kdl", no_name, ReadingShift), "Please Enter Your Name"},
+      {WriteReading("lat.kdl", latitude_91, ReadingShift),
+       "Please Enter Correct Degree of Latitude"},
+      {WriteReading("april.kdl", april_31, ReadingShift), "Please Enter Correct Date Or Month !"},
+  };
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.kdl"));
+  for (const auto& c : cases) {
+    const Outcome run = Program({"--reading", c.path, "--export"});
+    EXPECT_EQ(run.exit_code, 2) << c.path.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << c.path.toStdString();
+    EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+  }
+}
+
+TEST_F(ChartFilesTest, OutputIsSavedWholeOrNotAtAll) {
+  const QString reading = WriteReading("asha.kdl", kReading, ReadingShift);
+  const QByteArray printed = Program({"--reading", reading, "--export"}).out;
+  const QString target = WriteFile("asha.txt", QByteArray(5000, 'x'));
+  Outcome run = Program({"--reading", reading, "--export", "--output", target});
+  EXPECT_EQ(run.exit_code, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.out.isEmpty());
+  EXPECT_EQ(ReadAll(target), printed);
+
+  // A folder that cannot exist: the message names the file, nothing is left behind.
+  const QString blocked = WriteFile("plain", "keep") + "/asha.txt";
+  run = Program({"--reading", reading, "--export", "--output", blocked});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_TRUE(run.err.contains(blocked)) << run.err.toStdString();
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{"asha.kdl", "asha.txt", "plain"}));
+  EXPECT_EQ(ReadAll(dir_.filePath("plain")), "keep");
+
+  // A refused birth writes nothing either, and leaves the earlier file as it was.
+  run = Program({"--reading", dir_.filePath("missing.kdl"), "--export", "--output", target});
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_EQ(ReadAll(target), printed);
+}
+
+TEST_F(ChartFilesTest, BatchExportWritesEachGoodRecordsExportInTurn) {
+  QByteArray csv =
+      "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,DaylightSaving,"
+      "LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,LongitudeDegrees,LongitudeMinutes,"
+      "LongitudeIsEast,PersonName,BirthCity,BirthState,BirthCountry\n";
+  QByteArray expected;
+  for (int id : {5, 99}) {
+    const QJsonObject input = Golden(id)["input"].toObject();
+    const auto n = [&](const char* key) { return QByteArray::number(input[key].toInt()); };
+    const auto f = [&](const char* key) -> QByteArray { return input[key].toBool() ? "1" : "0"; };
+    const auto t = [&](const char* key) { return input[key].toString().toUtf8(); };
+    csv += n("BirthYear") + "," + n("BirthMonth") + "," + n("BirthDay") + "," + n("BirthHour") +
+           "," + n("BirthMinute") + "," + n("ZoneRow") + "," + f("DaylightSaving") + "," +
+           n("LatitudeDegrees") + "," + n("LatitudeMinutes") + "," + f("LatitudeIsSouth") + "," +
+           n("LongitudeDegrees") + "," + n("LongitudeMinutes") + "," + f("LongitudeIsEast") + "," +
+           t("PersonName") + "," + t("BirthCity") + "," + t("BirthState") + "," +
+           t("BirthCountry") + "\n";
+    expected += ExpectedExport(BirthOf(input));
+    if (id == 5) csv += "1899,1,1,0,0,0,0,0,0,0,0,0,1,Bad,,,\n";  // skipped, reported
+  }
+  const Outcome printed = Program({"--batch", "-", "--export"}, csv);
+  EXPECT_EQ(printed.exit_code, 2);
+  EXPECT_TRUE(printed.err.contains("line 3")) << printed.err.toStdString();
+  EXPECT_EQ(printed.out, expected);
+
+  const QString target = dir_.filePath("all.txt");
+  const Outcome saved = Program({"--batch", "-", "--export", "--output", target}, csv);
+  EXPECT_EQ(saved.exit_code, 2);
+  EXPECT_TRUE(saved.out.isEmpty());
+  EXPECT_EQ(ReadAll(target), expected);
+}
+
+TEST_F(ChartFilesTest, SourcesAndFormatsThatCannotGoTogetherAreRefused) {
+  const QString reading = WriteReading("asha.kdl", kReading, ReadingShift);
+  for (const QStringList& arguments : {QStringList{"--reading", reading, "--date", "2000-01-01"},
+                                       QStringList{"--reading", reading, "--batch", "-"},
+                                       QStringList{"--reading", reading, "--export", "--json"},
+                                       QStringList{"--zones", "--export"}}) {
+    const Outcome run = Program(arguments);
+    EXPECT_EQ(run.exit_code, 2) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("cannot be combined")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+  }
+  const QString help = QString::fromUtf8(Program({"--help"}).out);
+  for (const char* option : {"--reading", "--export", "--output"}) {
+    EXPECT_TRUE(help.contains(option)) << option;
+  }
+}
+
+}  // namespace
+}  // namespace quendal
