@@ -42,7 +42,7 @@ const char kDescription[] =
     "\n"
     "--export writes the chart as \"Export Chart As Text\" does, byte for byte (CR LF lines,\n"
     "month names of the system locale). With --batch, the export of every good record follows\n"
-    "the previous one, 21 lines each, in input order.\n"
+    "the previous one, 23 lines each, in input order.\n"
     "\n"
     "--output writes what would go to standard output into FILE instead, all at once: FILE is\n"
     "replaced only when everything is written, and a failed save leaves it as it was, prints\n"
