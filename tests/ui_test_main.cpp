@@ -1,5 +1,6 @@
-// Entry point of the widget tests: one offscreen QApplication for all cases, settings and
-// other per-user files redirected away from the user's home. Before every test the seams get
+// Entry point of the widget tests: one offscreen QApplication for all cases. Each test process
+// gets a home of its own, so settings and other per-user files never touch the user's home
+// and test processes running side by side never see each other's settings. Before every test the seams get
 // answers that never block: messages are answered, dialogs cancelled and web pages swallowed,
 // so a test that forgets a seam fails on its checks instead of hanging on a modal window or
 // starting a browser. Tests install their own handlers in SetUp to look closer.
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "ui_common/file_dialogs.h"
@@ -46,6 +48,8 @@ class NonBlockingSeams : public ::testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir home;
+  if (home.isValid()) qputenv("HOME", home.path().toLocal8Bit());
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   QApplication::setOrganizationName("QuendalTests");
