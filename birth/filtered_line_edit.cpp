@@ -8,9 +8,28 @@
 
 namespace quendal {
 
+namespace {
+
+// What an edit put in: the new text less the prefix and suffix it shares with the old one.
+QStringView InsertedText(const QString& before, const QString& after) {
+  qsizetype prefix = 0;
+  while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) {
+    ++prefix;
+  }
+  qsizetype suffix = 0;
+  while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+         before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+    ++suffix;
+  }
+  return QStringView(after).mid(prefix, after.size() - prefix - suffix);
+}
+
+}  // namespace
+
 // Typed characters are refused in keyPressEvent, before they reach the text. Everything else
 // that inserts text (paste, drop, middle-click, input methods) ends in the validator, which
-// refuses the edit when it brings in a character the filter would have refused.
+// refuses the edit when what it brings in holds a character the filter would have refused.
+// Text the program placed earlier may hold such characters; it does not open the door to more.
 class FilterValidator : public QValidator {
  public:
   explicit FilterValidator(FilteredLineEdit* edit) : QValidator(edit), edit_(edit) {}
@@ -18,7 +37,7 @@ class FilterValidator : public QValidator {
   State validate(QString& input, int&) const override {
     // Text the program puts there (setText) is not filtered; it resets the modified flag.
     if (!edit_->isModified()) return Acceptable;
-    if (RefusedCount(input) <= RefusedCount(edit_->accepted_text_)) return Acceptable;
+    if (edit_->Passes(InsertedText(edit_->accepted_text_, input))) return Acceptable;
     if (!edit_->refusal_pending_) {
       edit_->refusal_pending_ = true;
       // The message waits until the edit has been undone: a modal box inside the field's own
@@ -29,12 +48,6 @@ class FilterValidator : public QValidator {
   }
 
  private:
-  int RefusedCount(const QString& text) const {
-    int count = 0;
-    for (char32_t code : text.toUcs4()) count += edit_->Passes(QString::fromUcs4(&code, 1)) ? 0 : 1;
-    return count;
-  }
-
   FilteredLineEdit* edit_;
 };
 

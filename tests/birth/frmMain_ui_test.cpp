@@ -317,6 +317,11 @@ TEST_F(FormTest, TextPlacedByTheProgramIsNotFiltered) {
   Type("txtName", "x");
   EXPECT_EQ(Field("txtName")->text(), "O'Brienx");
   EXPECT_TRUE(messages_.empty());
+  // A placed apostrophe does not let a hyphen pasted over it in.
+  Field("txtName")->setSelection(1, 1);
+  Paste("txtName", "-");
+  EXPECT_EQ(Field("txtName")->text(), "O'Brienx");
+  EXPECT_EQ(MessageTexts(), QStringList({"Please enter only letters"}));
 }
 
 TEST_F(FormTest, ChecksReportTheFirstMissingFieldInOrder) {
