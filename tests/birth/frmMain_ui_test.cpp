@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,23 +26,15 @@
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/sign_image.h"
-#include "tests/test_data.h"
+#include "tests/golden_charts.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
 
 namespace quendal {
 namespace {
 
-QJsonObject GoldenChart(int id) {
-  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  while (!file.atEnd()) {
-    const QJsonObject row = QJsonDocument::fromJson(file.readLine()).object();
-    if (row["id"].toInt() == id) return row;
-  }
-  ADD_FAILURE() << "no golden chart " << id;
-  return {};
-}
+using test::GoldenChart;
+using test::GoldenChartById;
 
 // The golden charts carry plain body names; ours carry the retrograde marks.
 QString WithoutRetrogradeMarks(QString text) { return text.remove(QStringLiteral(" (R) ")); }
@@ -125,7 +116,7 @@ class FormTest : public ::testing::Test {
     Type("txtCountry", input["BirthCountry"].toString());
   }
 
-  void EnterValidBirth() { Enter(GoldenChart(0)["input"].toObject()); }
+  void EnterValidBirth() { Enter(GoldenChartById(0).input); }
 
   QStringList MessageTexts() const {
     QStringList texts;
@@ -133,9 +124,9 @@ class FormTest : public ::testing::Test {
     return texts;
   }
 
-  void ExpectChartOf(const QJsonObject& golden) {
-    const QJsonObject input = golden["input"].toObject();
-    const QJsonObject expected = golden["expected"].toObject();
+  void ExpectChartOf(const GoldenChart& golden) {
+    const QJsonObject& input = golden.input;
+    const QJsonObject& expected = golden.expected;
     const ChartSession& session = quendal_->Session();
     const BirthData& birth = session.birth_data;
     EXPECT_EQ(QString::fromStdString(birth.PersonName), input["PersonName"].toString());
@@ -402,8 +393,8 @@ TEST_F(FormTest, NoDirectionChosenSelectsNorthAndEast) {
 
 TEST_F(FormTest, TheButtonCastsTheChartOfTheEntry) {
   for (int id : {0, 57, 123}) {
-    const QJsonObject golden = GoldenChart(id);
-    Enter(golden["input"].toObject());
+    const GoldenChart& golden = GoldenChartById(id);
+    Enter(golden.input);
     Calculate();
     ASSERT_TRUE(messages_.empty()) << MessageTexts().join('|').toStdString();
     ExpectChartOf(golden);
@@ -412,8 +403,8 @@ TEST_F(FormTest, TheButtonCastsTheChartOfTheEntry) {
 }
 
 TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
-  const QJsonObject first = GoldenChart(3);
-  Enter(first["input"].toObject());
+  const GoldenChart& first = GoldenChartById(3);
+  Enter(first.input);
   form_->mnuCalculate_Click();
   QPointer<MDI> first_window = quendal_->ChartWindow();
   ASSERT_FALSE(first_window.isNull());
@@ -422,8 +413,8 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(first_window.isNull());
   EXPECT_TRUE(form_->isVisible());
-  EXPECT_EQ(Field("txtName")->text(), first["input"].toObject()["PersonName"].toString());
-  EXPECT_EQ(List("cboTimeZone")->currentIndex(), first["input"].toObject()["ZoneRow"].toInt());
+  EXPECT_EQ(Field("txtName")->text(), first.input["PersonName"].toString());
+  EXPECT_EQ(List("cboTimeZone")->currentIndex(), first.input["ZoneRow"].toInt());
 
   Calculate();
   QPointer<MDI> second_window = quendal_->ChartWindow();
@@ -431,11 +422,10 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(second_window.isNull());
   EXPECT_TRUE(form_->isVisible());
-  EXPECT_EQ(Field("txtLatM")->text(),
-            QString::number(first["input"].toObject()["LatitudeMinutes"].toInt()));
+  EXPECT_EQ(Field("txtLatM")->text(), QString::number(first.input["LatitudeMinutes"].toInt()));
 
-  const QJsonObject second = GoldenChart(150);
-  Enter(second["input"].toObject());
+  const GoldenChart& second = GoldenChartById(150);
+  Enter(second.input);
   Calculate();
   ExpectChartOf(second);
 
@@ -451,25 +441,9 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
 }
 
 TEST_F(FormTest, AnOpenedReadingFillsTheFormAndCastsItsChart) {
-  const QJsonObject golden = GoldenChart(42);
-  const QJsonObject input = golden["input"].toObject();
-  BirthData birth;
-  birth.PersonName = input["PersonName"].toString().toStdString();
-  birth.BirthMonth = input["BirthMonth"].toInt();
-  birth.BirthDay = input["BirthDay"].toInt();
-  birth.BirthYear = input["BirthYear"].toInt();
-  birth.BirthHour = input["BirthHour"].toInt();
-  birth.BirthMinute = input["BirthMinute"].toInt();
-  birth.LongitudeDegrees = input["LongitudeDegrees"].toInt();
-  birth.LongitudeMinutes = input["LongitudeMinutes"].toInt();
-  birth.LatitudeDegrees = input["LatitudeDegrees"].toInt();
-  birth.LatitudeMinutes = input["LatitudeMinutes"].toInt();
-  birth.LongitudeIsEast = input["LongitudeIsEast"].toBool();
-  birth.LatitudeIsSouth = input["LatitudeIsSouth"].toBool();
-  birth.DaylightSaving = input["DaylightSaving"].toBool();
-  birth.BirthCity = input["BirthCity"].toString().toStdString();
-  birth.BirthState = input["BirthState"].toString().toStdString();
-  birth.BirthCountry = input["BirthCountry"].toString().toStdString();
+  const GoldenChart& golden = GoldenChartById(42);
+  const QJsonObject& input = golden.input;
+  const BirthData& birth = golden.birth;
   QTemporaryDir folder;
   QFile file(folder.filePath("reading.kdl"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "birth/validation.h"
-#include "tests/test_data.h"
+#include "tests/golden_charts.h"
 
 namespace quendal {
 namespace {
@@ -86,29 +82,10 @@ TEST(ReadingFileTest, ShiftWorksOnWindows1252BytesAndDropsWhatCannotMove) {
 }
 
 TEST(ReadingFileTest, EveryGoldenBirthRoundTrips) {
-  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   int count = 0;
-  while (!file.atEnd()) {
-    const QJsonObject input = QJsonDocument::fromJson(file.readLine()).object()["input"].toObject();
-    BirthData birth;
-    birth.PersonName = input["PersonName"].toString().toStdString();
-    birth.BirthMonth = input["BirthMonth"].toInt();
-    birth.BirthDay = input["BirthDay"].toInt();
-    birth.BirthYear = input["BirthYear"].toInt();
-    birth.BirthHour = input["BirthHour"].toInt();
-    birth.BirthMinute = input["BirthMinute"].toInt();
-    birth.LongitudeDegrees = input["LongitudeDegrees"].toInt();
-    birth.LongitudeMinutes = input["LongitudeMinutes"].toInt();
-    birth.LatitudeDegrees = input["LatitudeDegrees"].toInt();
-    birth.LatitudeMinutes = input["LatitudeMinutes"].toInt();
-    birth.LongitudeIsEast = input["LongitudeIsEast"].toBool();
-    birth.LatitudeIsSouth = input["LatitudeIsSouth"].toBool();
-    birth.DaylightSaving = input["DaylightSaving"].toBool();
-    birth.BirthCity = input["BirthCity"].toString().toStdString();
-    birth.BirthState = input["BirthState"].toString().toStdString();
-    birth.BirthCountry = input["BirthCountry"].toString().toStdString();
-    const int zone_row = input["ZoneRow"].toInt();
+  for (const test::GoldenChart& golden : test::GoldenCharts()) {
+    const BirthData& birth = golden.birth;
+    const int zone_row = golden.zone_row;
 
     const auto fill = InterpretReading(DecodeReading(EncodeReading(birth, zone_row)));
     ASSERT_TRUE(fill.has_value());

@@ -9,14 +9,14 @@ namespace quendal {
 namespace {
 
 using test::FileBytes;
-using test::GoldenChart;
+using test::GoldenChartById;
 
 class ReadingRoundTrip : public test::RunningProgram {
  protected:
   // The chart window shows the golden chart of id: positions, house cells and sign signs.
   void ExpectChartShown(int id) {
     ASSERT_NE(Display(), nullptr);
-    const QJsonObject expected = GoldenChart(id)["expected"].toObject();
+    const QJsonObject& expected = GoldenChartById(id).expected;
     const auto text = [this](const QString& name) {
       auto* label = Display()->findChild<QLabel*>(name);
       return label ? label->text() : QStringLiteral("<none>");
@@ -46,7 +46,7 @@ class ReadingRoundTrip : public test::RunningProgram {
 
 TEST_F(ReadingRoundTrip, ASavedReadingOpensToTheSameEntryAndChart) {
   // South, West and daylight saving, so every flag and list travels away from its default.
-  const QJsonObject first = GoldenChart(0)["input"].toObject();
+  const QJsonObject& first = GoldenChartById(0).input;
   Enter(first, "  " + first["PersonName"].toString() + " ");
   Calculate();
   ASSERT_NE(Window(), nullptr) << MessageTexts().join('|').toStdString();
@@ -65,7 +65,7 @@ TEST_F(ReadingRoundTrip, ASavedReadingOpensToTheSameEntryAndChart) {
   EXPECT_EQ(FileBytes(dir_.filePath("again.kdl")), saved);
 
   Back();
-  Enter(GoldenChart(1)["input"].toObject());
+  Enter(GoldenChartById(1).input);
   ASSERT_NE(FormState(), entered);
   answers_ = {dir_.filePath("asha.kdl")};
   Open();
@@ -78,7 +78,7 @@ TEST_F(ReadingRoundTrip, ASavedReadingOpensToTheSameEntryAndChart) {
 }
 
 TEST_F(ReadingRoundTrip, AReadingWrittenWithAnotherShiftOpens) {
-  const QJsonObject input = GoldenChart(33)["input"].toObject();
+  const QJsonObject& input = GoldenChartById(33).input;
   const auto number = [&](const char* key) { return std::to_string(input[key].toInt()); };
   const auto flag = [&](const char* key) { return input[key].toBool() ? "TRUE" : "0"; };
   const auto text = [&](const char* key) { return input[key].toString().toStdString(); };

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,22 +24,11 @@
 #include "birth/quendal_application.h"
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
-#include "tests/test_data.h"
+#include "tests/golden_charts.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
 
 namespace quendal::test {
-
-inline QJsonObject GoldenChart(int id) {
-  QFile file(QString::fromStdString(TestDataPath("golden_charts.jsonl")));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  while (!file.atEnd()) {
-    const QJsonObject row = QJsonDocument::fromJson(file.readLine()).object();
-    if (row["id"].toInt() == id) return row;
-  }
-  ADD_FAILURE() << "no golden chart " << id;
-  return {};
-}
 
 inline QByteArray FileBytes(const QString& path) {
   QFile file(path);

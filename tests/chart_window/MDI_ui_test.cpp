@@ -12,7 +12,7 @@
 
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
-#include "tests/chart_window/golden_chart.h"
+#include "tests/golden_charts.h"
 
 namespace quendal {
 namespace {
@@ -214,7 +214,7 @@ TEST_F(ChartWindow, SwitchedOffItemsKeepTheirHandlers) {
 
 // The whole window with a chart; QUENDAL_WINDOW_PNG names a file to keep it for a person.
 TEST_F(ChartWindow, RendersBarsAroundTheChart) {
-  const std::vector<test::GoldenChart> charts = test::LoadGoldenCharts();
+  const std::vector<test::GoldenChart>& charts = test::GoldenCharts();
   ASSERT_FALSE(charts.empty());
   session.birth_data = charts[7].birth;
   MDI filled(session);

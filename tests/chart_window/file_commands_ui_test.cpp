@@ -22,8 +22,7 @@ class FileCommands : public test::RunningProgram {
  protected:
   void SetUp() override {
     RunningProgram::SetUp();
-    golden_ = GoldenChart(120);
-    CastChart(golden_["input"].toObject());
+    CastChart(golden_.input);
   }
   QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
@@ -33,7 +32,7 @@ class FileCommands : public test::RunningProgram {
     return field ? field->text() : QStringLiteral("<none>");
   }
 
-  QJsonObject golden_;
+  const GoldenChart& golden_ = test::GoldenChartById(120);
 };
 
 TEST_F(FileCommands, ExportWritesTheChartAsTextAndSharesTheNameWithSaveAsText) {
@@ -53,7 +52,7 @@ TEST_F(FileCommands, ExportWritesTheChartAsTextAndSharesTheNameWithSaveAsText) {
                       session.chart.SunSign, session.chart.MoonSignName));
   const QList<QByteArray> lines = bytes.split('\n');
   ASSERT_EQ(lines.size(), 24);
-  const QJsonObject expected = golden_["expected"].toObject();
+  const QJsonObject& expected = golden_.expected;
   for (int i = 0; i < 17; ++i) {
     EXPECT_EQ(lines[i], expected["export_head"].toArray()[i].toString().toUtf8() + "\r") << i;
   }

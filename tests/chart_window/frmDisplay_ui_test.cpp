@@ -13,7 +13,7 @@
 #include "chart_window/frmDisplay.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
-#include "tests/chart_window/golden_chart.h"
+#include "tests/golden_charts.h"
 
 namespace quendal {
 namespace {
@@ -42,20 +42,12 @@ const char* const kSignCells[] = {"lblNatalAries",     "lblNatalTaurus",   "lblN
 
 bool EnglishMonths() { return QLocale::system().standaloneMonthName(1) == "January"; }
 
-class GoldenFill : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { charts_ = new std::vector(test::LoadGoldenCharts()); }
-  static void TearDownTestSuite() { delete charts_; }
-  static std::vector<test::GoldenChart>* charts_;
-};
-std::vector<test::GoldenChart>* GoldenFill::charts_ = nullptr;
-
 // Every text and picture of a chart where it belongs, for every golden birth, each chart
 // filled into a chart child that already showed the previous one.
-TEST_F(GoldenFill, EveryValueLandsInItsControl) {
-  ASSERT_EQ(charts_->size(), 200u);
+TEST(GoldenFill, EveryValueLandsInItsControl) {
+  ASSERT_EQ(test::GoldenCharts().size(), 200u);
   std::unique_ptr<frmDisplay> reused;
-  for (const test::GoldenChart& golden : *charts_) {
+  for (const test::GoldenChart& golden : test::GoldenCharts()) {
     SCOPED_TRACE(golden.birth.PersonName);
     frmDisplay fresh(golden.birth);
     if (reused) reused->FillChart(golden.chart);
@@ -91,9 +83,9 @@ TEST_F(GoldenFill, EveryValueLandsInItsControl) {
   }
 }
 
-TEST_F(GoldenFill, UnknownSunSignAndPicturesKeepWhatTheyShowed) {
-  const test::GoldenChart& first = charts_->at(0);
-  const test::GoldenChart& second = charts_->at(5);
+TEST(GoldenFill, UnknownSunSignAndPicturesKeepWhatTheyShowed) {
+  const test::GoldenChart& first = test::GoldenCharts().at(0);
+  const test::GoldenChart& second = test::GoldenCharts().at(5);
   frmDisplay display(first.birth);
   display.FillChart(first.chart);
   Chart unknown = second.chart;
@@ -215,8 +207,9 @@ TEST(ChartChild, EverySignGlyphDraws) {
 }
 
 // Renders one chart; QUENDAL_CHART_PNG names a file to keep it for a person to look at.
-TEST_F(GoldenFill, RendersAWholeChart) {
-  const test::GoldenChart& golden = charts_->at(qEnvironmentVariableIntValue("QUENDAL_CHART_ID"));
+TEST(GoldenFill, RendersAWholeChart) {
+  const test::GoldenChart& golden =
+      test::GoldenCharts().at(qEnvironmentVariableIntValue("QUENDAL_CHART_ID"));
   frmDisplay display(golden.birth);
   display.FillChart(golden.chart);
   const qreal scale = qEnvironmentVariableIsSet("QUENDAL_CHART_SCALE")

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <vector>
 
-#include "tests/test_data.h"
+#include "tests/golden_charts.h"
 
 namespace quendal {
 namespace {
@@ -29,31 +27,12 @@ std::vector<std::string> SplitCrLf(const std::string& bytes) {
 }
 
 TEST(TextExportTest, MatchesTheGoldenLinesOfEveryChart) {
-  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   int count = 0;
-  while (!file.atEnd()) {
-    const QJsonObject record = QJsonDocument::fromJson(file.readLine()).object();
-    const QJsonObject input = record["input"].toObject();
-    const QJsonObject expected = record["expected"].toObject();
-    BirthData birth;
-    birth.PersonName = input["PersonName"].toString().toStdString();
-    birth.BirthMonth = input["BirthMonth"].toInt();
-    birth.BirthDay = input["BirthDay"].toInt();
-    birth.BirthYear = input["BirthYear"].toInt();
-    birth.BirthHour = input["BirthHour"].toInt();
-    birth.BirthMinute = input["BirthMinute"].toInt();
-    birth.LongitudeDegrees = input["LongitudeDegrees"].toInt();
-    birth.LongitudeMinutes = input["LongitudeMinutes"].toInt();
-    birth.LatitudeDegrees = input["LatitudeDegrees"].toInt();
-    birth.LatitudeMinutes = input["LatitudeMinutes"].toInt();
-    birth.BirthCity = input["BirthCity"].toString().toStdString();
-    birth.BirthState = input["BirthState"].toString().toStdString();
-    birth.BirthCountry = input["BirthCountry"].toString().toStdString();
+  for (const test::GoldenChart& golden : test::GoldenCharts()) {
+    const BirthData& birth = golden.birth;
+    const QJsonObject& expected = golden.expected;
     Chart chart;
-    const QJsonArray table = expected["table"].toArray();
-    for (int row = 0; row < 10; ++row)
-      chart.PositionsTable[row] = table[row].toString().toStdString();
+    chart.PositionsTable = golden.chart.PositionsTable;
 
     const auto lines = SplitCrLf(ExportChartText(
         birth, chart, kMonths[birth.BirthMonth - 1], expected["SunSign"].toString().toStdString(),

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
@@ -14,6 +13,7 @@
 #include "birth/chart_calculation.h"
 #include "birth/reading_file.h"
 #include "chart_window/text_export.h"
+#include "tests/golden_charts.h"
 #include "tests/test_data.h"
 
 namespace quendal {
@@ -35,37 +35,8 @@ Outcome Program(const QStringList& arguments, const QByteArray& input = {}) {
           QString::fromUtf8(process.readAllStandardError())};
 }
 
-QJsonObject Golden(int id) {
-  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  while (!file.atEnd()) {
-    const QJsonObject row = QJsonDocument::fromJson(file.readLine()).object();
-    if (row["id"].toInt() == id) return row;
-  }
-  ADD_FAILURE() << "no golden chart " << id;
-  return {};
-}
-
 BirthData BirthOf(const QJsonObject& input) {
-  BirthData birth;
-  const auto text = [&](const char* key) { return input[key].toString().toStdString(); };
-  birth.PersonName = text("PersonName");
-  birth.BirthMonth = input["BirthMonth"].toInt();
-  birth.BirthDay = input["BirthDay"].toInt();
-  birth.BirthYear = input["BirthYear"].toInt();
-  birth.BirthHour = input["BirthHour"].toInt();
-  birth.BirthMinute = input["BirthMinute"].toInt();
-  birth.LongitudeDegrees = input["LongitudeDegrees"].toInt();
-  birth.LongitudeMinutes = input["LongitudeMinutes"].toInt();
-  birth.LatitudeDegrees = input["LatitudeDegrees"].toInt();
-  birth.LatitudeMinutes = input["LatitudeMinutes"].toInt();
-  birth.LongitudeIsEast = input["LongitudeIsEast"].toBool();
-  birth.LatitudeIsSouth = input["LatitudeIsSouth"].toBool();
-  birth.DaylightSaving = input["DaylightSaving"].toBool();
-  birth.BirthCity = text("BirthCity");
-  birth.BirthState = text("BirthState");
-  birth.BirthCountry = text("BirthCountry");
-  return StoreZoneRow(birth, input["ZoneRow"].toInt());
+  return StoreZoneRow(test::GoldenBirth(input), input["ZoneRow"].toInt());
 }
 
 QStringList OptionsOf(const QJsonObject& input) {
@@ -136,8 +107,8 @@ class ChartFilesTest : public ::testing::Test {
 
 TEST_F(ChartFilesTest, AReadingGivesTheChartOfItsBirthInEveryOutput) {
   for (int id : {0, 77, 164}) {
-    const QJsonObject golden = Golden(id);
-    const QJsonObject input = golden["input"].toObject();
+    const test::GoldenChart& golden = test::GoldenChartById(id);
+    const QJsonObject& input = golden.input;
     const BirthData birth = BirthOf(input);
     const QString reading =
         WriteFile(QString("r%1.kdl").arg(id),
@@ -155,13 +126,13 @@ TEST_F(ChartFilesTest, AReadingGivesTheChartOfItsBirthInEveryOutput) {
     // Independent values: lines 1-17 and 19-21 (line 9 and 19 hold a lone CR).
     const QList<QByteArray> lines = exported.out.split('\n');
     ASSERT_EQ(lines.size(), 24) << id;  // 23 lines and the empty rest after the last LF
-    const QJsonArray head = golden["expected"].toObject()["export_head"].toArray();
-    const QJsonArray tail = golden["expected"].toObject()["export_tail"].toArray();
+    const QJsonArray head = golden.expected["export_head"].toArray();
+    const QJsonArray tail = golden.expected["export_tail"].toArray();
     for (int i = 0; i < 17; ++i) {
       EXPECT_EQ(lines[i], head[i].toString().toUtf8() + "\r") << id << " line " << i + 1;
     }
     // Our own block: Rahu, Ketu and Asc after the seven planets.
-    const QJsonArray table = golden["expected"].toObject()["table"].toArray();
+    const QJsonArray table = golden.expected["table"].toArray();
     EXPECT_EQ(lines[17], "Rahu " + table[7].toString().toUtf8() + "\r");
     EXPECT_EQ(lines[18], "Ketu " + table[8].toString().toUtf8() + "\r");
     EXPECT_EQ(lines[19], "Asc " + table[9].toString().toUtf8() + "\r");
@@ -253,7 +224,7 @@ TEST_F(ChartFilesTest, BatchExportWritesEachGoodRecordsExportInTurn) {
       "LongitudeIsEast,PersonName,BirthCity,BirthState,BirthCountry\n";
   QByteArray expected;
   for (int id : {5, 99}) {
-    const QJsonObject input = Golden(id)["input"].toObject();
+    const QJsonObject& input = test::GoldenChartById(id).input;
     const auto n = [&](const char* key) { return QByteArray::number(input[key].toInt()); };
     const auto f = [&](const char* key) -> QByteArray { return input[key].toBool() ? "1" : "0"; };
     const auto t = [&](const char* key) { return input[key].toString().toUtf8(); };

@@ -1,12 +1,12 @@
 // Drives the real quendal-chart binary.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 
+#include "tests/golden_charts.h"
 #include "tests/test_data.h"
 
 namespace quendal {
@@ -38,18 +38,14 @@ QString WithoutRetrogradeMarks(QString text) { return text.remove(" (R) "); }
 // Every golden birth through --batch on standard input: one line per birth, in order, each
 // agreeing with the independent values.
 TEST(QuendalChart, BatchOfTheGoldenBirthsAgreesWithTheirValues) {
-  QFile file(QString::fromStdString(test::TestDataPath("golden_charts.jsonl")));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   QList<QJsonObject> expected;
   // Columns deliberately out of the usual order, flags in both spellings.
   QByteArray csv =
       "ZoneRow,BirthDay,BirthMonth,BirthYear,BirthHour,BirthMinute,DaylightSaving,"
       "LongitudeIsEast,LongitudeDegrees,LongitudeMinutes,LatitudeIsSouth,LatitudeDegrees,"
       "LatitudeMinutes,PersonName\r\n";
-  while (!file.atEnd()) {
-    const QJsonObject record = QJsonDocument::fromJson(file.readLine()).object();
-    if (record.isEmpty()) continue;
-    const QJsonObject in = record["input"].toObject();
+  for (const test::GoldenChart& golden : test::GoldenCharts()) {
+    const QJsonObject& in = golden.input;
     const auto number = [&](const char* key) { return QByteArray::number(in[key].toInt()); };
     const auto flag = [&](const char* key, bool digits) -> QByteArray {
       return in[key].toBool() ? (digits ? "1" : "true") : (digits ? "0" : "false");
@@ -60,7 +56,7 @@ TEST(QuendalChart, BatchOfTheGoldenBirthsAgreesWithTheirValues) {
            number("LongitudeDegrees") + "," + number("LongitudeMinutes") + "," +
            flag("LatitudeIsSouth", false) + "," + number("LatitudeDegrees") + "," +
            number("LatitudeMinutes") + ",\"" + in["PersonName"].toString().toUtf8() + "\"\r\n";
-    expected.append(record["expected"].toObject());
+    expected.append(golden.expected);
   }
   ASSERT_EQ(expected.size(), 200);
 
