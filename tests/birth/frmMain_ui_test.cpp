@@ -350,7 +350,9 @@ TEST_F(FormTest, BlankNamesAndImpossibleValuesAreRefused) {
     Find<QPushButton>("cmdCalculate")->setFocus();
     Calculate();
     EXPECT_EQ(MessageTexts(), QStringList({message}));
-    if (!messages_.empty()) EXPECT_EQ(messages_[0].icon, icon) << message;
+    if (!messages_.empty()) {
+      EXPECT_EQ(messages_[0].icon, icon) << message;
+    }
     QWidget* expected_focus = focus ? static_cast<QWidget*>(Field(focus))
                                     : static_cast<QWidget*>(Find<QPushButton>("cmdCalculate"));
     EXPECT_TRUE(expected_focus->hasFocus()) << message;
