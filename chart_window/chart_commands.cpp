@@ -76,6 +76,8 @@ void SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child) {
   request.title = QStringLiteral("Save As");
   request.filter = QStringLiteral("JPEG Image (*.jpg)");
   request.default_suffix = QStringLiteral("jpg");
+  // An existing image is never replaced (the save picks a free _NNN name), so no prompt.
+  request.confirm_overwrite = false;
   if (parent) request.initial_path = parent->property(kJpegDialogName).toString();
   const QString path = AskFileName(parent, request);
   if (path.isEmpty() || !chart_child) return;
