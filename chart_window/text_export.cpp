@@ -1,12 +1,12 @@
 #include "chart_window/text_export.h"
 
-#include <array>
+#include "positions/planet_positions.h"
 
 namespace quendal {
 namespace {
 
-constexpr std::array<std::string_view, 7> kPlanetNames = {"Sun",  "Moon",    "Mercury", "Venus",
-                                                          "Mars", "Jupiter", "Saturn"};
+// Table rows 0 to 6 carry the names the chart shows beside them.
+constexpr size_t kNamedPlanetRows = 7;
 
 std::string Number(int value) { return std::to_string(value); }
 
@@ -34,8 +34,8 @@ std::string ExportChartText(const BirthData& birth, const Chart& chart, std::str
   // A lone carriage return as the line's content: the bytes read 0D 0D 0A.
   line("\r");
   line("Planetary Position");
-  for (size_t row = 0; row < kPlanetNames.size(); ++row) {
-    line(std::string(kPlanetNames[row]) + " " + chart.PositionsTable[row]);
+  for (size_t row = 0; row < kNamedPlanetRows; ++row) {
+    line(std::string(BodyNames[row]) + " " + chart.PositionsTable[row]);
   }
   // Rows 7 to 9 of the table are Rahu, Ketu and the ascendant; each gets its own name so
   // that every body of the chart is in the file.
