@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QVariant>
@@ -15,6 +14,7 @@
 #include "chart_window/text_export.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
+#include "ui_common/month_name.h"
 #include "ui_common/safe_save.h"
 
 namespace quendal {
@@ -61,11 +61,8 @@ void ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_ch
   session.LastFileName = path;
 
   const BirthData& birth = session.birth_data;
-  const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
-                            ? QLocale::system().monthName(birth.BirthMonth)
-                            : QString();
   const std::string text =
-      ExportChartText(birth, session.chart, month.toStdString(),
+      ExportChartText(birth, session.chart, LongMonthName(birth.BirthMonth).toStdString(),
                       LabelText(chart_child, "lblLagna", session.chart.SunSign),
                       LabelText(chart_child, "lblRashi", session.chart.MoonSignName));
   SaveBytesSafely(parent, path, Bytes(text));

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPixmap>
 
 #include "chart_window/chart_layout.h"
@@ -11,6 +10,7 @@
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
 #include "ui_common/layout.h"
+#include "ui_common/month_name.h"
 
 namespace quendal {
 namespace {
@@ -188,15 +188,13 @@ void frmDisplay::Form_Load(const BirthData& birth) {
   auto detail = [this](const char* name) {
     return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
   };
-  const QLocale locale = QLocale::system();
   SetCaption(detail("lblName"), QStringLiteral("Name: ") + Text(birth.PersonName));
   // A month outside 1 to 12 has no name; the line then keeps its caption.
   if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
-    SetCaption(detail("lblDOB"),
-               QStringLiteral("Date of Birth: %1 %2, %3")
-                   .arg(locale.standaloneMonthName(birth.BirthMonth, QLocale::LongFormat))
-                   .arg(birth.BirthDay)
-                   .arg(birth.BirthYear));
+    SetCaption(detail("lblDOB"), QStringLiteral("Date of Birth: %1 %2, %3")
+                                     .arg(LongMonthName(birth.BirthMonth))
+                                     .arg(birth.BirthDay)
+                                     .arg(birth.BirthYear));
   }
   SetCaption(detail("lblTOB"), QStringLiteral("Time of Birth: %1 Hour %2 Minute")
                                    .arg(birth.BirthHour)

@@ -7,15 +7,12 @@
 
 #include "positions/longitude_text.h"
 #include "positions/time_zones.h"
+#include "ui_common/month_name.h"
 
 namespace quendal::cli {
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-// Row order of the positions table.
+// Row order of the positions table; the report spells out what the chart abbreviates.
 constexpr std::array<std::string_view, 10> kRowNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant"};
 
@@ -164,8 +161,8 @@ void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Ch
       << "City: " << b.BirthCity << "\n"
       << "State: " << b.BirthState << "\n"
       << "Country: " << b.BirthCountry << "\n"
-      << "Date of Birth: " << kMonthNames[static_cast<std::size_t>(b.BirthMonth - 1)] << " "
-      << b.BirthDay << ", " << b.BirthYear << "\n"
+      << "Date of Birth: " << LongMonthName(b.BirthMonth).toStdString() << " " << b.BirthDay << ", "
+      << b.BirthYear << "\n"
       << "Time of Birth: " << b.BirthHour << " Hour " << b.BirthMinute << " Minute\n"
       << "Time Zone: " << zones.TimeZoneNames[static_cast<std::size_t>(request.zone_row)]
       << " (row " << request.zone_row << ")" << (b.DaylightSaving ? ", daylight saving" : "")
