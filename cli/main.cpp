@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/birth_options.h"
 #include "cli/chart_output.h"
+#include "cli/device_stream.h"
 #include "cli/export_output.h"
 #include "cli/reading_input.h"
 #include "ui_common/safe_write.h"
@@ -44,9 +45,9 @@ const char kDescription[] =
     "month names of the system locale). With --batch, the export of every good record follows\n"
     "the previous one, 23 lines each, in input order.\n"
     "\n"
-    "--output writes what would go to standard output into FILE instead, all at once: FILE is\n"
-    "replaced only when everything is written, and a failed save leaves it as it was, prints\n"
-    "why and ends with status 1.\n"
+    "--output writes what would go to standard output into FILE instead: FILE is replaced\n"
+    "only when everything is written, and a failed save leaves it as it was, prints why and\n"
+    "ends with status 1.\n"
     "\n"
     "--batch reads CSV with a header row naming, in any order, BirthYear, BirthMonth,\n"
     "BirthDay, BirthHour, BirthMinute, ZoneRow, DaylightSaving, LatitudeDegrees,\n"
@@ -90,10 +91,23 @@ int RunBatchFrom(const QCommandLineParser& parser) {
   }
   std::istream& in = source == "-" ? std::cin : file;
   if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format);
-  std::ostringstream charts;
-  const int status = RunBatch(in, charts, std::cerr, format);
-  const int written = Emit(parser, charts.str());
-  return written != 0 ? written : status;
+  // Streamed into the save as it goes, so memory stays flat however long the input is; the
+  // file is replaced only when the last chart is written.
+  const QString path = parser.value("output");
+  int status = 0;
+  QString reason;
+  const bool saved = WriteFileSafely(
+      path,
+      [&](QIODevice& device, QString&) {
+        DeviceStreamBuffer buffer(device);
+        std::ostream charts(&buffer);
+        status = RunBatch(in, charts, std::cerr, format);
+        return static_cast<bool>(charts.flush());
+      },
+      reason);
+  if (saved) return status;
+  std::cerr << "quendal-chart: " << SaveFailedText(path, reason).toStdString() << "\n";
+  return kWriteFailed;
 }
 
 // Options that cannot go together; the first clash found, empty when there is none.
