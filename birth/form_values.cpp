@@ -2,14 +2,10 @@
 
 #include <charconv>
 
+#include "positions/text_blanks.h"
+
 namespace quendal {
 namespace {
-
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The list items are plain decimal texts, so their value is never in doubt.
 int ItemValue(const std::string& text) {
@@ -60,7 +56,7 @@ FormEntry EntryOf(const FormValues& form) {
 
 BirthData BirthDataFromValues(const FormValues& form, const BirthData& previous) {
   BirthData birth = previous;
-  birth.PersonName = TrimBlanks(form.txtName);
+  birth.PersonName = std::string(TrimBlanks(form.txtName));
   birth.BirthMonth = form.MonthPosition + 1;
   birth.BirthDay = ItemValue(form.DayText);
   birth.BirthYear = ItemValue(form.YearText);
@@ -73,9 +69,9 @@ BirthData BirthDataFromValues(const FormValues& form, const BirthData& previous)
   birth.LongitudeIsEast = form.LongitudeIsEast;
   birth.LatitudeIsSouth = form.LatitudeIsSouth;
   birth.DaylightSaving = form.DaylightSaving;
-  birth.BirthCity = TrimBlanks(form.txtCity);
-  birth.BirthState = TrimBlanks(form.txtState);
-  birth.BirthCountry = TrimBlanks(form.txtCountry);
+  birth.BirthCity = std::string(TrimBlanks(form.txtCity));
+  birth.BirthState = std::string(TrimBlanks(form.txtState));
+  birth.BirthCountry = std::string(TrimBlanks(form.txtCountry));
   return birth;
 }
 

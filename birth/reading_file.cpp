@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "positions/text_blanks.h"
 #include "positions/time_zones.h"
 
 namespace quendal {
@@ -65,12 +66,6 @@ std::optional<unsigned char> Windows1252Byte(char32_t code) {
     if (kHighControls[k] == code) return static_cast<unsigned char>(0x80 + k);
   }
   return std::nullopt;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
 }
 
 std::string FlagText(bool value) { return value ? "True" : "False"; }

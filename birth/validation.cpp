@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 
+#include "positions/text_blanks.h"
 #include "positions/time_zones.h"
 
 namespace quendal {
@@ -15,13 +16,6 @@ constexpr char32_t kDelete = 127;
 // never be opened again, so it counts as empty.
 bool IsBlank(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
 }
 
 int YearValue(std::string_view text) {

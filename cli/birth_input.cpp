@@ -56,13 +56,6 @@ std::optional<InputError> ParseCoordinate(std::string_view field, std::string_vi
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
 std::optional<int> ParseInteger(std::string_view text) {
   text = TrimBlanks(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "birth/birth_data.h"
+#include "positions/text_blanks.h"
 
 namespace quendal::cli {
 
@@ -27,8 +28,6 @@ struct BirthParse {
   std::optional<BirthRequest> request;
   InputError error;
 };
-
-std::string_view TrimBlanks(std::string_view text);
 
 // Whole numbers with an optional sign; nullopt for anything else, including overflow.
 std::optional<int> ParseInteger(std::string_view text);

@@ -7,6 +7,7 @@
 #include "positions/angle_constants.h"
 #include "positions/calendar.h"
 #include "positions/longitude_text.h"
+#include "positions/text_blanks.h"
 
 namespace quendal {
 namespace {
@@ -29,13 +30,6 @@ constexpr std::array<MoonTerm, 25> kMoonTerms{{
     {1, 0, -1, 0, -0.005163, false}, {1, 1, 0, 0, 0.004987, true},   {2, -1, 1, 0, 0.004036, true},
     {2, 0, 2, 0, 0.003994, false},
 }};
-
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 
@@ -68,7 +62,7 @@ double MoonLongitude(const BirthData& birth) {
 MoonPosition ComputeMoonPosition(const BirthData& birth) {
   MoonPosition moon;
   moon.MoonText = FormatLongitude(MoonLongitude(birth));
-  const std::string_view text = Trim(moon.MoonText);
+  const std::string_view text = TrimBlanks(moon.MoonText);
   const int sign = SignIndex(text.size() >= 3 ? text.substr(text.size() - 3) : text);
   if (sign >= 0) moon.MoonSignName = SignFullNames[static_cast<std::size_t>(sign)];
   return moon;

@@ -2,17 +2,12 @@
 
 #include <cmath>
 
+#include "positions/text_blanks.h"
+
 namespace quendal {
 namespace {
 
 constexpr std::string_view kDegreeMark = "\u00b0";
-
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 std::string TwoDigits(std::string_view text) {
   std::string result;
@@ -54,18 +49,18 @@ std::string FormatLongitude(double x) {
 }
 
 std::string FormatTableEntry(std::string_view text) {
-  const std::string_view t = Trim(text);
+  const std::string_view t = TrimBlanks(text);
   const auto p = t.find(kDegreeMark);
   const auto q = t.find('\'');
   std::string_view degrees;
   std::string_view minutes;
   if (p != std::string_view::npos) {
-    degrees = Trim(t.substr(0, p));
+    degrees = TrimBlanks(t.substr(0, p));
     const auto minutes_start = p + kDegreeMark.size();
     if (q != std::string_view::npos && q > minutes_start)
-      minutes = Trim(t.substr(minutes_start, q - minutes_start));
+      minutes = TrimBlanks(t.substr(minutes_start, q - minutes_start));
   }
-  const std::string_view sign = Trim(text.size() >= 3 ? text.substr(text.size() - 3) : text);
+  const std::string_view sign = TrimBlanks(text.size() >= 3 ? text.substr(text.size() - 3) : text);
   std::string result = TwoDigits(degrees);
   result += ' ';
   result += sign;
