@@ -408,7 +408,6 @@ void frmMain::cmdCalculate_Click() {
     ApplyFocusRule(problem->focus);
     return;
   }
-  FillTimeZoneTable();
   const int zone_row = cboTimeZone->currentIndex();
   session_.birth_data = StoreZoneRow(BirthDataFromForm(session_.birth_data), zone_row);
   session_.zone_row = zone_row;

@@ -44,7 +44,7 @@ class frmMain : public QMainWindow {
   void mnuCalculate_Click();
   void mnuExit_Click();
   void cmdOpen_Click();  // fills the form from a reading file, then calculates
-  // The coordinate lookup and the web links come with the shell services.
+  // The coordinate lookup and the web links.
   void Command1_Click();
   void mnuOnline_Click();
   void mnuVisit_Click();

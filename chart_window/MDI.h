@@ -42,8 +42,7 @@ class MDI : public QMainWindow {
   void mnuToolBar_Click();
   void TB_ButtonClick(QAction* button);
 
-  // Commands whose bodies come with the reading file, the export, the image saving and
-  // printing, and the web links; they do nothing yet.
+  // The file commands (reading file, export, image, print) and the web links.
   void cmdSaveAsJPEG_Click();
   void mnuSaveAsJpeg_Click();
   void mnuSaveAsText_Click();

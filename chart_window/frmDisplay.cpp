@@ -117,7 +117,7 @@ void frmDisplay::BuildWheel() {
 
 void frmDisplay::BuildDetails() {
   const QFont font = VerdanaFont(kLabelPoints, true);
-  int design_number = 12;  // placeholder captions until the load step writes them
+  int design_number = 12;  // design captions, shown until Form_Load writes the birth details
   for (const DetailPlace& place : kDetailPlaces) {
     QLabel* label =
         MakeLabel(this, QLatin1String(place.name),
