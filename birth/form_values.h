@@ -29,6 +29,8 @@ struct FormValues {
   std::string txtCity;
   std::string txtState;
   std::string txtCountry;
+
+  bool operator==(const FormValues&) const = default;
 };
 
 // The form as loading leaves it: every list at its first item, every text empty.

@@ -362,6 +362,36 @@ FormValues frmMain::CurrentValues() const {
   return values;
 }
 
+void frmMain::SetValues(const FormValues& values) {
+  const auto select_position = [](QComboBox* list, int position) {
+    if (position >= 0 && position < list->count()) list->setCurrentIndex(position);
+  };
+  const auto select_item = [](QComboBox* list, const std::string& text) {
+    const int position = list->findText(QString::fromStdString(text), Qt::MatchExactly);
+    if (position >= 0) list->setCurrentIndex(position);
+  };
+  const auto set_text = [](QLineEdit* field, const std::string& text) {
+    field->setText(QString::fromStdString(text));
+  };
+  set_text(txtName, values.txtName);
+  select_position(cboMonth, values.MonthPosition);
+  select_item(cboDate, values.DayText);
+  select_item(cboYear, values.YearText);
+  select_item(cboHour, values.HourText);
+  select_item(cboMinute, values.MinuteText);
+  select_position(cboTimeZone, values.ZoneRow);
+  set_text(txtLonD, values.txtLonD);
+  set_text(txtLonM, values.txtLonM);
+  set_text(txtLatD, values.txtLatD);
+  set_text(txtLatM, values.txtLatM);
+  optLongEast[values.LongitudeIsEast ? 0 : 1]->setChecked(true);
+  optLatSouth[values.LatitudeIsSouth ? 1 : 0]->setChecked(true);
+  chkDST->setChecked(values.DaylightSaving);
+  set_text(txtCity, values.txtCity);
+  set_text(txtState, values.txtState);
+  set_text(txtCountry, values.txtCountry);
+}
+
 FormEntry frmMain::CurrentEntry() const {
   FormEntry entry = EntryOf(CurrentValues());
   entry.LatitudeDirectionChosen = optLatSouth[0]->isChecked() || optLatSouth[1]->isChecked();
@@ -429,7 +459,10 @@ void frmMain::RaiseOffer(int which) { (which == 0 ? lblCobrand : lblFullBrand)->
 void frmMain::RaiseRandomOffer() { RaiseOffer(QRandomGenerator::global()->bounded(2)); }
 
 void frmMain::cmdOpen_Click() {
-  if (OpenReading(this)) cmdCalculate_Click();
+  FormValues values = CurrentValues();
+  if (!OpenReading(this, values)) return;
+  SetValues(values);
+  cmdCalculate_Click();
 }
 
 void frmMain::Command1_Click() { LookUpCoordinates(this); }

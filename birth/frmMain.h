@@ -27,6 +27,9 @@ class frmMain : public QMainWindow {
 
   // The form as ValidateInput sees it, and as the driver stores it (zone row not yet applied).
   FormValues CurrentValues() const;
+  // Puts values into the controls: a list keeps its selection when no item matches; texts
+  // bypass the keystroke filters, which judge only what a person types.
+  void SetValues(const FormValues& values);
   FormEntry CurrentEntry() const;
   BirthData BirthDataFromForm(const BirthData& previous) const;
 

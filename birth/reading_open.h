@@ -1,24 +1,21 @@
-// The open side of the reading file: "&Open Previously Saved Reading" fills the birth-data
-// form from a file. The form's controls are found by their object names.
+// The open side of the reading file: "&Open Previously Saved Reading" turns a file into the
+// birth-data form's values; the form then shows them and calculates.
 #pragma once
 
 #include <QString>
 
-#include "birth/reading_file.h"
+#include "birth/form_values.h"
 
 class QWidget;
 
 namespace quendal {
 
-// Asks for a reading file and loads it into form. True when the caller should now run the
-// calculation, as the button "Get My Natal &Chart" does.
-bool OpenReading(QWidget* form);
+// Asks for a reading file and applies it to values (the form's current contents). True when
+// the form should now take values and run the calculation, as "Get My Natal &Chart" does.
+bool OpenReading(QWidget* parent, FormValues& values);
 
-// Loads the file at path into form without a dialog. A refused or unreadable file shows
-// "Please Check The File." and leaves the form as it was; the result is then false.
-bool LoadReadingIntoForm(QWidget* form, const QString& path);
-
-// Writes fill into the form's controls in the order of the file's lines.
-void ApplyReadingToForm(QWidget* form, const ReadingFormFill& fill);
+// Applies the file at path to values without a dialog. A refused or unreadable file shows
+// "Please Check The File." and leaves values as they were; the result is then false.
+bool LoadReading(QWidget* parent, const QString& path, FormValues& values);
 
 }  // namespace quendal

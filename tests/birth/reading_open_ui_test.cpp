@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -14,57 +10,6 @@
 
 namespace quendal {
 namespace {
-
-// The birth-data form's controls under their object names, with the form's list items.
-class FakeForm : public QWidget {
- public:
-  FakeForm() {
-    for (const char* name : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM", "txtCity",
-                             "txtState", "txtCountry"}) {
-      auto* field = new QLineEdit(this);
-      field->setObjectName(name);
-    }
-    AddList("cboMonth", 1, 12);
-    AddList("cboDate", 1, 31);
-    AddList("cboYear", 1901, 2050);
-    AddList("cboHour", 0, 23);
-    AddList("cboMinute", 0, 59);
-    AddList("cboTimeZone", 100, 170);
-    AddPair("optLongEast_0", "optLongEast_1");
-    AddPair("optLatSouth_0", "optLatSouth_1");
-    (new QCheckBox(this))->setObjectName("chkDST");
-  }
-  QString Text(const char* name) const { return findChild<QLineEdit*>(name)->text(); }
-  int Position(const char* name) const { return findChild<QComboBox*>(name)->currentIndex(); }
-  bool Checked(const char* name) const { return findChild<QAbstractButton*>(name)->isChecked(); }
-  void Set(const char* name, const QString& text) { findChild<QLineEdit*>(name)->setText(text); }
-  void Select(const char* name, int position) {
-    findChild<QComboBox*>(name)->setCurrentIndex(position);
-  }
-
-  // Every control's state, to show that a refused file changes nothing.
-  QStringList State() const {
-    QStringList state;
-    for (auto* field : findChildren<QLineEdit*>()) state << field->text();
-    for (auto* list : findChildren<QComboBox*>()) state << list->currentText();
-    for (auto* button : findChildren<QAbstractButton*>())
-      state << (button->isChecked() ? "1" : "0");
-    return state;
-  }
-
- private:
-  void AddList(const char* name, int first, int last) {
-    auto* list = new QComboBox(this);
-    list->setObjectName(name);
-    for (int item = first; item <= last; ++item) list->addItem(QString::number(item));
-  }
-  void AddPair(const char* first, const char* second) {
-    auto* frame = new QWidget(this);
-    (new QRadioButton(frame))->setObjectName(first);
-    (new QRadioButton(frame))->setObjectName(second);
-    findChild<QRadioButton*>(first)->setChecked(true);
-  }
-};
 
 class ReadingOpenTest : public ::testing::Test {
  protected:
@@ -86,14 +31,14 @@ class ReadingOpenTest : public ::testing::Test {
       file.write(QByteArray::fromStdString(ShiftEncode(line, shift) + "\r\n"));
     return file.fileName();
   }
-  void ExpectRefused(FakeForm& form, const QString& path) {
-    const QStringList before = form.State();
+  void ExpectRefused(FormValues& form, const QString& path) {
+    const FormValues before = form;
     messages_.clear();
-    EXPECT_FALSE(LoadReadingIntoForm(&form, path)) << path.toStdString();
+    EXPECT_FALSE(LoadReading(nullptr, path, form)) << path.toStdString();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "Please Check The File.");
     EXPECT_EQ(messages_[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(form.State(), before);
+    EXPECT_EQ(form, before);
   }
 
   QTemporaryDir dir_;
@@ -111,37 +56,39 @@ TEST_F(ReadingOpenTest, OpensAReadingWrittenWithAnotherShiftThroughTheDialog) {
     asked = request;
     return path;
   });
-  FakeForm form;
-  EXPECT_TRUE(OpenReading(&form));
+  FormValues form = InitialFormValues();
+  EXPECT_TRUE(OpenReading(nullptr, form));
   EXPECT_EQ(asked.kind, FileDialogRequest::Kind::Open);
   EXPECT_EQ(asked.title, "Select the source file");
   EXPECT_EQ(asked.filter, "Quendal (*.kdl)");
   EXPECT_EQ(asked.default_suffix, "kdl");
   EXPECT_TRUE(messages_.empty());
 
-  EXPECT_EQ(form.Text("txtName"), "Asha Rao");
-  EXPECT_EQ(form.Position("cboMonth"), 2);
-  EXPECT_EQ(form.Position("cboDate"), 4);
-  EXPECT_EQ(form.Position("cboYear"), 79);
-  EXPECT_EQ(form.Position("cboHour"), 7);
-  EXPECT_EQ(form.Position("cboMinute"), 30);
-  EXPECT_EQ(form.Position("cboTimeZone"), 45);
-  EXPECT_EQ(form.Text("txtLonD"), "77");
-  EXPECT_EQ(form.Text("txtLatM"), "58");
-  EXPECT_TRUE(form.Checked("optLongEast_1"));
-  EXPECT_TRUE(form.Checked("optLatSouth_1"));
-  EXPECT_TRUE(form.Checked("chkDST"));
-  EXPECT_EQ(form.Text("txtCountry"), "India");
+  EXPECT_EQ(form.txtName, "Asha Rao");
+  EXPECT_EQ(form.MonthPosition, 2);
+  EXPECT_EQ(form.DayText, "5");
+  EXPECT_EQ(form.YearText, "1980");
+  EXPECT_EQ(form.HourText, "7");
+  EXPECT_EQ(form.MinuteText, "30");
+  EXPECT_EQ(form.ZoneRow, 45);
+  EXPECT_EQ(form.txtLonD, "77");
+  EXPECT_EQ(form.txtLatM, "58");
+  EXPECT_FALSE(form.LongitudeIsEast);
+  EXPECT_TRUE(form.LatitudeIsSouth);
+  EXPECT_TRUE(form.DaylightSaving);
+  EXPECT_EQ(form.txtCountry, "India");
 
   SetFileDialogHandler([](const FileDialogRequest&) { return QString(); });
-  EXPECT_FALSE(OpenReading(&form));
+  const FormValues opened = form;
+  EXPECT_FALSE(OpenReading(nullptr, form));
+  EXPECT_EQ(form, opened);
   EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(ReadingOpenTest, RefusedFilesLeaveTheFormAsItWas) {
-  FakeForm form;
-  form.Set("txtName", "Typed Before");
-  form.Select("cboYear", 10);
+  FormValues form = InitialFormValues();
+  form.txtName = "Typed Before";
+  form.YearText = "1911";
   ExpectRefused(form, Write("READING.KDL", kFullReading, ReadingShift));
   ExpectRefused(form, dir_.filePath("missing.kdl"));
   auto year_1899 = kFullReading;
@@ -153,26 +100,26 @@ TEST_F(ReadingOpenTest, RefusedFilesLeaveTheFormAsItWas) {
 }
 
 TEST_F(ReadingOpenTest, FiveLineFileFillsWhatItHoldsAndEmptiesTheTextFields) {
-  FakeForm form;
-  form.Set("txtLatD", "12");
-  form.Set("txtCity", "Pune");
-  form.Select("cboMinute", 15);
-  form.Select("cboTimeZone", 3);
+  FormValues form = InitialFormValues();
+  form.txtLatD = "12";
+  form.txtCity = "Pune";
+  form.MinuteText = "15";
+  form.ZoneRow = 3;
   const std::vector<std::string> five(kFullReading.begin(), kFullReading.begin() + 5);
-  EXPECT_TRUE(LoadReadingIntoForm(&form, Write("short.kdl", five, ReadingShift)));
+  EXPECT_TRUE(LoadReading(nullptr, Write("short.kdl", five, ReadingShift), form));
   EXPECT_TRUE(messages_.empty());
-  EXPECT_EQ(form.Text("txtName"), "Asha Rao");
-  EXPECT_EQ(form.Position("cboHour"), 7);
-  EXPECT_EQ(form.Position("cboMinute"), 15);
-  EXPECT_EQ(form.Position("cboTimeZone"), 3);
+  EXPECT_EQ(form.txtName, "Asha Rao");
+  EXPECT_EQ(form.HourText, "7");
+  EXPECT_EQ(form.MinuteText, "15");
+  EXPECT_EQ(form.ZoneRow, 3);
   // Validation then stops at the first of these, the latitude degrees.
-  for (const char* name :
-       {"txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtCity", "txtState", "txtCountry"}) {
-    EXPECT_TRUE(form.Text(name).isEmpty()) << name;
+  for (const std::string* text : {&form.txtLatD, &form.txtLatM, &form.txtLonD, &form.txtLonM,
+                                  &form.txtCity, &form.txtState, &form.txtCountry}) {
+    EXPECT_TRUE(text->empty());
   }
-  EXPECT_TRUE(form.Checked("optLongEast_1"));
-  EXPECT_TRUE(form.Checked("optLatSouth_0"));
-  EXPECT_FALSE(form.Checked("chkDST"));
+  EXPECT_FALSE(form.LongitudeIsEast);
+  EXPECT_FALSE(form.LatitudeIsSouth);
+  EXPECT_FALSE(form.DaylightSaving);
 }
 
 }  // namespace
