@@ -136,7 +136,7 @@ BirthParse ParseRecord(const std::vector<std::string>& fields,
 
 }  // namespace
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat format) {
+BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat format) {
   CsvReader reader(in);
   std::vector<std::string> fields;
   const auto header_status = reader.Next(fields);
@@ -145,10 +145,10 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat
         << (header_status == CsvReader::Status::End ? "the input holds no header row"
                                                     : "line 1: " + reader.error())
         << "\n";
-    return 2;
+    return {2, true};
   }
   std::array<int, kColumnCount> at{};
-  if (!MapColumns(fields, at, err)) return 2;
+  if (!MapColumns(fields, at, err)) return {2, true};
   const std::size_t columns = fields.size();
 
   std::string line;
@@ -189,9 +189,9 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat
   err << "quendal-chart: " << records << " records, " << failed << " failed\n";
   if (!out) {
     err << "quendal-chart: the charts could not all be written\n";
-    return 1;
+    return {1, false};
   }
-  return failed == 0 ? 0 : 2;
+  return {failed == 0 ? 0 : 2, false};
 }
 
 }  // namespace quendal::cli

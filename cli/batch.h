@@ -12,8 +12,15 @@ enum class BatchFormat {
   Export,     // each chart's text export, one after another
 };
 
-// Returns the exit status: 0 when every record was charted, 2 otherwise.
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             BatchFormat format = BatchFormat::JsonLines);
+// Exit status 0 when every record was charted, 2 otherwise (1: the charts could not be
+// written). A refused header charts nothing at all, and an --output file must then stay as
+// it was rather than be replaced by an empty one.
+struct BatchOutcome {
+  int status = 0;
+  bool header_refused = false;
+};
+
+BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+                      BatchFormat format = BatchFormat::JsonLines);
 
 }  // namespace quendal::cli

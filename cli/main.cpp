@@ -90,22 +90,23 @@ int RunBatchFrom(const QCommandLineParser& parser) {
     }
   }
   std::istream& in = source == "-" ? std::cin : file;
-  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format);
+  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format).status;
   // Streamed into the save as it goes, so memory stays flat however long the input is; the
   // file is replaced only when the last chart is written.
   const QString path = parser.value("output");
-  int status = 0;
+  BatchOutcome outcome;
   QString reason;
   const bool saved = WriteFileSafely(
       path,
       [&](QIODevice& device, QString&) {
         DeviceStreamBuffer buffer(device);
         std::ostream charts(&buffer);
-        status = RunBatch(in, charts, std::cerr, format);
-        return static_cast<bool>(charts.flush());
+        outcome = RunBatch(in, charts, std::cerr, format);
+        return static_cast<bool>(charts.flush()) && !outcome.header_refused;
       },
       reason);
-  if (saved) return status;
+  if (saved) return outcome.status;
+  if (outcome.header_refused) return outcome.status;
   std::cerr << "quendal-chart: " << SaveFailedText(path, reason).toStdString() << "\n";
   return kWriteFailed;
 }

@@ -247,6 +247,12 @@ TEST_F(ChartFilesTest, BatchExportWritesEachGoodRecordsExportInTurn) {
   EXPECT_EQ(saved.exit_code, 2);
   EXPECT_TRUE(saved.out.isEmpty());
   EXPECT_EQ(ReadAll(target), expected);
+
+  // A header that names no usable columns charts nothing: the earlier file stays.
+  const Outcome refused = Program({"--batch", "-", "--output", target}, "BirthYear\n1984\n");
+  EXPECT_EQ(refused.exit_code, 2);
+  EXPECT_TRUE(refused.err.contains("BirthMonth")) << refused.err.toStdString();
+  EXPECT_EQ(ReadAll(target), expected);
 }
 
 TEST_F(ChartFilesTest, SourcesAndFormatsThatCannotGoTogetherAreRefused) {
