@@ -36,17 +36,6 @@ const char* const kMonthNames[] = {"January",   "February", "March",    "April",
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 
-const QColor kBandColour(255, 199, 6);
-const QColor kLinkColour(0, 0, 255);
-
-// Colours through the palette, so that the widgets keep the platform style's own drawing.
-void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
-  if (role == QPalette::Window) widget->setAutoFillBackground(true);
-}
-
 // Widths come from a character count rather than from measuring every item, which would
 // measure some 350 texts before the form can first be shown.
 QComboBox* MakeList(QWidget* parent, const char* name, int characters) {
@@ -78,7 +67,7 @@ QLabel* Caption(QWidget* parent, const QString& text) {
 
 QLabel* Hint(QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);
-  Colour(label, QPalette::WindowText, QColor(96, 96, 96));
+  SetColour(label, QPalette::WindowText, QColor(96, 96, 96));
   return label;
 }
 
@@ -126,7 +115,7 @@ void frmMain::BuildControls() {
   // The top band echoes the chart window's, so the two windows read as one program.
   auto* top = new QFrame(central);
   top->setObjectName("fraTop");
-  Colour(top, QPalette::Window, kBandColour);
+  SetColour(top, QPalette::Window, kBarColour);
   auto* top_layout = new QVBoxLayout(top);
   top_layout->setContentsMargins(8, 4, 8, 6);
   top_layout->setSpacing(0);
@@ -141,7 +130,6 @@ void frmMain::BuildControls() {
       top);
   Label8->setObjectName("Label8");
   Label8->setFont(VerdanaFont(8.25, false, true));
-  Colour(Label8, QPalette::WindowText, kLinkColour);
   Label8->setAlignment(Qt::AlignCenter);
   top_layout->addWidget(Label8);
   page->addWidget(top);
@@ -253,7 +241,7 @@ void frmMain::BuildControls() {
   auto* offer_frame = new QFrame(central);
   offer_frame->setObjectName("fraOffer");
   offer_frame->setFrameShape(QFrame::StyledPanel);
-  Colour(offer_frame, QPalette::Window, kBandColour);
+  SetColour(offer_frame, QPalette::Window, kBarColour);
   auto* offer_layout = new QGridLayout(offer_frame);
   offer_layout->setContentsMargins(0, 0, 0, 0);
   lblCobrand = new LinkLabel(
@@ -269,8 +257,7 @@ void frmMain::BuildControls() {
   lblFullBrand->setObjectName("lblFullBrand");
   for (LinkLabel* offer : {lblCobrand, lblFullBrand}) {
     offer->setFont(VerdanaFont(8.25, true, true));
-    Colour(offer, QPalette::Window, kBandColour);
-    Colour(offer, QPalette::WindowText, kLinkColour);
+    SetColour(offer, QPalette::Window, kBarColour);
     offer->setContentsMargins(10, 4, 10, 4);
     offer->setAlignment(Qt::AlignCenter);
     offer->setWordWrap(true);

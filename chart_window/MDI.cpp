@@ -25,8 +25,6 @@
 namespace quendal {
 namespace {
 
-const QColor kBarColor(255, 199, 6);
-
 enum class Entry { Menu, Item, Separator, End };
 
 // Items the window's design holds but switches off; enabling one is a matter of this flag.
@@ -112,14 +110,8 @@ constexpr std::array<const char*, 6> kDivisionalItems = {"mnuSub_Dasamsa",    "m
                                                          "mnuSub_Navamsa",    "mnuSub_Sapthamsa"};
 constexpr std::array<const char*, 3> kStyleItems = {"mnuNorth", "mnuSouth", "mnuNatal"};
 
-void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, color);
-  widget->setPalette(palette);
-}
-
 LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QFont& font,
-                         const QRect& geometry) {
+                    const QRect& geometry) {
   auto* label = new LinkLabel(text, parent);
   label->setObjectName(QLatin1String(name));
   label->setFont(font);
@@ -142,8 +134,7 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   setObjectName(QStringLiteral("MDI"));
   setWindowTitle(QStringLiteral("Quendal v1.85"));
   setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is toggled by its menu item only
-  Colour(this, QPalette::Window, Qt::white);
-  setAutoFillBackground(true);
+  SetColour(this, QPalette::Window, Qt::white);
 
   BuildMenus();
   BuildToolBar();
@@ -159,8 +150,7 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setAlignment(Qt::AlignCenter);
   scroll_->setMinimumSize(0, 0);
-  Colour(scroll_->viewport(), QPalette::Window, Qt::white);
-  scroll_->viewport()->setAutoFillBackground(true);
+  SetColour(scroll_->viewport(), QPalette::Window, Qt::white);
   BuildBottomBar(client);
   column->addWidget(findChild<QWidget*>(QStringLiteral("picTop")));
   column->addWidget(scroll_, 1);
@@ -182,6 +172,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   }
   MDIForm_Resize();
 }
+
+frmDisplay* MDI::Display() const { return display_; }
 
 void MDI::BuildMenus() {
   std::vector<QMenu*> open;
@@ -241,8 +233,7 @@ void MDI::BuildTopBar(QWidget* parent) {
   picTop->setObjectName(QStringLiteral("picTop"));
   picTop->setFixedHeight(Twips(850));
   picTop->setMinimumWidth(0);
-  Colour(picTop, QPalette::Window, kBarColor);
-  picTop->setAutoFillBackground(true);
+  SetColour(picTop, QPalette::Window, kBarColour);
 
   lblHeading_ = new QLabel(QStringLiteral("Quendal"), picTop);
   lblHeading_->setObjectName(QStringLiteral("lblHeading"));
@@ -263,8 +254,7 @@ void MDI::BuildBottomBar(QWidget* parent) {
   bar->setObjectName(QStringLiteral("Picture1"));
   bar->setFixedHeight(Twips(720));
   bar->setMinimumWidth(0);
-  Colour(bar, QPalette::Window, kBarColor);
-  bar->setAutoFillBackground(true);
+  SetColour(bar, QPalette::Window, kBarColour);
 
   const QFont bold = VerdanaFont(8.25, true);
   const QFont bold_underlined = VerdanaFont(8.25, true, true);
@@ -282,8 +272,7 @@ void MDI::BuildBottomBar(QWidget* parent) {
                QStringLiteral("Offer Quendal on your web site: ask for a co-branded edition"),
                bold_underlined, TwipsRect(0, 0, 9585, 450));
   for (LinkLabel* label : {full_brand, cobrand}) {
-    Colour(label, QPalette::Window, kBarColor);
-    label->setAutoFillBackground(true);
+    SetColour(label, QPalette::Window, kBarColour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setContentsMargins(Twips(120), 0, 0, 0);
   }

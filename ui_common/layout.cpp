@@ -2,8 +2,16 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace quendal {
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+  if (role == QPalette::Window) widget->setAutoFillBackground(true);
+}
 
 QFont VerdanaFont(double point_size, bool bold, bool underline) {
   QFont font(QStringLiteral("Verdana"));
