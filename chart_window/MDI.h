@@ -22,7 +22,7 @@ class MDI : public QMainWindow {
  public:
   explicit MDI(ChartSession& session, QWidget* parent = nullptr);
 
-  frmDisplay* Display() const { return display_; }
+  frmDisplay* Display() const;
 
  signals:
   void BackRequested();  // cmdBack, mnuBack: close, then show the form
