@@ -83,7 +83,7 @@ void frmDisplay::BuildWheel() {
   picNatal_->setGeometry(Box(kNatalWheelBox));
 
   const QFont cell_font = VerdanaFont(kLabelPoints);
-  const QFont number_font = VerdanaFont(6, true);
+  const QFont number_font = VerdanaFont(7, true);
   for (int h = 0; h < 12; ++h) {
     const HousePlace& place = kHousePlaces[h];
     imgSign_[h] = new SignImage(picNatal_);
@@ -166,7 +166,8 @@ void frmDisplay::BuildSignsFrame() {
   lblRashi_ = fraVedic_->findChild<QLabel*>(QStringLiteral("lblRashi"));
 }
 
-// Holders of the last snapshot and of the last saved image's name; nothing to show.
+// The holder of the last snapshot stays out of sight; the name and folder of the last saved
+// image show below the wheel, since a save that succeeds says nothing else.
 void frmDisplay::BuildStores() {
   Picture1_ = new QLabel(this);
   Picture1_->setObjectName(QStringLiteral("Picture1"));
@@ -176,12 +177,14 @@ void frmDisplay::BuildStores() {
   txtFile_ = new QLineEdit(this);
   txtFile_->setObjectName(QStringLiteral("txtFile"));
   txtFile_->setGeometry(Box(kFileBox));
-  txtFile_->hide();
+  txtFile_->setReadOnly(true);
+  txtFile_->setPlaceholderText(QStringLiteral("Image file"));
 
   txtFolder_ = new QLineEdit(this);
   txtFolder_->setObjectName(QStringLiteral("txtFolder"));
   txtFolder_->setGeometry(Box(kFolderBox));
-  txtFolder_->hide();
+  txtFolder_->setReadOnly(true);
+  txtFolder_->setPlaceholderText(QStringLiteral("Image folder"));
 }
 
 void frmDisplay::Form_Load(const BirthData& birth) {
