@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 #include "birth/frmMain.h"
 #include "birth/quendal_application.h"
@@ -410,6 +411,8 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
   form_->mnuCalculate_Click();
   QPointer<MDI> first_window = quendal_->ChartWindow();
   ASSERT_FALSE(first_window.isNull());
+  first_window->findChild<QAction*>("mnuToolBar")->trigger();  // hide the toolbar
+  ASSERT_FALSE(first_window->findChild<QToolBar*>("TB")->isVisible());
 
   QTest::mouseClick(first_window->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -420,6 +423,9 @@ TEST_F(FormTest, BackAndNewKeepTheFieldsAndASecondChartStartsAfresh) {
 
   Calculate();
   QPointer<MDI> second_window = quendal_->ChartWindow();
+  // A new chart window starts with its toolbar shown and checked again.
+  EXPECT_TRUE(second_window->findChild<QToolBar*>("TB")->isVisible());
+  EXPECT_TRUE(second_window->findChild<QAction*>("mnuToolBar")->isChecked());
   second_window->findChild<QAction*>("mnuNew")->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(second_window.isNull());
