@@ -5,6 +5,8 @@ namespace {
 
 // Display texts exactly as listed, irregular blanks and repeated abbreviations kept. The
 // offset written inside a display text is never parsed: only the two offset columns count.
+// One row a line, as listed.
+// clang-format off
 constexpr TimeZoneTable kTimeZoneTable{
     {{
     "Alaska/Hawaii Daylight Time,AHDT,-9.0",
@@ -226,6 +228,7 @@ constexpr TimeZoneTable kTimeZoneTable{
     "0",
     }},
 };
+// clang-format on
 
 }  // namespace
 

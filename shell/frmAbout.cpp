@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui_common/link_label.h"
 #include "shell/links.h"
 #include "shell/program_icon.h"
 #include "ui_common/layout.h"
+#include "ui_common/link_label.h"
 
 namespace quendal {
 namespace {

@@ -1,9 +1,9 @@
 // Entry point of the widget tests: one offscreen QApplication for all cases. Each test process
 // gets a home of its own, so settings and other per-user files never touch the user's home
-// and test processes running side by side never see each other's settings. Before every test the seams get
-// answers that never block: messages are answered, dialogs cancelled and web pages swallowed,
-// so a test that forgets a seam fails on its checks instead of hanging on a modal window or
-// starting a browser. Tests install their own handlers in SetUp to look closer.
+// and test processes running side by side never see each other's settings. Before every test the
+// seams get answers that never block: messages are answered, dialogs cancelled and web pages
+// swallowed, so a test that forgets a seam fails on its checks instead of hanging on a modal window
+// or starting a browser. Tests install their own handlers in SetUp to look closer.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -32,9 +32,8 @@ class NonBlockingSeams : public ::testing::EmptyTestEventListener {
                                                                : quendal::MessageAnswer::Ok;
     });
     quendal::SetFileDialogHandler([](const quendal::FileDialogRequest&) { return QString(); });
-    quendal::SetPrintDialogHandler([](QPrinter&, const quendal::PrintDialogRequest&) {
-      return false;
-    });
+    quendal::SetPrintDialogHandler(
+        [](QPrinter&, const quendal::PrintDialogRequest&) { return false; });
     for (const char* scheme : {"http", "https"}) {
       QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &sink_, "Open");
     }

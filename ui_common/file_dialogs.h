@@ -12,9 +12,9 @@ namespace quendal {
 struct FileDialogRequest {
   enum class Kind { Open, Save } kind = Kind::Save;
   QString title;
-  QString filter;            // Qt form: "Quendal (*.kdl)"
-  QString default_suffix;    // without the dot: "kdl"
-  QString initial_path;      // pre-filled file name, may be empty
+  QString filter;          // Qt form: "Quendal (*.kdl)"
+  QString default_suffix;  // without the dot: "kdl"
+  QString initial_path;    // pre-filled file name, may be empty
   bool confirm_overwrite = true;
 };
 

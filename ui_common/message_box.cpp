@@ -30,10 +30,10 @@ MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon
   const MessageRequest request{text, title, icon, buttons};
   if (InstalledHandler()) return InstalledHandler()(request);
 
-  QMessageBox box(ToQtIcon(icon), title, text,
-                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                   : QMessageBox::Ok,
-                  parent);
+  QMessageBox box(
+      ToQtIcon(icon), title, text,
+      buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+      parent);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
