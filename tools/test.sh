@@ -3,7 +3,8 @@
 # and the end-to-end run of the real program under Xvfb.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-quendal_install_packages "${QUENDAL_BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick
+quendal_install_packages "${QUENDAL_BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick \
+  poppler-utils
 quendal_build -DQUENDAL_BUILD_TESTS=ON
 cd "$QUENDAL_BUILD_DIR"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" "$@"
