@@ -3,19 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "birth/chart_calculation.h"
+#include "tests/test_births.h"
 
 namespace quendal {
 namespace {
 
+// Longitude 0° 0', which counts as west.
 BirthData Birth(int year, int month, int day, int hour, int minute, int zone_row) {
-  BirthData birth;
-  birth.BirthYear = year;
-  birth.BirthMonth = month;
-  birth.BirthDay = day;
-  birth.BirthHour = hour;
-  birth.BirthMinute = minute;
+  BirthData birth = test::BirthAt(year, month, day, hour, minute, zone_row);
   birth.LongitudeIsEast = false;
-  return StoreZoneRow(birth, zone_row);
+  return birth;
 }
 
 TEST(Moon, WorkedBirths) {

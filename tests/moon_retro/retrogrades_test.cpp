@@ -8,6 +8,7 @@
 
 #include "moon_retro/station_tables.h"
 #include "tests/moon_retro/station_text.h"
+#include "tests/test_births.h"
 
 namespace quendal {
 namespace {
@@ -19,13 +20,7 @@ using std::chrono::year;
 using std::chrono::year_month_day;
 
 BirthData Birth(int y, int m, int d, int hour = 12, int minute = 0) {
-  BirthData birth;
-  birth.BirthYear = y;
-  birth.BirthMonth = m;
-  birth.BirthDay = d;
-  birth.BirthHour = hour;
-  birth.BirthMinute = minute;
-  return birth;
+  return test::BirthAt(y, m, d, hour, minute);
 }
 
 bool Mercury(int y, int m, int d, int hour, int minute) {

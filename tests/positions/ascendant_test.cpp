@@ -5,24 +5,15 @@
 #include <cmath>
 
 #include "birth/chart_calculation.h"
+#include "tests/test_births.h"
 
 namespace quendal {
 namespace {
 
 BirthData Place(int year, int month, int day, int hour, int minute, int zone_row, int lon_d,
                 int lon_m, bool east, int lat_d, int lat_m) {
-  BirthData birth;
-  birth.BirthYear = year;
-  birth.BirthMonth = month;
-  birth.BirthDay = day;
-  birth.BirthHour = hour;
-  birth.BirthMinute = minute;
-  birth.LongitudeDegrees = lon_d;
-  birth.LongitudeMinutes = lon_m;
-  birth.LongitudeIsEast = east;
-  birth.LatitudeDegrees = lat_d;
-  birth.LatitudeMinutes = lat_m;
-  return StoreZoneRow(birth, zone_row);
+  return test::AtPlace(test::BirthAt(year, month, day, hour, minute, zone_row), lon_d, lon_m, east,
+                       lat_d, lat_m);
 }
 
 TEST(Ascendant, WorkedBirths) {

@@ -4,19 +4,12 @@
 
 #include "birth/chart_calculation.h"
 #include "positions/time_zones.h"
+#include "tests/test_births.h"
 
 namespace quendal {
 namespace {
 
-BirthData Birth(int year, int month, int day, int hour, int minute, int zone_row) {
-  BirthData birth;
-  birth.BirthYear = year;
-  birth.BirthMonth = month;
-  birth.BirthDay = day;
-  birth.BirthHour = hour;
-  birth.BirthMinute = minute;
-  return StoreZoneRow(birth, zone_row);
-}
+using test::BirthAt;
 
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -57,14 +50,14 @@ TEST(DaysSinceJ2000, KnownDays) {
 TEST(CalendarRule, AgreesWithDaysSinceJ2000AcrossMonthAndYearEndsForEveryZoneRow) {
   const int years[] = {1901, 1999, 2000, 2023, 2024, 2050};
   for (int row = 0; row < kTimeZoneRowCount; ++row) {
-    const BirthData zone = Birth(2000, 1, 1, 0, 0, row);
+    const BirthData zone = BirthAt(2000, 1, 1, 0, 0, row);
     const double offset_days =
         (ZoneOffsetValue(zone.ZoneHoursText) * 60 + ZoneOffsetValue(zone.ZoneMinutesText)) / 1440.0;
     for (int year : years) {
       for (int month = 1; month <= 12; ++month) {
         for (int day : {1, DaysInMonth(year, month)}) {
           for (auto [hour, minute] : {std::pair{0, 0}, {0, 29}, {11, 45}, {23, 30}, {23, 59}}) {
-            const BirthData birth = Birth(year, month, day, hour, minute, row);
+            const BirthData birth = BirthAt(year, month, day, hour, minute, row);
             const CivilDateTime ut = ApplyCalendarRule(birth);
             ASSERT_TRUE(ut.month >= 1 && ut.month <= 12 && ut.day >= 1 &&
                         ut.day <= DaysInMonth(ut.year, ut.month) && ut.hour >= 0 && ut.hour < 24 &&
@@ -81,16 +74,17 @@ TEST(CalendarRule, AgreesWithDaysSinceJ2000AcrossMonthAndYearEndsForEveryZoneRow
 }
 
 TEST(CalendarRule, HalfHourZonesCarryIntoThePreviousDay) {
-  EXPECT_EQ(ApplyCalendarRule(Birth(2000, 1, 1, 0, 30, 34)), (CivilDateTime{1999, 12, 31, 19, 0}));
-  EXPECT_EQ(ApplyCalendarRule(Birth(2000, 1, 1, 12, 0, 50)), (CivilDateTime{2000, 1, 1, 15, 30}));
+  EXPECT_EQ(ApplyCalendarRule(BirthAt(2000, 1, 1, 0, 30, 34)),
+            (CivilDateTime{1999, 12, 31, 19, 0}));
+  EXPECT_EQ(ApplyCalendarRule(BirthAt(2000, 1, 1, 12, 0, 50)), (CivilDateTime{2000, 1, 1, 15, 30}));
   // Daylight saving never enters the calendar rule.
-  BirthData birth = Birth(2024, 2, 29, 23, 50, 31);
+  BirthData birth = BirthAt(2024, 2, 29, 23, 50, 31);
   birth.DaylightSaving = true;
   EXPECT_EQ(ApplyCalendarRule(birth), (CivilDateTime{2024, 3, 1, 9, 20}));
 }
 
 double HemisphereU(int hour, int minute, int zone_row, bool east, bool dst) {
-  BirthData birth = Birth(2000, 1, 1, hour, minute, zone_row);
+  BirthData birth = BirthAt(2000, 1, 1, hour, minute, zone_row);
   birth.LongitudeDegrees = 3;
   birth.LongitudeIsEast = east;
   birth.DaylightSaving = dst;
@@ -112,7 +106,7 @@ TEST(HemisphereRule, DirectionComesFromTheZoneRow) {
 }
 
 TEST(HemisphereRule, LongitudeAndLatitudeAreSignedWestAndNorth) {
-  BirthData birth = Birth(2000, 1, 1, 0, 0, 29);
+  BirthData birth = BirthAt(2000, 1, 1, 0, 0, 29);
   birth.LongitudeDegrees = 77;
   birth.LongitudeMinutes = 12;
   birth.LatitudeDegrees = 28;
