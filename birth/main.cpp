@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <iostream>
 
+#include "birth/command_line.h"
 #include "birth/frmMain.h"
 #include "birth/quendal_application.h"
 #include "birth/single_instance.h"
@@ -11,7 +13,8 @@
 
 namespace {
 
-// The program takes no options. Three environment variables exist for tests and timing only:
+// The program takes no options but --help and --version (command_line.h). Three environment
+// variables exist for tests and timing only:
 // QUENDAL_LOCK_DIR puts the single-instance lock in a private folder;
 // QUENDAL_MESSAGES_TO_STDERR=1 writes message boxes to stderr and answers them (OK, or No);
 // QUENDAL_EXIT_WHEN_SHOWN=1 ends the program as soon as the form has been painted.
@@ -41,6 +44,8 @@ class ExitOnFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before QApplication, so both answer on a machine without a display.
+  if (const auto status = quendal::AnswerCommandLine(argc, argv, std::cout)) return *status;
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quendal"));
   QApplication::setApplicationName(QStringLiteral("Quendal"));

@@ -13,6 +13,7 @@
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
 #include "cli/reading_input.h"
+#include "shell/version.h"
 #include "ui_common/safe_write.h"
 
 namespace {
@@ -158,7 +159,7 @@ int main(int argc, char* argv[]) {
   std::ios::sync_with_stdio(false);
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("quendal-chart");
-  QCoreApplication::setApplicationVersion("1.85");
+  QCoreApplication::setApplicationVersion(kVersion);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(kDescription);
