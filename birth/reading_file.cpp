@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "positions/text_blanks.h"
 #include "positions/time_zones.h"
@@ -261,10 +260,12 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return bytes.str();
+  // One byte past the limit is enough to know; the size on record may be wrong (/proc).
+  std::string bytes(kMaxReadingBytes + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad() || static_cast<std::size_t>(in.gcount()) > kMaxReadingBytes) return std::nullopt;
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
 }
 
 }  // namespace quendal

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,7 +72,11 @@ std::optional<ReadingFormFill> InterpretReading(
 // "True" in any letter case or a non-zero number.
 bool ReadingFlagIsTrue(std::string_view text);
 
-// Reads the file at path; nullopt when it cannot be read at all.
+// A reading is 17 short lines; anything longer is not one.
+inline constexpr std::size_t kMaxReadingBytes = 65536;
+
+// Reads the file at path; nullopt when it cannot be read at all or holds more than
+// kMaxReadingBytes, which is found without reading it whole.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 }  // namespace quendal

@@ -10,6 +10,7 @@
 #include "cli/chart_output.h"
 #include "cli/csv_reader.h"
 #include "cli/export_output.h"
+#include "cli/quoted_value.h"
 
 namespace quendal::cli {
 namespace {
@@ -45,8 +46,8 @@ constexpr std::array<const char*, kColumnCount> kColumnNames = {
 std::string SameName(std::string_view field) { return std::string(field); }
 
 void Report(std::ostream& err, long line, const InputError& error) {
-  err << "quendal-chart: line " << line << ": " << error.field << " '" << error.value << "' "
-      << error.reason << "\n";
+  err << "quendal-chart: line " << line << ": " << error.field << " " << QuotedValue(error.value)
+      << " " << error.reason << "\n";
 }
 
 // Column positions from the header; false (after reporting) when a column is unknown,
@@ -161,7 +162,7 @@ BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ba
     if (status == CsvReader::Status::Malformed) {
       err << "quendal-chart: line " << reader.RecordLine() << ": " << reader.error() << "\n";
       ++failed;
-      break;
+      continue;
     }
     if (fields.size() != columns) {
       Report(err, reader.RecordLine(),

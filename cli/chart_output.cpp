@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <string_view>
 
+#include "cli/quoted_value.h"
 #include "positions/longitude_text.h"
 #include "positions/time_zones.h"
 #include "ui_common/month_name.h"
@@ -157,10 +158,10 @@ QJsonObject ChartJson(const Chart& chart) {
 void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Chart& chart) {
   const BirthData& b = request.birth;
   const auto& zones = FillTimeZoneTable();
-  out << "Name: " << b.PersonName << "\n"
-      << "City: " << b.BirthCity << "\n"
-      << "State: " << b.BirthState << "\n"
-      << "Country: " << b.BirthCountry << "\n"
+  out << "Name: " << EscapeControls(b.PersonName) << "\n"
+      << "City: " << EscapeControls(b.BirthCity) << "\n"
+      << "State: " << EscapeControls(b.BirthState) << "\n"
+      << "Country: " << EscapeControls(b.BirthCountry) << "\n"
       << "Date of Birth: " << LongMonthName(b.BirthMonth).toStdString() << " " << b.BirthDay << ", "
       << b.BirthYear << "\n"
       << "Time of Birth: " << b.BirthHour << " Hour " << b.BirthMinute << " Minute\n"

@@ -3,58 +3,90 @@
 namespace quendal::cli {
 namespace {
 
-// A record longer than this is an unclosed quote eating the file, not a birth.
-constexpr std::size_t kMaxRecordBytes = 1 << 16;
+constexpr int kEnd = std::char_traits<char>::eof();
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
+CsvReader::CsvReader(std::istream& in) : in_(*in.rdbuf()) {
+  while (pending_.size() < kByteOrderMark.size() &&
+         in_.sgetc() == static_cast<unsigned char>(kByteOrderMark[pending_.size()])) {
+    pending_ += static_cast<char>(in_.sbumpc());
+  }
+  if (pending_ == kByteOrderMark) pending_.clear();
+}
+
+int CsvReader::Get() {
+  if (pending_at_ < pending_.size()) return static_cast<unsigned char>(pending_[pending_at_++]);
+  return in_.sbumpc();
+}
+
+int CsvReader::Peek() {
+  if (pending_at_ < pending_.size()) return static_cast<unsigned char>(pending_[pending_at_]);
+  return in_.sgetc();
+}
+
 CsvReader::Status CsvReader::Next(std::vector<std::string>& fields) {
   fields.clear();
-  do {
-    if (!std::getline(in_, line_)) return Status::End;
+  int c = Get();
+  // Blank lines, with or without their CR.
+  for (;; c = Get()) {
+    if (c == kEnd) return Status::End;
+    if (c == '\r' && (Peek() == '\n' || Peek() == kEnd)) continue;
+    if (c != '\n') break;
     ++line_number_;
-    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
-  } while (line_.empty());
+  }
   record_line_ = line_number_;
 
   std::string field;
-  bool quoted = false;      // inside a quoted section
-  bool was_quoted = false;  // the field began with a quote
+  bool quoted = false;         // inside a quoted section
+  bool field_started = false;  // a quote opens a section only as a field's first character
   std::size_t record_bytes = 0;
-  for (;;) {
-    record_bytes += line_.size();
-    for (std::size_t i = 0; i < line_.size(); ++i) {
-      const char c = line_[i];
-      if (quoted) {
-        if (c != '"') {
-          field += c;
-        } else if (i + 1 < line_.size() && line_[i + 1] == '"') {
-          field += '"';
-          ++i;
-        } else {
-          quoted = false;
-        }
-      } else if (c == ',') {
-        fields.push_back(std::move(field));
-        field.clear();
-        was_quoted = false;
-      } else if (c == '"' && field.empty() && !was_quoted) {
-        quoted = was_quoted = true;
+  // Past the limit the rest of the record is only read through, still minding quotes, so
+  // the next record starts where it really starts.
+  bool too_long = false;
+  for (; c != kEnd; c = Get()) {
+    if (c == '\r' && (Peek() == '\n' || Peek() == kEnd)) continue;
+    if (c == '\n') {
+      ++line_number_;
+      if (!quoted) break;
+    }
+    if (!too_long && ++record_bytes > kMaxRecordBytes) {
+      too_long = true;
+      fields.clear();
+      field = std::string();
+    }
+    if (quoted) {
+      if (c != '"') {
+        if (!too_long) field += static_cast<char>(c);
+      } else if (Peek() == '"') {
+        Get();
+        if (!too_long) field += '"';
       } else {
-        field += c;
+        quoted = false;
       }
+    } else if (c == ',') {
+      if (!too_long) fields.push_back(std::move(field));
+      field.clear();
+      field_started = false;
+      continue;
+    } else if (c == '"' && !field_started) {
+      quoted = true;
+    } else if (!too_long) {
+      field += static_cast<char>(c);
     }
-    if (!quoted) break;
-    if (record_bytes > kMaxRecordBytes || !std::getline(in_, line_)) {
-      error_ = "a quoted field is never closed";
-      return Status::Malformed;
-    }
-    ++line_number_;
-    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
-    field += '\n';
+    field_started = true;
   }
-  fields.push_back(std::move(field));
-  return Status::Record;
+  if (quoted) {
+    error_ = "a quoted field is never closed";
+  } else if (too_long) {
+    error_ = "record longer than 65,536 bytes";
+  } else {
+    fields.push_back(std::move(field));
+    return Status::Record;
+  }
+  fields.clear();
+  return Status::Malformed;
 }
 
 }  // namespace quendal::cli

@@ -1,7 +1,9 @@
 // Reads CSV one record at a time from a stream, so a file of any length runs in constant
-// memory: quoted fields with commas, doubled quotes and line breaks, CR LF or LF lines.
+// memory: quoted fields with commas, doubled quotes and line breaks, CR LF or LF lines, and
+// the UTF-8 byte-order mark that spreadsheet programs put before the header.
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <string>
 #include <vector>
@@ -10,19 +12,28 @@ namespace quendal::cli {
 
 class CsvReader {
  public:
-  explicit CsvReader(std::istream& in) : in_(in) {}
+  // No birth comes near this; a longer record is a stray quote or a file that is not CSV,
+  // and holding it would let one endless line take all the memory there is.
+  static constexpr std::size_t kMaxRecordBytes = 65536;
+
+  explicit CsvReader(std::istream& in);
 
   enum class Status { Record, End, Malformed };
-  // Blank lines are skipped. On Malformed, `error` says why; the reader cannot go on.
+  // Blank lines are skipped. On Malformed, `error` says why and the reader has passed the
+  // whole bad record, so the next call reads the record after it.
   Status Next(std::vector<std::string>& fields);
 
   long RecordLine() const { return record_line_; }  // 1-based line where the record began
   const std::string& error() const { return error_; }
 
  private:
-  std::istream& in_;
-  std::string line_;
-  long line_number_ = 0;
+  int Get();
+  int Peek();
+
+  std::streambuf& in_;
+  std::string pending_;  // the first bytes when they were not a byte-order mark
+  std::size_t pending_at_ = 0;
+  long line_number_ = 1;
   long record_line_ = 0;
   std::string error_;
 };

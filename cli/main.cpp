@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "cli/chart_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
+#include "cli/quoted_value.h"
 #include "cli/reading_input.h"
 #include "shell/version.h"
 #include "ui_common/safe_write.h"
@@ -61,7 +63,7 @@ const char kDescription[] =
 
 void ReportError(const InputError& error) {
   std::cerr << "quendal-chart: " << error.field;
-  if (!error.value.empty()) std::cerr << " '" << error.value << "'";
+  if (!error.value.empty()) std::cerr << " " << QuotedValue(error.value);
   std::cerr << " " << error.reason << "\n";
 }
 
@@ -84,9 +86,14 @@ int RunBatchFrom(const QCommandLineParser& parser) {
   const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
   std::ifstream file;
   if (source != "-") {
-    file.open(source.toStdString(), std::ios::binary);
-    if (!file) {
-      std::cerr << "quendal-chart: --batch '" << source.toStdString() << "' cannot be opened\n";
+    const std::string name = source.toStdString();
+    std::error_code error;
+    // A folder opens like a file and then reads as nothing at all.
+    const bool folder = std::filesystem::is_directory(name, error);
+    if (!folder) file.open(name, std::ios::binary);
+    if (folder || !file) {
+      std::cerr << "quendal-chart: --batch " << QuotedValue(name)
+                << (folder ? " is a folder" : " cannot be opened") << "\n";
       return kBadInput;
     }
   }
@@ -183,8 +190,9 @@ int main(int argc, char* argv[]) {
   if (parser.isSet("help")) parser.showHelp(0);
   if (parser.isSet("version")) parser.showVersion();
   if (!parser.positionalArguments().isEmpty()) {
-    std::cerr << "quendal-chart: argument '" << parser.positionalArguments().first().toStdString()
-              << "' is not an option (see quendal-chart --help)\n";
+    std::cerr << "quendal-chart: argument "
+              << QuotedValue(parser.positionalArguments().first().toStdString())
+              << " is not an option (see quendal-chart --help)\n";
     return kBadInput;
   }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
 #include "birth/validation.h"
 #include "tests/golden_charts.h"
 
@@ -186,6 +189,17 @@ TEST(ReadingFileTest, FlagsAndExtension) {
   EXPECT_FALSE(HasReadingExtension("/home/a/READING.KDL"));
   EXPECT_FALSE(HasReadingExtension("/home/a/reading.txt"));
   EXPECT_FALSE(ReadFileBytes("/nonexistent/reading.kdl").has_value());
+}
+
+TEST(ReadingFileTest, AFileLongerThanAnyReadingIsRefused) {
+  const std::string path = testing::TempDir() + "reading_limit.kdl";
+  for (const std::size_t size : {kMaxReadingBytes, kMaxReadingBytes + 1}) {
+    std::ofstream(path, std::ios::binary) << std::string(size, 'a');
+    const auto bytes = ReadFileBytes(path);
+    EXPECT_EQ(bytes.has_value(), size == kMaxReadingBytes) << size;
+    EXPECT_EQ(bytes.value_or("").size(), bytes ? size : 0);
+  }
+  std::remove(path.c_str());
 }
 
 }  // namespace

@@ -97,6 +97,9 @@ TEST_F(ReadingOpenTest, RefusedFilesLeaveTheFormAsItWas) {
   auto zone_80 = kFullReading;
   zone_80[6] = "80";
   ExpectRefused(form, Write("zone.kdl", zone_80, ReadingShift));
+  auto long_name = kFullReading;
+  long_name[0] = std::string(kMaxReadingBytes, 'a');
+  ExpectRefused(form, Write("long.kdl", long_name, ReadingShift));
 }
 
 TEST_F(ReadingOpenTest, FiveLineFileFillsWhatItHoldsAndEmptiesTheTextFields) {

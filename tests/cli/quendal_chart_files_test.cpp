@@ -165,6 +165,8 @@ TEST_F(ChartFilesTest, RefusedReadingsAndFailedChecksPrintTheFormsMessage) {
   no_name[0] = "";
   auto latitude_91 = kReading;
   latitude_91[9] = "91";
+  auto long_name = kReading;
+  long_name[0] = std::string(kMaxReadingBytes, 'a');
   auto april_31 = kReading;
   april_31[1] = "4";
   april_31[2] = "31";
@@ -177,6 +179,7 @@ TEST_F(ChartFilesTest, RefusedReadingsAndFailedChecksPrintTheFormsMessage) {
       {dir_.filePath("missing.kdl"), "Please Check The File."},
       {dir_.path() + "/folder.kdl", "Please Check The File."},
       {WriteReading("old.kdl", year_1899, ReadingShift), "Please Check The File."},
+      {WriteReading("long.kdl", long_name, ReadingShift), "Please Check The File."},
       {WriteReading("short.kdl", five, ReadingShift), "Please Enter Degree of Latitude"},
       {WriteReading("empty.kdl", {}, ReadingShift), "Please Enter Your Name"},
       {WriteReading("noname.kdl", no_name, ReadingShift), "Please Enter Your Name"},
