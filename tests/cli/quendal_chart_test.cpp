@@ -197,6 +197,78 @@ TEST(QuendalChart, BatchReportsBadLinesGoesOnAndSummarises) {
   EXPECT_EQ(QJsonDocument::fromJson(lines[2].toUtf8()).object()["SunSign"].toString(), "Cancer");
 }
 
+// Each input after a little more than `zero_bytes` bytes of a line that never ends, read with
+// a data limit far below that: the reader has to stay within its record limit.
+ProcessResult ChartWithEndlessLine(const QByteArray& input, int zero_bytes) {
+  QProcess process;
+  process.start(
+      "/bin/sh",
+      {"-c", "ulimit -d 16384 && { cat; head -c \"$1\" /dev/zero; } | exec \"$0\" --batch -",
+       QString::fromStdString(test::BinaryPath("cli/quendal-chart")), QString::number(zero_bytes)});
+  process.write(input);
+  process.closeWriteChannel();
+  process.waitForFinished(60000);
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(QuendalChart, OverlongRecordsAndByteOrderMarksDoNotStopABatch) {
+  const QByteArray header =
+      "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,DaylightSaving,"
+      "LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,LongitudeDegrees,LongitudeMinutes,"
+      "LongitudeIsEast,PersonName\n";
+  const QByteArray good = "2000,1,1,12,0,29,0,51,30,0,0,0,0,Ada\n";
+  const QByteArray long_quoted = "2000,1,1,12,0,29,0,51,30,0,0,0,0,\"" + QByteArray(30000, 'a') +
+                                 "\n" + QByteArray(30000, 'b') + "\r\n" + QByteArray(30000, 'c') +
+                                 "\"\n";
+  const struct {
+    const char* name;
+    QByteArray input;
+    int zero_bytes;
+    int charts;
+    QStringList errors;
+  } cases[] = {
+      {"a byte-order mark",
+       "\xEF\xBB\xBF" + header + good,
+       0,
+       1,
+       {"quendal-chart: 1 records, 0 failed"}},
+      {"a quoted record over the limit",
+       header + good + long_quoted + good + "1850,1,1,12,0,29,0,51,30,0,0,0,0,Old\n" + good,
+       0,
+       3,
+       {"quendal-chart: line 3: record longer than 65,536 bytes",
+        "quendal-chart: line 7: BirthYear '1850' is outside 1901 to 2050",
+        "quendal-chart: 5 records, 2 failed"}},
+      {"a line that never ends",
+       header + good,
+       40 << 20,
+       1,
+       {"quendal-chart: line 3: record longer than 65,536 bytes",
+        "quendal-chart: 2 records, 1 failed"}},
+      {"a quote that never closes",
+       header + good + "2000,\"1\n" + good,
+       0,
+       1,
+       {"quendal-chart: line 3: a quoted field is never closed",
+        "quendal-chart: 2 records, 1 failed"}},
+      {"terminal codes in a value",
+       header + "2000,1,1,12,0,29,\x1b[2J" + QByteArray(100, 'z') + ",51,30,0,0,0,0,Ada\n",
+       0,
+       0,
+       {"quendal-chart: line 2: DaylightSaving '\\x1b[2J" + QString(76, 'z') +
+            "...' is not true, false, 1 or 0",
+        "quendal-chart: 1 records, 1 failed"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ProcessResult run = ChartWithEndlessLine(c.input, c.zero_bytes);
+    EXPECT_EQ(run.exit_code, c.errors.size() > 1 ? 2 : 0);
+    EXPECT_EQ(Lines(run.out).size(), c.charts);
+    EXPECT_EQ(run.err.trimmed().toStdString(), c.errors.join("\n").toStdString());
+  }
+}
+
 TEST(QuendalChart, BatchRefusesABadHeaderBeforeAnyRecord) {
   const char* const good = "2000,1,1,12,0,29,0,51,30,0,0,0,0\n";
   ProcessResult run = Chart(
@@ -212,6 +284,9 @@ TEST(QuendalChart, BatchRefusesABadHeaderBeforeAnyRecord) {
   run = Chart({"--batch", "-"}, "");
   EXPECT_EQ(run.exit_code, 2);
   EXPECT_TRUE(run.err.contains("no header row"));
+  run = Chart({"--batch", "/"});
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_TRUE(run.err.contains("'/' is a folder")) << run.err.toStdString();
   run = Chart({"--batch", "/nonexistent/births.csv"});
   EXPECT_EQ(run.exit_code, 2);
   EXPECT_TRUE(run.err.contains("'/nonexistent/births.csv' cannot be opened"));
