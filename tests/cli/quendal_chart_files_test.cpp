@@ -214,6 +214,17 @@ TEST_F(ChartFilesTest, OutputIsSavedWholeOrNotAtAll) {
             (QStringList{"asha.kdl", "asha.txt", "plain"}));
   EXPECT_EQ(ReadAll(dir_.filePath("plain")), "keep");
 
+  // The last bytes refused by a size limit: the old file stays, the reason is the system's.
+  const QString limited = WriteFile("limited.txt", "old");
+  QProcess shell;
+  shell.start("/bin/sh",
+              {"-c", "ulimit -f 1 && trap '' XFSZ && exec \"$0\" --zones --output \"$1\"",
+               QString::fromStdString(test::BinaryPath("cli/quendal-chart")), limited});
+  shell.waitForFinished(60000);
+  EXPECT_EQ(shell.exitCode(), 1);
+  EXPECT_TRUE(shell.readAllStandardError().contains("File too large"));
+  EXPECT_EQ(ReadAll(limited), "old");
+
   // A refused birth writes nothing either, and leaves the earlier file as it was.
   run = Program({"--reading", dir_.filePath("missing.kdl"), "--export", "--output", target});
   EXPECT_EQ(run.exit_code, 2);
