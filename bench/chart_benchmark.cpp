@@ -30,13 +30,27 @@ void Run(benchmark::State& state, Compute compute) {
   for (auto _ : state) benchmark::DoNotOptimize(compute(births[i++ % births.size()]));
 }
 
-void BM_CalculateChart(benchmark::State& state) { Run(state, quendal::CalculateChart); }
+void BM_CalculateChart(benchmark::State& state) {
+  Run(state, [](const quendal::BirthData& birth) { return quendal::CalculateChart(birth); });
+}
+
+// The four modes of the chart options: zodiac (0 tropical, 1 sidereal) x positions (0 classic,
+// 1 precise).
+void BM_ChartOptions(benchmark::State& state) {
+  const quendal::ChartOptions options{
+      state.range(0) ? quendal::Zodiac::SiderealLahiri : quendal::Zodiac::Tropical,
+      state.range(1) ? quendal::PositionsSource::Precise : quendal::PositionsSource::Classic};
+  Run(state, [&options](const quendal::BirthData& birth) {
+    return quendal::CalculateChart(birth, options);
+  });
+}
 void BM_PlanetPositions(benchmark::State& state) { Run(state, quendal::ComputePlanetPositions); }
 void BM_Moon(benchmark::State& state) { Run(state, quendal::ComputeMoonPosition); }
 void BM_Ascendant(benchmark::State& state) { Run(state, quendal::ComputeAscendant); }
 void BM_RetrogradeMarks(benchmark::State& state) { Run(state, quendal::MarkRetrogradePlanets); }
 
 BENCHMARK(BM_CalculateChart);
+BENCHMARK(BM_ChartOptions)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"sidereal", "precise"});
 BENCHMARK(BM_PlanetPositions);
 BENCHMARK(BM_Moon);
 BENCHMARK(BM_Ascendant);

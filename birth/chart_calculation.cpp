@@ -1,6 +1,7 @@
 #include "birth/chart_calculation.h"
 
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "moon_retro/moon.h"
@@ -8,8 +9,13 @@
 #include "positions/ascendant.h"
 #include "positions/calendar.h"
 #include "positions/longitude_text.h"
+#include "positions/planet_engine.h"
 #include "positions/planet_positions.h"
 #include "positions/time_zones.h"
+#include "vedic/ayanamsha.h"
+#include "vedic/body_longitudes.h"
+#include "vedic/dasha.h"
+#include "vedic/precise_engine.h"
 
 namespace quendal {
 namespace {
@@ -20,6 +26,22 @@ constexpr std::string_view kLineBreak = "\r\n";
 // should a fractional text ever appear; nearbyint rounds that way in the default mode.
 int RoundedMagnitude(std::string_view text) {
   return static_cast<int>(std::nearbyint(std::fabs(static_cast<double>(ZoneOffsetValue(text)))));
+}
+
+BodyLongitudes ClassicLongitudes(const BirthData& birth) {
+  const PlanetPositions planets = ComputePlanetPositions(birth);
+  BodyLongitudes at;
+  at.planets = planets.longitudes;
+  at.Rahu = planets.Rahu;
+  at.Ketu = planets.Ketu;
+  at.Moon = MoonLongitude(birth);
+  at.Ascendant = ComputeAscendantPosition(birth).longitude;
+  return at;
+}
+
+std::optional<PrecisePositions> PreciseAt(const BirthData& birth, bool sidereal) {
+  const HemisphereTime time = ApplyHemisphereRule(birth);
+  return ComputePrecisePositions(BirthJulianDay(birth), time.N, -time.W, sidereal);
 }
 
 }  // namespace
@@ -35,18 +57,49 @@ BirthData StoreZoneRow(BirthData birth, int zone_row) {
   return birth;
 }
 
-Chart CalculateChart(const BirthData& birth) {
+Chart CalculateChart(const BirthData& birth) { return CalculateChart(birth, ChartOptions{}); }
+
+Chart CalculateChart(const BirthData& birth, const ChartOptions& options) {
+  const bool sidereal = options.zodiac == Zodiac::SiderealLahiri;
   Chart chart;
-  chart.AscendantText = ComputeAscendant(birth);
-  MoonPosition moon = ComputeMoonPosition(birth);
+  chart.Options = options;
+  BodyLongitudes at;
+  RetrogradeMarks marks;
+  std::optional<PrecisePositions> precise;
+  if (options.positions == PositionsSource::Precise) precise = PreciseAt(birth, sidereal);
+  if (precise) {
+    at = precise->longitudes;
+    chart.Ayanamsha = precise->ayanamsha;
+    marks = RetrogradeMarksOf(precise->retrograde);
+  } else {
+    chart.Options.positions = PositionsSource::Classic;
+    at = ClassicLongitudes(birth);
+    chart.Ayanamsha = LahiriAyanamsha(JulianCenturiesFromJ2000(BirthJulianDay(birth)));
+    if (sidereal) at = ClassicToSidereal(at, chart.Ayanamsha);
+    marks = MarkRetrogradePlanets(birth);
+  }
+  chart.SiderealMoon = sidereal ? at.Moon : WrapDegrees(at.Moon - chart.Ayanamsha);
+  chart.MoonNakshatra = NakshatraOf(chart.SiderealMoon);
+  chart.BirthDay = DayNumber(birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour,
+                             birth.BirthMinute);
+  chart.Longitudes = {at.planets[kSun],    at.Moon,           at.planets[kMercury],
+                      at.planets[kVenus],  at.planets[kMars], at.planets[kJupiter],
+                      at.planets[kSaturn], at.Rahu,           at.Ketu,
+                      at.Ascendant};
+
+  chart.AscendantText = FormatLongitude(at.Ascendant);
+  MoonPosition moon = MoonPositionAt(at.Moon);
   chart.MoonText = std::move(moon.MoonText);
   chart.MoonSignName = std::move(moon.MoonSignName);
-  PlanetPositions planets = ComputePlanetPositions(birth);
+  PlanetPositions planets;
+  for (std::size_t k = 0; k < at.planets.size(); ++k)
+    planets.PlanetTexts[k] = FormatLongitude(at.planets[k]);
+  planets.RahuText = FormatLongitude(at.Rahu);
+  planets.KetuText = FormatLongitude(at.Ketu);
   chart.PositionsTable = PositionsTable(planets, chart.MoonText, chart.AscendantText);
   chart.PlanetTexts = std::move(planets.PlanetTexts);
   chart.RahuText = std::move(planets.RahuText);
   chart.KetuText = std::move(planets.KetuText);
-  RetrogradeMarks marks = MarkRetrogradePlanets(birth);
   chart.ChartBodyNames = std::move(marks.ChartBodyNames);
   chart.RetrogradeFlags = marks.RetrogradeFlags;
 

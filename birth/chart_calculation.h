@@ -6,6 +6,8 @@
 #include <string>
 
 #include "birth/birth_data.h"
+#include "vedic/chart_options.h"
+#include "vedic/nakshatra.h"
 
 namespace quendal {
 
@@ -29,8 +31,19 @@ struct Chart {
   // in which case the pictures keep what they showed.
   std::array<int, 12> SignPictures{};
   int AscendantSign = -1;  // 0 = Aries; -1 when no cell holds "Asc"
+
+  // The options that made the chart: precise positions asked of a program built without
+  // them give the classic chart, and say so here.
+  ChartOptions Options;
+  std::array<double, 10> Longitudes{};  // table order, degrees, in the chosen zodiac
+  double Ayanamsha = 0;                 // Lahiri, degrees, at the birth moment
+  double SiderealMoon = 0;  // degrees: a nakshatra is sidereal whatever the zodiac shown
+  NakshatraPlace MoonNakshatra;
+  double BirthDay = 0;  // local clock, as a DayNumber: where the dasha starts
 };
 
+// The tropical chart of the classic formulas.
 Chart CalculateChart(const BirthData& birth);
+Chart CalculateChart(const BirthData& birth, const ChartOptions& options);
 
 }  // namespace quendal

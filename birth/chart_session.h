@@ -14,6 +14,7 @@ struct ChartSession {
   BirthData birth_data;
   Chart chart;
   int zone_row = 0;      // cboTimeZone's position at the last calculation
+  ChartOptions options;  // the zodiac and positions every chart is cast with
   QString LastFileName;  // empty at start
 };
 

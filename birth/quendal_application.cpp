@@ -1,9 +1,11 @@
 #include "birth/quendal_application.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
 #include "birth/frmMain.h"
 #include "chart_window/MDI.h"
+#include "chart_window/chart_options_menu.h"
 #include "chart_window/frmDisplay.h"
 #include "shell/update_reminder_check.h"
 
@@ -11,6 +13,7 @@ namespace quendal {
 
 QuendalApplication::QuendalApplication()
     : form_(std::make_unique<frmMain>(session_)), end_([] { QCoreApplication::exit(0); }) {
+  session_.options = LoadChartOptions(QSettings());
   connect(form_.get(), &frmMain::ChartCalculated, this, &QuendalApplication::ShowChart);
   connect(form_.get(), &frmMain::ExitRequested, this, &QuendalApplication::UnloadAllAndEnd);
 }

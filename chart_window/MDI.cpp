@@ -16,6 +16,7 @@
 
 #include "chart_window/chart_commands.h"
 #include "chart_window/chart_layout.h"
+#include "chart_window/chart_options_menu.h"
 #include "chart_window/frmDisplay.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
@@ -137,6 +138,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   SetColour(this, QPalette::Window, Qt::white);
 
   BuildMenus();
+  new ChartOptionsMenu(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
+                       [this] { return display_.data(); });
   BuildToolBar();
 
   auto* client = new QWidget(this);

@@ -14,7 +14,7 @@ struct TwipBox {
 };
 
 inline constexpr int kDisplayWidthTwips = 14505;
-inline constexpr int kDisplayHeightTwips = 8400;
+inline constexpr int kDisplayHeightTwips = 10335;  // room for every row of "Other Details"
 
 inline constexpr TwipBox kNatalWheelBox{2040, 720, 6750, 6465};
 
@@ -78,7 +78,7 @@ inline constexpr std::array<DetailPlace, 8> kDetailPlaces = {{{"lblName", 240},
                                                               {"lblLongitude", 2760}}};
 
 inline constexpr TwipBox kWesternFrameBox{9120, 3075, 3400, 3645};
-inline constexpr TwipBox kVedicFrameBox{9120, 6840, 3400, 1125};
+inline constexpr TwipBox kVedicFrameBox{9120, 6840, 3400, 3060};
 
 // Rows of the positions frame. Indexes 7 to 12 of PlanetName and 10 to 15 of Planet lie
 // below the frame's bottom edge, where the frame clips them.
@@ -112,7 +112,7 @@ inline constexpr std::array<PlanetRow, 16> kPlanetRows = {{
     {5550, 12, "P_of_F", 15},
 }};
 
-// Rows of the "Other Details" frame; only the first two fit inside it.
+// Rows of the "Other Details" frame, one every 390 twips.
 struct VedicRow {
   int top;
   const char* caption_name;
@@ -122,17 +122,20 @@ struct VedicRow {
   int value_left;
 };
 inline constexpr int kVedicCaptionWidth = 1455;
-inline constexpr int kVedicValueWidth = 1500;
+inline constexpr int kVedicValueWidth = 1700;
 inline constexpr int kVedicRowHeight = 270;
 inline constexpr std::array<VedicRow, 7> kVedicRows = {{
     {315, "Label1", "Sun Sign", 120, "lblLagna", 1620},
     {705, "Label17", "Moon Sign", 120, "lblRashi", 1620},
-    {2010, "Label5", "Nakshatra", 150, "lblNakshatra", 1860},
-    {2385, "Label2", "Pada", 150, "lblPada", 1860},
-    {2760, "Label6", "Lord", 150, "lblLord", 1860},
-    {3180, "Label4", "Ayanamsha", 150, "lblAyanamsha", 1860},
-    {3555, "Label3", "Lagna Position", 150, "lblLagnaPosition", 1860},
+    {1095, "Label5", "Nakshatra", 120, "lblNakshatra", 1620},
+    {1485, "Label2", "Pada", 120, "lblPada", 1620},
+    {1875, "Label6", "Lord", 120, "lblLord", 1620},
+    {2265, "Label4", "Ayanamsha", 120, "lblAyanamsha", 1620},
+    {2655, "Label3", "Lagna Position", 120, "lblLagnaPosition", 1620},
 }};
+
+// Says which zodiac and positions made the chart, above the wheel; empty at the defaults.
+inline constexpr TwipBox kChartOptionsBox{2040, 360, 6750, 285};
 
 inline constexpr TwipBox kSnapshotBox{600, 2520, 615, 735};
 inline constexpr TwipBox kFileBox{1920, 7560, 2745, 315};

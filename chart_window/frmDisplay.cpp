@@ -9,6 +9,7 @@
 #include "chart_window/house_number_label.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
+#include "chart_window/vedic_details.h"
 #include "ui_common/layout.h"
 #include "ui_common/month_name.h"
 
@@ -74,6 +75,7 @@ frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent
   BuildPositionsFrame();
   BuildSignsFrame();
   BuildStores();
+  AddChartOptionsLine(this);
   Form_Load(birth);
 }
 
@@ -226,6 +228,7 @@ void frmDisplay::FillChart(const Chart& chart) {
   for (QLabel* cell : sign_cells_) cell->hide();
   for (size_t h = 0; h < lblNatal_.size(); ++h) SetCaption(lblNatal_[h], Text(chart.HouseCells[h]));
   for (size_t h = 0; h < imgSign_.size(); ++h) imgSign_[h]->SetPicture(chart.SignPictures[h]);
+  FillVedicDetails(this, chart);
 }
 
 QImage frmDisplay::Snapshot() const { return snapshot_; }

@@ -1,6 +1,7 @@
 #include "chart_window/text_export.h"
 
 #include "positions/planet_positions.h"
+#include "vedic/ayanamsha.h"
 
 namespace quendal {
 namespace {
@@ -11,6 +12,19 @@ constexpr size_t kNamedPlanetRows = 7;
 std::string Number(int value) { return std::to_string(value); }
 
 }  // namespace
+
+std::string ChartOptionsLine(const ChartOptions& options, double ayanamsha) {
+  std::string text;
+  if (options.zodiac != Zodiac::Tropical) {
+    text = "Zodiac: " + std::string(ZodiacName(options.zodiac)) + ", Ayanamsha " +
+           FormatAyanamsha(ayanamsha);
+  }
+  if (options.positions != PositionsSource::Classic) {
+    if (!text.empty()) text += "; ";
+    text += "Positions: " + std::string(PositionsName(options.positions));
+  }
+  return text;
+}
 
 std::string ExportChartText(const BirthData& birth, const Chart& chart, std::string_view month_name,
                             std::string_view lagna, std::string_view rashi) {
@@ -43,6 +57,7 @@ std::string ExportChartText(const BirthData& birth, const Chart& chart, std::str
   line("Ketu " + chart.PositionsTable[8]);
   line("Asc " + chart.PositionsTable[9]);
   line("\r");
+  if (!chart.Options.IsDefault()) line(ChartOptionsLine(chart.Options, chart.Ayanamsha));
   line("Lagna: " + std::string(lagna));
   line("Rashi: " + std::string(rashi));
   return out;

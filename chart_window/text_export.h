@@ -10,6 +10,11 @@
 
 namespace quendal {
 
+// What sets a chart apart from the tropical chart of the classic formulas, e.g. "Zodiac:
+// Sidereal (Lahiri), Ayanamsha 23° 42' 10\""; empty at the defaults. The export writes it
+// after its second blank line, so that a file never passes one chart off as the other.
+std::string ChartOptionsLine(const ChartOptions& options, double ayanamsha);
+
 // month_name is the locale's full name of birth.BirthMonth; lagna and rashi are the
 // captions of the chart child's lblLagna and lblRashi. Texts are written as UTF-8, the
 // system code page here.

@@ -7,6 +7,7 @@
 
 #include "birth/chart_calculation.h"
 #include "cli/birth_input.h"
+#include "cli/chart_choice.h"
 #include "cli/chart_output.h"
 #include "cli/csv_reader.h"
 #include "cli/export_output.h"
@@ -33,6 +34,8 @@ enum Column {
   kBirthCity,
   kBirthState,
   kBirthCountry,
+  kZodiac,
+  kPositions,
   kColumnCount
 };
 constexpr int kRequiredColumns = kPersonName;  // the texts are optional
@@ -41,7 +44,7 @@ constexpr std::array<const char*, kColumnCount> kColumnNames = {
     "BirthYear",        "BirthMonth",       "BirthDay",        "BirthHour",       "BirthMinute",
     "ZoneRow",          "DaylightSaving",   "LatitudeDegrees", "LatitudeMinutes", "LatitudeIsSouth",
     "LongitudeDegrees", "LongitudeMinutes", "LongitudeIsEast", "PersonName",      "BirthCity",
-    "BirthState",       "BirthCountry"};
+    "BirthState",       "BirthCountry",     "Zodiac",          "Positions"};
 
 std::string SameName(std::string_view field) { return std::string(field); }
 
@@ -110,9 +113,10 @@ class RecordParser {
 };
 
 BirthParse ParseRecord(const std::vector<std::string>& fields,
-                       const std::array<int, kColumnCount>& at) {
+                       const std::array<int, kColumnCount>& at, const ChartOptions& defaults) {
   RecordParser p(fields, at);
   BirthRequest request;
+  request.options = defaults;
   BirthData& b = request.birth;
   b.BirthYear = p.Integer(kBirthYear);
   b.BirthMonth = p.Integer(kBirthMonth);
@@ -131,13 +135,16 @@ BirthParse ParseRecord(const std::vector<std::string>& fields,
   b.BirthCity = p.Text(kBirthCity);
   b.BirthState = p.Text(kBirthState);
   b.BirthCountry = p.Text(kBirthCountry);
+  if (!p.error) p.error = ApplyZodiac("Zodiac", p.Text(kZodiac), request.options);
+  if (!p.error) p.error = ApplyPositions("Positions", p.Text(kPositions), request.options);
   if (p.error) return {std::nullopt, *p.error};
   return FinishBirth(std::move(request), SameName);
 }
 
 }  // namespace
 
-BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat format) {
+BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat format,
+                      const ChartOptions& defaults) {
   CsvReader reader(in);
   std::vector<std::string> fields;
   const auto header_status = reader.Next(fields);
@@ -171,13 +178,13 @@ BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ba
       ++failed;
       continue;
     }
-    const BirthParse parse = ParseRecord(fields, at);
+    const BirthParse parse = ParseRecord(fields, at, defaults);
     if (!parse.request) {
       Report(err, reader.RecordLine(), parse.error);
       ++failed;
       continue;
     }
-    const Chart chart = CalculateChart(parse.request->birth);
+    const Chart chart = CalculateChart(parse.request->birth, parse.request->options);
     if (format == BatchFormat::Export) {
       line = ChartExportText(parse.request->birth, chart);
     } else {

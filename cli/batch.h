@@ -5,6 +5,8 @@
 #include <istream>
 #include <ostream>
 
+#include "vedic/chart_options.h"
+
 namespace quendal::cli {
 
 enum class BatchFormat {
@@ -21,6 +23,7 @@ struct BatchOutcome {
 };
 
 BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                      BatchFormat format = BatchFormat::JsonLines);
+                      BatchFormat format = BatchFormat::JsonLines,
+                      const ChartOptions& defaults = {});
 
 }  // namespace quendal::cli

@@ -8,12 +8,14 @@
 
 #include "birth/birth_data.h"
 #include "positions/text_blanks.h"
+#include "vedic/chart_options.h"
 
 namespace quendal::cli {
 
 struct BirthRequest {
   BirthData birth;  // zone fields filled from zone_row by FinishBirth
   int zone_row = 0;
+  ChartOptions options;  // --zodiac and --positions, or a record's Zodiac and Positions
 };
 
 // What was wrong: the field (an option or a column), the value as given, and why.

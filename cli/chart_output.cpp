@@ -2,13 +2,17 @@
 
 #include <QJsonArray>
 #include <array>
+#include <charconv>
 #include <iomanip>
 #include <string_view>
 
+#include "chart_window/text_export.h"
+#include "cli/dasha_output.h"
 #include "cli/quoted_value.h"
 #include "positions/longitude_text.h"
 #include "positions/time_zones.h"
 #include "ui_common/month_name.h"
+#include "vedic/ayanamsha.h"
 
 namespace quendal::cli {
 namespace {
@@ -101,17 +105,45 @@ void AppendText(std::string& out, std::string_view key, std::string_view text) {
   out += ',';
 }
 
+// The shortest text that reads back as the same double, as QJsonDocument writes it.
+void AppendDigits(std::string& out, double value) {
+  char digits[32];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+void AppendNumber(std::string& out, std::string_view key, double value) {
+  AppendJsonString(out, key);
+  out += ':';
+  AppendDigits(out, value);
+  out += ',';
+}
+
 }  // namespace
 
 void AppendChartJsonLine(std::string& out, const Chart& chart) {
   // Keys in the order QJsonDocument writes them (sorted), so both outputs read alike.
   out += '{';
+  const NakshatraPlace& moon = chart.MoonNakshatra;
   AppendText(out, "AscendantText", chart.AscendantText);
+  AppendNumber(out, "Ayanamsha", chart.Ayanamsha);
   AppendTextArray(out, "ChartBodyNames", chart.ChartBodyNames);
+  out += "\"Dasha\":";
+  AppendDashaJson(out, chart);
+  out += ',';
   AppendTextArray(out, "HouseCells", chart.HouseCells);
   AppendText(out, "KetuText", chart.KetuText);
+  out += "\"Longitudes\":[";
+  for (double longitude : chart.Longitudes) {
+    AppendDigits(out, longitude);
+    out += ',';
+  }
+  out.back() = ']';
+  out += ',';
   AppendText(out, "MoonSignName", chart.MoonSignName);
   AppendText(out, "MoonText", chart.MoonText);
+  AppendText(out, "Nakshatra", kNakshatraNames[static_cast<std::size_t>(moon.index)]);
+  AppendText(out, "NakshatraLord", kDashaLords[static_cast<std::size_t>(moon.lord)]);
+  out += "\"Pada\":" + std::to_string(moon.pada) + ',';
   AppendTextArray(out, "PlanetTexts", chart.PlanetTexts);
   AppendTextArray(out, "PositionsTable", chart.PositionsTable);
   AppendText(out, "RahuText", chart.RahuText);
@@ -152,6 +184,15 @@ QJsonObject ChartJson(const Chart& chart) {
   QJsonArray pictures;
   for (int picture : chart.SignPictures) pictures.append(picture);
   object["SignPictures"] = pictures;
+  const NakshatraPlace& moon = chart.MoonNakshatra;
+  object["Nakshatra"] = QString::fromUtf8(kNakshatraNames[static_cast<std::size_t>(moon.index)]);
+  object["Pada"] = moon.pada;
+  object["NakshatraLord"] = QString::fromUtf8(kDashaLords[static_cast<std::size_t>(moon.lord)]);
+  object["Ayanamsha"] = chart.Ayanamsha;
+  QJsonArray longitudes;
+  for (double longitude : chart.Longitudes) longitudes.append(longitude);
+  object["Longitudes"] = longitudes;
+  object["Dasha"] = DashaJson(chart);
   return object;
 }
 
@@ -171,7 +212,9 @@ void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Ch
       << "Latitude: " << b.LatitudeDegrees << " Degree " << b.LatitudeMinutes << " Minute "
       << (b.LatitudeIsSouth ? "South" : "North") << "\n"
       << "Longitude: " << b.LongitudeDegrees << " Degree " << b.LongitudeMinutes << " Minute "
-      << (b.LongitudeIsEast ? "East" : "West") << "\n\n";
+      << (b.LongitudeIsEast ? "East" : "West") << "\n";
+  if (!chart.Options.IsDefault()) out << ChartOptionsLine(chart.Options, chart.Ayanamsha) << "\n";
+  out << "\n";
 
   const std::array<const std::string*, 10> long_texts = {
       &chart.PlanetTexts[2], &chart.MoonText,       &chart.PlanetTexts[0], &chart.PlanetTexts[1],
@@ -184,7 +227,11 @@ void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Ch
         << (retrograde ? "  (R)" : "") << "\n";
   }
   out << "\nSun Sign: " << chart.SunSign << "\n"
-      << "Moon Sign: " << chart.MoonSignName << "\n\n"
+      << "Moon Sign: " << chart.MoonSignName << "\n"
+      << "Nakshatra: " << kNakshatraNames[static_cast<std::size_t>(chart.MoonNakshatra.index)]
+      << ", pada " << chart.MoonNakshatra.pada << ", lord "
+      << kDashaLords[static_cast<std::size_t>(chart.MoonNakshatra.lord)] << "\n"
+      << "Ayanamsha: " << FormatAyanamsha(chart.Ayanamsha) << "\n\n"
       << "Houses\n";
   for (std::size_t h = 0; h < chart.HouseCells.size(); ++h) {
     const int picture = chart.SignPictures[h];

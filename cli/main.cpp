@@ -10,7 +10,9 @@
 #include "birth/chart_calculation.h"
 #include "cli/batch.h"
 #include "cli/birth_options.h"
+#include "cli/chart_choice.h"
 #include "cli/chart_output.h"
+#include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
 #include "cli/quoted_value.h"
@@ -29,7 +31,9 @@ constexpr int kWriteFailed = 1;
 const char kDescription[] =
     "Casts the natal chart of a birth: the ascendant, the Sun, the Moon, Mercury to Saturn,\n"
     "Rahu and Ketu, the Sun and Moon signs and the twelve houses, exactly as Quendal shows\n"
-    "them. Longitudes are tropical.\n"
+    "them. Longitudes are tropical and from the classic formulas unless --zodiac sidereal\n"
+    "(Lahiri ayanamsha) or --positions precise (the Swiss Ephemeris) ask otherwise; the\n"
+    "Moon's nakshatra, pada and lord are sidereal in every case.\n"
     "\n"
     "Examples:\n"
     "  quendal-chart --date 1984-07-09 --time 05:40 --zone 34 --lat 18:31N --lon 73:52E \\\n"
@@ -56,8 +60,13 @@ const char kDescription[] =
     "BirthDay, BirthHour, BirthMinute, ZoneRow, DaylightSaving, LatitudeDegrees,\n"
     "LatitudeMinutes, LatitudeIsSouth, LongitudeDegrees, LongitudeMinutes, LongitudeIsEast\n"
     "and optionally PersonName, BirthCity, BirthState, BirthCountry (flags true/false or\n"
-    "1/0). It writes one JSON object per record, the keys of --json, one per line. A record\n"
-    "longer than 65,536 bytes is reported and skipped; a UTF-8 byte-order mark is allowed.\n"
+    "1/0), and optional Zodiac and Positions columns (an empty cell takes --zodiac and\n"
+    "--positions). It writes one JSON object per record, the keys of --json, one per line.\n"
+    "A record longer than 65,536 bytes is reported and skipped; a UTF-8 byte-order mark is\n"
+    "allowed.\n"
+    "\n"
+    "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
+    "mahadashas from birth, each with its nine antardashas (a year is 365.25 days).\n"
     "\n"
     "Bad input is reported on standard error, naming the field and the value, and the exit\n"
     "status is 2; in batch mode the other records are still charted.";
@@ -82,7 +91,7 @@ int Emit(const QCommandLineParser& parser, const std::string& text) {
   return std::cout ? 0 : kWriteFailed;
 }
 
-int RunBatchFrom(const QCommandLineParser& parser) {
+int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) {
   const QString source = parser.value("batch");
   const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
   std::ifstream file;
@@ -99,7 +108,7 @@ int RunBatchFrom(const QCommandLineParser& parser) {
     }
   }
   std::istream& in = source == "-" ? std::cin : file;
-  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format).status;
+  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format, options).status;
   // Streamed into the save as it goes, so memory stays flat however long the input is; the
   // file is replaced only when the last chart is written.
   const QString path = parser.value("output");
@@ -110,7 +119,7 @@ int RunBatchFrom(const QCommandLineParser& parser) {
       [&](QIODevice& device, QString&) {
         DeviceStreamBuffer buffer(device);
         std::ostream charts(&buffer);
-        outcome = RunBatch(in, charts, std::cerr, format);
+        outcome = RunBatch(in, charts, std::cerr, format, options);
         return static_cast<bool>(charts.flush()) && !outcome.header_refused;
       },
       reason);
@@ -132,6 +141,10 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
+  for (const char* option : {"json", "export", "batch", "zones"}) {
+    if (parser.isSet("dasha") && parser.isSet(option))
+      return std::string("--dasha and --") + option;
+  }
   if (parser.isSet("zones")) {
     for (const char* option : {"reading", "batch", "export", "json"}) {
       if (parser.isSet(option)) return std::string("--zones and --") + option;
@@ -153,6 +166,10 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     text = QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
+  } else if (parser.isSet("dasha")) {
+    std::ostringstream table;
+    WriteReadableDasha(table, chart);
+    text = table.str();
   } else {
     std::ostringstream page;
     WriteReadableChart(page, request, chart);
@@ -181,6 +198,9 @@ int main(int argc, char* argv[]) {
       {"reading", "Take the birth from a Quendal reading file (.kdl).", "FILE"},
       {"export", "Write the chart as the chart window's text export."},
       {"output", "Save the output into FILE instead of printing it.", "FILE"},
+      {"zodiac", "tropical (the default) or sidereal (Lahiri).", "ZODIAC"},
+      {"positions", "classic (the default formulas) or precise (Swiss Ephemeris).", "SOURCE"},
+      {"dasha", "Print the Vimshottari dasha of the chart."},
   });
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -207,12 +227,21 @@ int main(int argc, char* argv[]) {
     WriteZoneList(zones);
     return Emit(parser, zones.str());
   }
-  if (parser.isSet("batch")) return RunBatchFrom(parser);
+  ChartOptions options;
+  std::optional<InputError> choice =
+      ApplyZodiac("--zodiac", parser.value("zodiac").toStdString(), options);
+  if (!choice)
+    choice = ApplyPositions("--positions", parser.value("positions").toStdString(), options);
+  if (choice) {
+    ReportError(*choice);
+    return kBadInput;
+  }
+  if (parser.isSet("batch")) return RunBatchFrom(parser, options);
 
   const BirthParse parse = BirthFromCommandLine(parser);
   if (!parse.request) {
     ReportError(parse.error);
     return kBadInput;
   }
-  return WriteChart(parser, *parse.request, CalculateChart(parse.request->birth));
+  return WriteChart(parser, *parse.request, CalculateChart(parse.request->birth, options));
 }

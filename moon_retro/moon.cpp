@@ -60,8 +60,12 @@ double MoonLongitude(const BirthData& birth) {
 }
 
 MoonPosition ComputeMoonPosition(const BirthData& birth) {
+  return MoonPositionAt(MoonLongitude(birth));
+}
+
+MoonPosition MoonPositionAt(double longitude) {
   MoonPosition moon;
-  moon.MoonText = FormatLongitude(MoonLongitude(birth));
+  moon.MoonText = FormatLongitude(longitude);
   const std::string_view text = TrimBlanks(moon.MoonText);
   const int sign = SignIndex(text.size() >= 3 ? text.substr(text.size() - 3) : text);
   if (sign >= 0) moon.MoonSignName = SignFullNames[static_cast<std::size_t>(sign)];

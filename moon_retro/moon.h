@@ -15,5 +15,7 @@ struct MoonPosition {
   std::string MoonSignName;  // "Aries" to "Pisces"; empty when the text names no sign
 };
 MoonPosition ComputeMoonPosition(const BirthData& birth);
+// The same texts for a longitude from elsewhere (the sidereal zodiac, the precise engine).
+MoonPosition MoonPositionAt(double longitude);
 
 }  // namespace quendal

@@ -36,13 +36,18 @@ bool IsRetrograde(const BirthMoment& moment, std::string_view planet_name) {
 RetrogradeMarks MarkRetrogradePlanets(const BirthData& birth) {
   const BirthMoment moment{birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour,
                            birth.BirthMinute};
+  std::array<bool, 5> flags{};
+  for (size_t k = 0; k < kPlanetNames.size(); ++k) flags[k] = IsRetrograde(moment, kPlanetNames[k]);
+  return RetrogradeMarksOf(flags);
+}
+
+RetrogradeMarks RetrogradeMarksOf(const std::array<bool, 5>& flags) {
   RetrogradeMarks marks;
   marks.ChartBodyNames = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
                           "Jupiter", "Saturn", "Rahu",    "Ketu"};
-  for (size_t k = 0; k < kPlanetNames.size(); ++k) {
-    marks.RetrogradeFlags[k] = IsRetrograde(moment, kPlanetNames[k]);
-    if (marks.RetrogradeFlags[k]) marks.ChartBodyNames[k + 2] += " (R) ";
-  }
+  marks.RetrogradeFlags = flags;
+  for (size_t k = 0; k < flags.size(); ++k)
+    if (flags[k]) marks.ChartBodyNames[k + 2] += " (R) ";
   return marks;
 }
 

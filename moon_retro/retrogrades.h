@@ -31,4 +31,7 @@ bool IsRetrograde(const BirthMoment& moment, std::string_view planet_name);
 // Uses the birth date as entered: no zone, daylight saving or longitude.
 RetrogradeMarks MarkRetrogradePlanets(const BirthData& birth);
 
+// The marks for flags found otherwise (the precise engine's speeds).
+RetrogradeMarks RetrogradeMarksOf(const std::array<bool, 5>& flags);
+
 }  // namespace quendal

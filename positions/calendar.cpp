@@ -81,6 +81,11 @@ HemisphereTime ApplyHemisphereRule(const BirthData& birth) {
   return t;
 }
 
+double BirthJulianDay(const BirthData& birth) {
+  return JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear) - 0.5 +
+         ApplyHemisphereRule(birth).U / 24;
+}
+
 CivilDateTime ApplyCalendarRule(const BirthData& birth) {
   const std::int64_t days = DaysFromCivil(birth.BirthYear, static_cast<unsigned>(birth.BirthMonth),
                                           static_cast<unsigned>(birth.BirthDay));

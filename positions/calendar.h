@@ -28,6 +28,9 @@ struct HemisphereTime {
 };
 HemisphereTime ApplyHemisphereRule(const BirthData& birth);
 
+// The birth moment as a Julian day of universal time, by the hemisphere rule.
+double BirthJulianDay(const BirthData& birth);
+
 struct CivilDateTime {
   int year = 0;
   int month = 0;

@@ -10,6 +10,7 @@
 #include "shell/program_icon.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
+#include "vedic/precise_engine.h"
 
 namespace quendal {
 namespace {
@@ -25,6 +26,9 @@ const QString kProgramText = QStringLiteral(
 const QString kBrandingText = QStringLiteral(
     "Run a web site? Get a fully branded edition of Quendal, carrying your own name, logo "
     "and links, and give it to your visitors.");
+
+const QString kSwissEphemerisCredit =
+    QStringLiteral("Precise positions: Swiss Ephemeris, \u00a9 Astrodienst AG, AGPL-3.0");
 
 constexpr int kIconSize = 48;
 
@@ -96,6 +100,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   grid->addWidget(lblCoBrand, 6, 1, Qt::AlignLeft);
   grid->addWidget(Line2, 7, 0, 1, 2);
   auto* buttons = new QHBoxLayout;
+  if (PrecisePositionsBuilt())
+    buttons->addWidget(Paragraph(QStringLiteral("lblSwissEphemeris"), kSwissEphemerisCredit, this));
   buttons->addStretch();
   buttons->addWidget(cmdOK);
   grid->addLayout(buttons, 8, 0, 1, 2);

@@ -53,7 +53,8 @@ TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
   EXPECT_EQ(Entries(menus[1]->menu()).join(' '),
             "mnuToolBar mnuStatusBar - mnuChartStyle> mnuNorth mnuSouth mnuNatal < "
             "mnuColor> mnuColorOn mnuColorOff < - mnuChart mnuDivisionalCharts> mnuSub_Hora "
-            "mnuSub_Drekkana mnuSub_Sapthamsa mnuSub_Navamsa mnuSub_Dasamsa mnuSub_Dwadasamsa <");
+            "mnuSub_Drekkana mnuSub_Sapthamsa mnuSub_Navamsa mnuSub_Dasamsa mnuSub_Dwadasamsa < - "
+            "mnuZodiac> mnuTropical mnuSidereal < mnuPositions> mnuClassic mnuPrecise < mnuDasha");
   EXPECT_EQ(Entries(menus[2]->menu()).join(' '),
             "mnuOnline mnuVisit - mnuUpdate - mnuAbout mnuDonate mnuMakeMoney");
   EXPECT_EQ(Item("mnuSaveAsText")->text(), "Save &As Text");

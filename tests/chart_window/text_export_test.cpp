@@ -63,5 +63,32 @@ TEST(TextExportTest, LoneCarriageReturnLinesAndTrailingBlanks) {
   EXPECT_TRUE(bytes.ends_with("Rashi: \r\n"));
 }
 
+// Away from the defaults one line, after the second blank line, names what made the chart.
+TEST(TextExportTest, OptionsLineOnlyAwayFromTheDefaults) {
+  struct Case {
+    ChartOptions options;
+    const char* line;  // nullptr: no line added
+  };
+  const Case cases[] = {
+      {{}, nullptr},
+      {{Zodiac::SiderealLahiri, PositionsSource::Classic},
+       "Zodiac: Sidereal (Lahiri), Ayanamsha 23\u00b0 38' 27\""},
+      {{Zodiac::Tropical, PositionsSource::Precise}, "Positions: Precise (Swiss Ephemeris)"},
+      {{Zodiac::SiderealLahiri, PositionsSource::Precise},
+       "Zodiac: Sidereal (Lahiri), Ayanamsha 23\u00b0 38' 27\"; Positions: Precise (Swiss "
+       "Ephemeris)"},
+  };
+  for (const Case& c : cases) {
+    Chart chart;
+    chart.Options = c.options;
+    chart.Ayanamsha = 23.6408411;
+    const auto lines = SplitCrLf(ExportChartText(BirthData{}, chart, "January", "Leo", "Aries"));
+    ASSERT_EQ(lines.size(), c.line ? 24u : 23u);
+    EXPECT_EQ(lines[20], "\r");
+    if (c.line) EXPECT_EQ(lines[21], c.line);
+    EXPECT_EQ(lines[lines.size() - 2], "Lagna: Leo");
+  }
+}
+
 }  // namespace
 }  // namespace quendal

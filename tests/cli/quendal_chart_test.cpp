@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include "tests/golden_charts.h"
 #include "tests/test_data.h"
@@ -108,6 +109,56 @@ TEST(QuendalChart, JsonOfOneBirthHasEveryKeyAndMatchesTheBatchLine) {
             "2000,1,1,12,0,29,0,51,30,0,0,0,0\n");
   ASSERT_EQ(batch.exit_code, 0);
   EXPECT_EQ(QJsonDocument::fromJson(batch.out.toUtf8()).object(), chart);
+}
+
+// The Moon of 2000-01-01 12:00 UT, 13° 18' 57" Sco tropical, is 199.46° sidereal less the
+// J2000 ayanamsha of 23° 51' 25": the last pada of Swati, ruled by Rahu.
+TEST(QuendalChart, ZodiacPositionsAndDasha) {
+  const ProcessResult json = Chart(kGreenwich + QStringList{"--zodiac", "Sidereal", "--json"});
+  ASSERT_EQ(json.exit_code, 0) << json.err.toStdString();
+  const QJsonObject chart = QJsonDocument::fromJson(json.out.toUtf8()).object();
+  EXPECT_EQ(chart["Nakshatra"].toString(), "Swati");
+  EXPECT_EQ(chart["Pada"].toInt(), 4);
+  EXPECT_EQ(chart["NakshatraLord"].toString(), "Rahu");
+  EXPECT_NEAR(chart["Ayanamsha"].toDouble(), 23.857092, 1e-6);
+  EXPECT_EQ(chart["Longitudes"].toArray().size(), 10);
+  const QJsonArray dasha = chart["Dasha"].toArray();
+  ASSERT_EQ(dasha.size(), 9);
+  EXPECT_EQ(dasha[0]["Lord"].toString(), "Rahu");
+  EXPECT_EQ(dasha[0]["Start"].toString(), "2000-01-01");
+  EXPECT_EQ(dasha[1]["Start"], dasha[0]["End"]);
+  EXPECT_EQ(dasha[8]["Antardashas"].toArray().size(), 9);
+
+  const ProcessResult batch =
+      Chart({"--batch", "-"},
+            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,"
+            "DaylightSaving,LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,"
+            "LongitudeDegrees,LongitudeMinutes,LongitudeIsEast,Zodiac\n"
+            "2000,1,1,12,0,29,0,51,30,0,0,0,0,sidereal\n");
+  EXPECT_EQ(QJsonDocument::fromJson(batch.out.toUtf8()).object(), chart);
+
+  const ProcessResult exported =
+      Chart(kGreenwich + QStringList{"--zodiac", "sidereal", "--export"});
+  EXPECT_EQ(exported.out.split("\r\n").value(21),
+            QString::fromUtf8("Zodiac: Sidereal (Lahiri), Ayanamsha 23\u00b0 51' 25\""));
+  const ProcessResult table = Chart(kGreenwich + QStringList{"--dasha"});
+  EXPECT_TRUE(table.out.contains("a year is 365.25 days")) << table.out.toStdString();
+  EXPECT_EQ(table.out.count(QRegularExpression("\\d{4}-\\d{2}-\\d{2}  \\d{4}")), 90);
+
+  struct Refused {
+    QStringList options;
+    const char* message;
+  };
+  const Refused refused[] = {
+      {{"--zodiac", "vedic"}, "--zodiac 'vedic' is not tropical or sidereal"},
+      {{"--positions", "exact"}, "--positions 'exact' is not classic or precise"},
+      {{"--dasha", "--json"}, "--dasha and --json cannot be combined"},
+  };
+  for (const Refused& r : refused) {
+    const ProcessResult run = Chart(kGreenwich + r.options);
+    EXPECT_EQ(run.exit_code, 2) << r.message;
+    EXPECT_TRUE(run.err.contains(r.message)) << run.err.toStdString();
+  }
 }
 
 TEST(QuendalChart, ReadablePageShowsBirthPositionsSignsAndHouses) {

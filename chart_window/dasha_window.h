@@ -1,0 +1,30 @@
+// The Vimshottari dasha of the chart on screen: the nine mahadashas, each opening to its
+// antardashas, with the periods in force today marked.
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+
+#include "birth/chart_calculation.h"
+
+class QLabel;
+class QTreeWidget;
+
+namespace quendal {
+
+class DashaWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A window of its own, owned by the chart window, so it closes with it.
+  explicit DashaWindow(QWidget* chart_window);
+
+  // `now` decides which periods are marked as in force.
+  void SetChart(const Chart& chart, const QDateTime& now = QDateTime::currentDateTime());
+
+ private:
+  QLabel* lblDashaMoon_ = nullptr;
+  QTreeWidget* treDasha_ = nullptr;
+};
+
+}  // namespace quendal

@@ -1,0 +1,17 @@
+// The chart child's "Other Details" beyond the two signs (nakshatra, pada, lord, ayanamsha,
+// lagna position) and the line that names a chart's zodiac and positions.
+#pragma once
+
+class QWidget;
+
+namespace quendal {
+
+struct Chart;
+
+// Adds lblChartOptions to the chart child.
+void AddChartOptionsLine(QWidget* display);
+
+// Writes the rows of the frame and the options line from the chart.
+void FillVedicDetails(QWidget* display, const Chart& chart);
+
+}  // namespace quendal

@@ -1,0 +1,71 @@
+#include "vedic/precise_engine.h"
+
+#include <swephexp.h>
+
+#include <mutex>
+
+namespace quendal {
+namespace {
+
+std::mutex& LibraryLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+// Set once, on first use; the path and the sidereal mode are the library's global state.
+void PrepareLibrary(const std::string* folder) {
+  static bool prepared = false;
+  if (prepared && !folder) return;
+  const std::string path = folder ? *folder : std::string(QUENDAL_EPHEMERIS_DIR);
+  swe_set_ephe_path(path.c_str());
+  swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+  prepared = true;
+}
+
+// Engine order of the planets, then the Moon and the mean node.
+constexpr int kPlanetBodies[6] = {SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER, SE_SATURN};
+
+}  // namespace
+
+bool PrecisePositionsBuilt() { return true; }
+
+void SetEphemerisFolder(const std::string& folder) {
+  std::lock_guard guard(LibraryLock());
+  swe_close();
+  PrepareLibrary(&folder);
+}
+
+std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
+                                                        double east_longitude, bool sidereal) {
+  std::lock_guard guard(LibraryLock());
+  PrepareLibrary(nullptr);
+  const int32 flags = SEFLG_SWIEPH | (sidereal ? SEFLG_SIDEREAL : 0);
+  PrecisePositions result;
+  char error[AS_MAXCH];
+  double out[6];
+  int32 used = 0;
+  for (int k = 0; k < 6; ++k) {
+    // Only the five planets need a speed, for their retrograde marks.
+    const int32 speed = kPlanetBodies[k] == SE_SUN ? 0 : SEFLG_SPEED;
+    used = swe_calc_ut(jd_ut, kPlanetBodies[k], flags | speed, out, error);
+    result.longitudes.planets[static_cast<std::size_t>(k)] = out[0];
+    if (speed) {
+      const int flag = k < 2 ? k : k - 1;
+      result.retrograde[static_cast<std::size_t>(flag)] = out[3] < 0;
+    }
+  }
+  result.from_data_files = used >= 0 && (used & SEFLG_SWIEPH) != 0;
+  swe_calc_ut(jd_ut, SE_MOON, flags, out, error);
+  result.longitudes.Moon = out[0];
+  swe_calc_ut(jd_ut, SE_MEAN_NODE, flags, out, error);
+  result.longitudes.Rahu = out[0];
+  result.longitudes.Ketu = WrapDegrees(out[0] + 180);
+  double cusps[13];
+  double angles[10];
+  swe_houses_ex(jd_ut, sidereal ? SEFLG_SIDEREAL : 0, latitude, east_longitude, 'E', cusps, angles);
+  result.longitudes.Ascendant = angles[0];
+  swe_get_ayanamsa_ex_ut(jd_ut, SEFLG_SWIEPH | SEFLG_NONUT, &result.ayanamsha, error);
+  return result;
+}
+
+}  // namespace quendal

@@ -1,0 +1,36 @@
+// Precise positions from the Swiss Ephemeris: apparent geocentric longitudes of date, the
+// mean lunar node and the ascendant of the library's house routine. The library keeps its
+// settings in global state, so every call into it goes through this one file.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "vedic/body_longitudes.h"
+
+namespace quendal {
+
+// False when the program is built without the Swiss Ephemeris.
+bool PrecisePositionsBuilt();
+
+// Why precise positions are not offered, for a tooltip or an error message.
+inline constexpr char kPreciseMissingReason[] =
+    "This copy of Quendal was built without the Swiss Ephemeris";
+
+struct PrecisePositions {
+  BodyLongitudes longitudes;
+  std::array<bool, 5> retrograde{};  // Mercury, Venus, Mars, Jupiter, Saturn: speed below 0
+  double ayanamsha = 0;              // the library's mean Lahiri value, degrees
+  bool from_data_files = false;      // false: the library's analytic ephemeris
+};
+
+// At a Julian day of universal time and a place (degrees, north and east positive);
+// sidereal gives the library's own sidereal mode with Lahiri. nullopt when not built.
+std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
+                                                        double east_longitude, bool sidereal);
+
+// The folder of the ephemeris files; a folder without them leaves the analytic ephemeris.
+void SetEphemerisFolder(const std::string& folder);
+
+}  // namespace quendal

@@ -1,0 +1,14 @@
+// Built without the Swiss Ephemeris: the precise positions are refused.
+#include "vedic/precise_engine.h"
+
+namespace quendal {
+
+bool PrecisePositionsBuilt() { return false; }
+
+void SetEphemerisFolder(const std::string&) {}
+
+std::optional<PrecisePositions> ComputePrecisePositions(double, double, double, bool) {
+  return std::nullopt;
+}
+
+}  // namespace quendal
