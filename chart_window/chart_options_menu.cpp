@@ -43,8 +43,10 @@ ChartOptionsMenu::ChartOptionsMenu(QWidget* window, QMenu* view, ChartSession& s
   view->addSeparator();
   QMenu* zodiac = view->addMenu(QStringLiteral("&Zodiac"));
   zodiac->setObjectName(QStringLiteral("mnuZodiac"));
+  zodiac->menuAction()->setObjectName(QStringLiteral("mnuZodiac"));
   QMenu* positions = view->addMenu(QStringLiteral("&Positions"));
   positions->setObjectName(QStringLiteral("mnuPositions"));
+  positions->menuAction()->setObjectName(QStringLiteral("mnuPositions"));
 
   const ChartOptions now = session_.options;
   auto* zodiacs = new QActionGroup(this);

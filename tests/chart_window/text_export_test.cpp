@@ -85,7 +85,9 @@ TEST(TextExportTest, OptionsLineOnlyAwayFromTheDefaults) {
     const auto lines = SplitCrLf(ExportChartText(BirthData{}, chart, "January", "Leo", "Aries"));
     ASSERT_EQ(lines.size(), c.line ? 24u : 23u);
     EXPECT_EQ(lines[20], "\r");
-    if (c.line) EXPECT_EQ(lines[21], c.line);
+    if (c.line) {
+      EXPECT_EQ(lines[21], c.line);
+    }
     EXPECT_EQ(lines[lines.size() - 2], "Lagna: Leo");
   }
 }
