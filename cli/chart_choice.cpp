@@ -25,8 +25,9 @@ std::optional<InputError> ApplyPositions(std::string_view field, std::string_vie
   if (!positions)
     return InputError{std::string(field), std::string(text), "is not classic or precise"};
   if (*positions == PositionsSource::Precise && !PrecisePositionsBuilt()) {
-    return InputError{std::string(field), std::string(text),
-                      "is not available: " + std::string(kPreciseMissingReason)};
+    return InputError{
+        std::string(field), std::string(text),
+        "is not available: this copy of Quendal was built without the Swiss Ephemeris"};
   }
   options.positions = *positions;
   return std::nullopt;

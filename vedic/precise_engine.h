@@ -14,7 +14,7 @@ namespace quendal {
 // False when the program is built without the Swiss Ephemeris.
 bool PrecisePositionsBuilt();
 
-// Why precise positions are not offered, for a tooltip or an error message.
+// Why the menu item of precise positions is disabled.
 inline constexpr char kPreciseMissingReason[] =
     "This copy of Quendal was built without the Swiss Ephemeris";
 
