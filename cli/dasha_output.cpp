@@ -20,8 +20,13 @@ QJsonObject PeriodJson(const DashaPeriod& period) {
 
 // Keys in QJsonDocument's sorted order; lords and dates need no escaping.
 void AppendPeriod(std::string& out, const DashaPeriod& period) {
-  out += "\"End\":\"" + IsoDate(period.end) + "\",\"Lord\":\"" + LordOf(period) +
-         "\",\"Start\":\"" + IsoDate(period.start) + "\"";
+  out += "\"End\":\"";
+  AppendIsoDate(out, period.end);
+  out += "\",\"Lord\":\"";
+  out += kDashaLords[static_cast<std::size_t>(period.lord)];
+  out += "\",\"Start\":\"";
+  AppendIsoDate(out, period.start);
+  out += '"';
 }
 
 }  // namespace

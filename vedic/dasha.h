@@ -15,7 +15,8 @@ inline constexpr double kDashaYearDays = 365.25;
 // Moments are day numbers: days from 1970-01-01 00:00 of the local clock, with the time of
 // day as the fraction (the dates shown are those of the birth's own calendar).
 double DayNumber(int year, int month, int day, int hour, int minute);
-std::string IsoDate(double day_number);  // "2024-03-05"
+std::string IsoDate(double day_number);  // "2024-03-05", years 0 to 9999
+void AppendIsoDate(std::string& out, double day_number);
 
 struct DashaPeriod {
   int lord = 0;  // index into kDashaLords
