@@ -64,7 +64,7 @@ std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double lat
   double angles[10];
   swe_houses_ex(jd_ut, sidereal ? SEFLG_SIDEREAL : 0, latitude, east_longitude, 'E', cusps, angles);
   result.longitudes.Ascendant = angles[0];
-  swe_get_ayanamsa_ex_ut(jd_ut, SEFLG_SWIEPH | SEFLG_NONUT, &result.ayanamsha, error);
+  swe_get_ayanamsa_ex_ut(jd_ut, SEFLG_SWIEPH, &result.ayanamsha, error);
   return result;
 }
 

@@ -21,8 +21,10 @@ inline constexpr char kPreciseMissingReason[] =
 struct PrecisePositions {
   BodyLongitudes longitudes;
   std::array<bool, 5> retrograde{};  // Mercury, Venus, Mars, Jupiter, Saturn: speed below 0
-  double ayanamsha = 0;              // the library's mean Lahiri value, degrees
-  bool from_data_files = false;      // false: the library's analytic ephemeris
+  // Lahiri with nutation, degrees: what the library's sidereal mode subtracts from the
+  // apparent longitudes, so the tropical Moon less it is the sidereal Moon.
+  double ayanamsha = 0;
+  bool from_data_files = false;  // false: the library's analytic ephemeris
 };
 
 // At a Julian day of universal time and a place (degrees, north and east positive);

@@ -144,6 +144,13 @@ TEST_F(AgainstTheLibrary, PrecisePositionsAndRetrogradeMarks) {
       const int32 flags = SEFLG_SWIEPH | SEFLG_SPEED | (sidereal ? SEFLG_SIDEREAL : 0);
       const int bodies[9] = {SE_SUN,     SE_MOON,   SE_MERCURY,   SE_VENUS,    SE_MARS,
                              SE_JUPITER, SE_SATURN, SE_MEAN_NODE, SE_MEAN_NODE};
+      // The nakshatra of either zodiac is that of the library's own sidereal Moon.
+      if (!sidereal) {
+        double moon[6];
+        char error[AS_MAXCH];
+        swe_calc_ut(jd, SE_MOON, SEFLG_SWIEPH | SEFLG_SIDEREAL, moon, error);
+        EXPECT_LT(Difference(chart.SiderealMoon, moon[0]), kArcSecond) << n;
+      }
       for (int i = 0; i < 9; ++i) {
         double out[6];
         char error[AS_MAXCH];
