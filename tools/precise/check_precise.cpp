@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
 
   std::mt19937 random(20261208);
   double worst_body = 0, worst_ascendant = 0, worst_fallback = 0;
-  int sign_changes = 0;
+  int sign_changes[2] = {0, 0};  // tropical, sidereal
   bool fallback_from_files = false;
   for (int n = 0; n < births; ++n) {
     const BirthData birth = RandomBirth(random);
@@ -118,21 +118,21 @@ int main(int argc, char** argv) {
         worst_body = std::max(worst_body, ArcSeconds(chart.Longitudes[i], direct.longitudes[i]));
       worst_ascendant =
           std::max(worst_ascendant, ArcSeconds(chart.Longitudes[9], direct.longitudes[9]));
-      if (!sidereal) {
-        const Chart classic = CalculateChart(birth);
-        for (int i = 0; i < 10; ++i) {
-          if (classic.PositionsTable[i].substr(3, 3) != chart.PositionsTable[i].substr(3, 3)) {
-            ++sign_changes;
-            break;
-          }
+      const Chart classic = CalculateChart(birth, {zodiac, PositionsSource::Classic});
+      for (int i = 0; i < 10; ++i) {
+        if (classic.PositionsTable[i].substr(3, 3) != chart.PositionsTable[i].substr(3, 3)) {
+          ++sign_changes[sidereal];
+          break;
         }
       }
     }
   }
   std::printf("%d births, both zodiacs: worst body %.6f\", worst ascendant %.6f\"\n", births,
               worst_body, worst_ascendant);
-  std::printf("classic and precise tropical charts differ in some body's sign: %d of %d\n",
-              sign_changes, births);
+  std::printf(
+      "classic and precise charts differ in some body's sign: tropical %d, sidereal %d, "
+      "of %d\n",
+      sign_changes[0], sign_changes[1], births);
 
   std::mt19937 again(20261208);
   const int fallback_births = std::min(births, 500);
