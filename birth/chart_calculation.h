@@ -33,4 +33,8 @@ struct Chart {
 
 Chart CalculateChart(const BirthData& birth);
 
+// Fills the sign cells, house cells, sign pictures and ascendant sign from the sign (0 =
+// Aries, -1 none) of each positions-table row, with the chart's ChartBodyNames.
+void PlaceInCells(Chart& chart, const std::array<int, 10>& signs);
+
 }  // namespace quendal

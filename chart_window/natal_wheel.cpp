@@ -110,6 +110,12 @@ void PaintNatalWheel(QPainter& painter, const QRectF& bounds) {
   painter.restore();
 }
 
+QPainterPath HouseSector(const QRectF& bounds, int house_index) {
+  const double half = std::min(bounds.width(), bounds.height()) / 2.0;
+  return Sector(bounds.center(), half * kWheelHubRadius, half * kWheelRingRadius,
+                HouseStart(house_index));
+}
+
 NatalWheel::NatalWheel(QWidget* parent) : QWidget(parent) {}
 
 void NatalWheel::paintEvent(QPaintEvent*) {

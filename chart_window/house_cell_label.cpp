@@ -1,0 +1,59 @@
+#include "chart_window/house_cell_label.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace quendal {
+
+HouseCellLabel::HouseCellLabel(const QPainterPath& house, QWidget* parent)
+    : QLabel(parent), house_(house) {}
+
+void HouseCellLabel::ShowCaption(const QString& caption, const QPoint& design_place) {
+  fitted_.reset();
+  setText(caption);
+  move(design_place);
+  adjustSize();
+  for (const QRectF& line : NaturalRects()) {
+    if (house_.contains(line)) continue;
+    const QRectF field = house_.boundingRect();
+    HouseLayout layout = FitEntries(CellEntries(caption), house_, field.center(), font());
+    fitted_ = std::move(layout);
+    setGeometry(field.toAlignedRect());
+    break;
+  }
+  update();
+}
+
+std::vector<QRectF> HouseCellLabel::NaturalRects() const {
+  // The label breaks its caption at each line feed; the carriage return before it draws
+  // nothing.
+  const QFontMetricsF metrics(font());
+  std::vector<QRectF> rects;
+  const QStringList lines = text().split(QLatin1Char('\n'));
+  for (int i = 0; i < lines.size(); ++i) {
+    const QString line = QString(lines[i]).remove(QLatin1Char('\r')).trimmed();
+    if (line.isEmpty()) continue;
+    rects.emplace_back(QPointF(pos()) + QPointF(0, i * metrics.lineSpacing()),
+                       QSizeF(metrics.horizontalAdvance(line), metrics.height()));
+  }
+  return rects;
+}
+
+std::vector<QRectF> HouseCellLabel::EntryRects() const {
+  if (!fitted_) return NaturalRects();
+  std::vector<QRectF> rects;
+  for (const PlacedEntry& entry : fitted_->entries) rects.push_back(entry.rect);
+  return rects;
+}
+
+void HouseCellLabel::paintEvent(QPaintEvent* event) {
+  if (!fitted_) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  painter.translate(-QPointF(pos()));
+  DrawHouseLayout(painter, *fitted_, palette().color(QPalette::WindowText));
+}
+
+}  // namespace quendal
