@@ -41,7 +41,8 @@ bool WriteChartPdf(QIODevice& device, QWidget& chart_child, const QString& title
   const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
   const QSizeF size = chart_child.size();
   const double scale = std::min(page.width() / size.width(), page.height() / size.height());
-  painter.translate((page.width() - size.width() * scale) / 2, 0);
+  painter.translate((page.width() - size.width() * scale) / 2,
+                    (page.height() - size.height() * scale) / 2);
   painter.scale(scale, scale);
   chart_child.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
   for (QLineEdit* field : hidden) field->show();

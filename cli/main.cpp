@@ -68,7 +68,7 @@ const char kDescription[] =
     "names it under Division; the positions stay those of the birth.\n"
     "\n"
     "--pdf writes the chart window's PDF page (the chart, the birth details and the positions)\n"
-    "into FILE without showing a window, in the chart style of --style (north, south or\n"
+    "into FILE without showing a window, in the chart style of --chart-style (north, south or\n"
     "natal, the wheel; natal when not given).\n"
     "\n"
     "Bad input is reported on standard error, naming the field and the value, and the exit\n"
@@ -144,7 +144,7 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
-  for (const char* option : {"pdf", "division", "style"}) {
+  for (const char* option : {"pdf", "division", "chart-style"}) {
     if (parser.isSet(option) && parser.isSet("batch")) return std::string("--batch and --") + option;
   }
   if (parser.isSet("pdf")) {
@@ -223,7 +223,7 @@ int main(int argc, char* argv[]) {
       {"output", "Save the output into FILE instead of printing it.", "FILE"},
       {"division", "Show divisional chart N (1, 2, 3, 7, 9, 10, 12).", "N"},
       {"pdf", "Write the chart page as a PDF document into FILE.", "FILE"},
-      {"style", "Chart style of --pdf: north, south or natal.", "NAME"},
+      {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
   });
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -258,9 +258,9 @@ int main(int argc, char* argv[]) {
               << "' is not one of 1, 2, 3, 7, 9, 10, 12\n";
     return kBadInput;
   }
-  const auto style = ParseChartStyle(parser.isSet("style") ? parser.value("style") : "natal");
+  const auto style = ParseChartStyle(parser.isSet("chart-style") ? parser.value("chart-style") : "natal");
   if (!style) {
-    std::cerr << "quendal-chart: --style '" << parser.value("style").toStdString()
+    std::cerr << "quendal-chart: --chart-style '" << parser.value("chart-style").toStdString()
               << "' is not north, south or natal\n";
     return kBadInput;
   }
