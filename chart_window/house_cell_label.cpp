@@ -1,7 +1,6 @@
 #include "chart_window/house_cell_label.h"
 
 #include <QFontMetricsF>
-#include <QPainter>
 
 namespace quendal {
 
@@ -14,14 +13,15 @@ void HouseCellLabel::ShowCaption(const QString& caption, const QPoint& design_pl
   move(design_place);
   adjustSize();
   for (const QRectF& line : NaturalRects()) {
-    if (house_.contains(line)) continue;
-    const QRectF field = house_.boundingRect();
-    HouseLayout layout = FitEntries(CellEntries(caption), house_, field.center(), font());
-    fitted_ = std::move(layout);
-    setGeometry(field.toAlignedRect());
+    // The design's cells graze their house's lines by a pixel or two in many charts; only a
+    // line that leaves the house for real makes the house crowded.
+    constexpr double kGrace = 4.0;
+    if (house_.contains(line.adjusted(kGrace, kGrace, -kGrace, -kGrace))) continue;
+    fitted_ = FitEntries(CellEntries(caption), house_, house_.boundingRect().center(), font());
     break;
   }
   update();
+  if (parentWidget()) parentWidget()->update();
 }
 
 std::vector<QRectF> HouseCellLabel::NaturalRects() const {
@@ -46,14 +46,12 @@ std::vector<QRectF> HouseCellLabel::EntryRects() const {
   return rects;
 }
 
+void HouseCellLabel::DrawFitted(QPainter& painter) const {
+  if (fitted_) DrawHouseLayout(painter, *fitted_, palette().color(QPalette::WindowText));
+}
+
 void HouseCellLabel::paintEvent(QPaintEvent* event) {
-  if (!fitted_) {
-    QLabel::paintEvent(event);
-    return;
-  }
-  QPainter painter(this);
-  painter.translate(-QPointF(pos()));
-  DrawHouseLayout(painter, *fitted_, palette().color(QPalette::WindowText));
+  if (!fitted_) QLabel::paintEvent(event);
 }
 
 }  // namespace quendal

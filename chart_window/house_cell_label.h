@@ -1,6 +1,7 @@
 // A house cell of the wheel (lblNatal): a label showing its bodies one a line at its design
-// place. When the lines would cross out of the house (a crowded house), it draws them in
-// smaller type, in two columns if need be, inside the house's field instead.
+// place. When the lines would cross out of the house (a crowded house), the label keeps its
+// place and caption but draws nothing; the wheel draws the lines, in smaller type and two
+// columns if need be, inside the house's field, where the label's own box cannot reach.
 #pragma once
 
 #include <QLabel>
@@ -8,6 +9,8 @@
 #include <optional>
 
 #include "chart_window/house_entries.h"
+
+class QPainter;
 
 namespace quendal {
 
@@ -24,6 +27,8 @@ class HouseCellLabel : public QLabel {
   bool Crowded() const { return fitted_.has_value(); }
   // The box of every line drawn, in the parent's coordinates.
   std::vector<QRectF> EntryRects() const;
+  // The fitted lines of a crowded house, into the parent's painter.
+  void DrawFitted(QPainter& painter) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -62,6 +62,31 @@ std::optional<QPointF> PlaceBlock(const QPainterPath& house, const QPointF& anch
   return best;
 }
 
+// Entries in reading order, each in the first place along the rows of the house where it fits
+// after the one before: a house too narrow for a block (a slanting wedge) still takes them.
+std::optional<HouseLayout> Flowed(const QStringList& entries, const QPainterPath& house,
+                                  const QFont& font) {
+  const QFontMetricsF metrics(font);
+  const double line = metrics.height();
+  const QRectF bounds = house.boundingRect();
+  HouseLayout layout{font, {}};
+  int next = 0;
+  for (double y = bounds.top(); y + line <= bounds.bottom() && next < entries.size();
+       y += line) {
+    double x = bounds.left();
+    while (next < entries.size()) {
+      const QSizeF size(metrics.horizontalAdvance(entries[next]), line);
+      while (x + size.width() <= bounds.right() && !Fits(house, QPointF(x, y), size)) x += 1.0;
+      if (x + size.width() > bounds.right()) break;
+      layout.entries.push_back({entries[next], QRectF(QPointF(x, y), size)});
+      x += size.width() + kColumnGap + 2 * kMargin;
+      ++next;
+    }
+  }
+  if (next < entries.size()) return std::nullopt;
+  return layout;
+}
+
 HouseLayout Placed(const QStringList& entries, const QFont& font, const Block& block,
                    const QPointF& top_left) {
   HouseLayout layout{font, {}};
@@ -85,6 +110,7 @@ HouseLayout FitEntries(const QStringList& entries, const QPainterPath& house,
       if (const auto top_left = PlaceBlock(house, anchor, block.size))
         return Placed(entries, sized, block, *top_left);
     }
+    if (auto flowed = Flowed(entries, house, sized)) return *std::move(flowed);
   }
   // Nothing fits even at the smallest type: two columns centred on the anchor.
   sized.setPixelSize(static_cast<int>(kSmallestEntryPixels));

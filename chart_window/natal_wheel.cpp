@@ -1,5 +1,7 @@
 #include "chart_window/natal_wheel.h"
 
+#include "chart_window/house_cell_label.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -121,6 +123,8 @@ NatalWheel::NatalWheel(QWidget* parent) : QWidget(parent) {}
 void NatalWheel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintNatalWheel(painter, rect());
+  for (const HouseCellLabel* cell : findChildren<HouseCellLabel*>(Qt::FindDirectChildrenOnly))
+    cell->DrawFitted(painter);
 }
 
 }  // namespace quendal

@@ -96,6 +96,7 @@ void MDI::ShowColours(bool coloured) {
     display_->SetColoured(coloured);
   }
   QSettings().setValue(QLatin1String(kColourKey), coloured);
+  UpdateStatusBar();
 }
 
 void MDI::ShowDivision(int division) {
@@ -115,6 +116,8 @@ void MDI::ShowDivision(int division) {
 
 void MDI::UpdateStatusBar() {
   if (!lblStatusChart_ || !display_) return;
+  // Save As JPEG writes the snapshot, so a view changed on screen is taken again at once.
+  if (isVisible()) MDIForm_Activate();
   const ChartView view = display_->View();
   QString chart = view.chart_name + QStringLiteral(", ") +
                   QLatin1String(ItemOf(display_->Style()).caption);
