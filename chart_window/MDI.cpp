@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <array>
@@ -160,7 +161,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   // Room for the whole chart child where the screen allows; smaller windows scroll.
   QSize wanted(Twips(kDisplayWidthTwips) + 8, menuBar()->sizeHint().height() +
                                                   TB_->sizeHint().height() + Twips(850) +
-                                                  Twips(kDisplayHeightTwips) + Twips(720) + 8);
+                                                  Twips(kDisplayHeightTwips) + Twips(720) +
+                                                  statusBar()->sizeHint().height() + 8);
   resize(wanted);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
