@@ -46,8 +46,8 @@ void PlaceInCells(Chart& chart, const std::array<int, kPositionsRowCount>& signs
     if (sign < 0) continue;
     std::string& cell = chart.SignCells[static_cast<std::size_t>(sign)];
     cell += kLineBreak;
-    cell += i + 1 < signs.size() ? std::string_view(chart.ChartBodyNames[i])
-                                 : std::string_view("Asc");
+    cell +=
+        i + 1 < signs.size() ? std::string_view(chart.ChartBodyNames[i]) : std::string_view("Asc");
   }
 
   for (std::size_t s = 0; s < chart.SignCells.size(); ++s) {

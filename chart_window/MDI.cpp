@@ -159,10 +159,9 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   MDIForm_Load();
 
   // Room for the whole chart child where the screen allows; smaller windows scroll.
-  QSize wanted(Twips(kDisplayWidthTwips) + 8, menuBar()->sizeHint().height() +
-                                                  TB_->sizeHint().height() + Twips(850) +
-                                                  Twips(kDisplayHeightTwips) + Twips(720) +
-                                                  statusBar()->sizeHint().height() + 8);
+  QSize wanted(Twips(kDisplayWidthTwips) + 8,
+               menuBar()->sizeHint().height() + TB_->sizeHint().height() + Twips(850) +
+                   Twips(kDisplayHeightTwips) + Twips(720) + statusBar()->sizeHint().height() + 8);
   resize(wanted);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();

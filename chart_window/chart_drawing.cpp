@@ -109,10 +109,10 @@ SquareChartLayout LayoutNorthIndian(const ChartView& view, const QRectF& bounds)
   // House 1 is the top diamond; the houses run counter-clockwise. The last point of each
   // outline is the corner that faces the middle, where the sign number goes.
   const std::array<QPainterPath, 12> houses = {
-      Polygon({t, ptl, c, ptr}),  Polygon({tl, t, ptl}),   Polygon({l, tl, ptl}),
-      Polygon({l, pbl, c, ptl}),  Polygon({bl, l, pbl}),   Polygon({b, bl, pbl}),
-      Polygon({b, pbr, c, pbl}),  Polygon({br, b, pbr}),   Polygon({r, br, pbr}),
-      Polygon({r, ptr, c, pbr}),  Polygon({tr, r, ptr}),   Polygon({t, tr, ptr})};
+      Polygon({t, ptl, c, ptr}), Polygon({tl, t, ptl}), Polygon({l, tl, ptl}),
+      Polygon({l, pbl, c, ptl}), Polygon({bl, l, pbl}), Polygon({b, bl, pbl}),
+      Polygon({b, pbr, c, pbl}), Polygon({br, b, pbr}), Polygon({r, br, pbr}),
+      Polygon({r, ptr, c, pbr}), Polygon({tr, r, ptr}), Polygon({t, tr, ptr})};
   const std::array<QPointF, 12> inner = {c, ptl, ptl, c, pbl, pbl, c, pbr, pbr, c, ptr, ptr};
   const QFont font = SizedFont(s, kEntryPixels);
   const double mark_half = s * 0.035;
@@ -123,9 +123,8 @@ SquareChartLayout LayoutNorthIndian(const ChartView& view, const QRectF& bounds)
     const double toward = h % 3 == 0 ? 0.62 : 0.55;
     layout.sign_marks[h] = centre + (inner[h] - centre) * toward;
     const QPointF anchor = centre - (inner[h] - centre) * 0.15;
-    layout.entries[h] = FitEntries(view.entries[h],
-                                   WithoutMark(houses[h], layout.sign_marks[h], mark_half), anchor,
-                                   font);
+    layout.entries[h] = FitEntries(
+        view.entries[h], WithoutMark(houses[h], layout.sign_marks[h], mark_half), anchor, font);
   }
   return layout;
 }
@@ -146,8 +145,7 @@ SquareChartLayout LayoutSouthIndian(const ChartView& view, const QRectF& bounds)
     QPainterPath kept;
     kept.addRect(QRectF(box.bottomRight() - QPointF(cell * 0.36, cell * 0.2), box.bottomRight()));
     kept.addRect(QRectF(box.topLeft(), QSizeF(cell * 0.18, cell * 0.18)));
-    layout.entries[h] =
-        FitEntries(view.entries[h], path.subtracted(kept), box.center(), font);
+    layout.entries[h] = FitEntries(view.entries[h], path.subtracted(kept), box.center(), font);
   }
   return layout;
 }
@@ -159,15 +157,15 @@ void DrawNorthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   painter.setRenderHint(QPainter::Antialiasing);
   DrawHouses(painter, layout, view);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(kLineInk, std::max(1.0, sq.width() / 300), Qt::SolidLine, Qt::FlatCap,
-                      Qt::MiterJoin));
+  painter.setPen(
+      QPen(kLineInk, std::max(1.0, sq.width() / 300), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
   painter.drawRect(sq);
   painter.drawLine(sq.topLeft(), sq.bottomRight());
   painter.drawLine(sq.topRight(), sq.bottomLeft());
   const QPointF c = sq.center();
   const double half = sq.width() / 2;
-  painter.drawPolygon(QPolygonF({c - QPointF(0, half), c + QPointF(half, 0), c + QPointF(0, half),
-                                 c - QPointF(half, 0)}));
+  painter.drawPolygon(QPolygonF(
+      {c - QPointF(0, half), c + QPointF(half, 0), c + QPointF(0, half), c - QPointF(half, 0)}));
   const QFont mark_font = SizedFont(sq.width(), kMarkPixels, true);
   for (int h = 0; h < 12; ++h)
     DrawMark(painter, layout.sign_marks[h], QString::number(view.house_signs[h] + 1), mark_font);
@@ -182,8 +180,8 @@ void DrawSouthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   painter.setRenderHint(QPainter::Antialiasing);
   DrawHouses(painter, layout, view);
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(kLineInk, std::max(1.0, sq.width() / 300), Qt::SolidLine, Qt::FlatCap,
-                      Qt::MiterJoin));
+  painter.setPen(
+      QPen(kLineInk, std::max(1.0, sq.width() / 300), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
   painter.drawRect(sq);
   for (int k = 1; k < 4; ++k) {
     const double x = sq.left() + k * cell;
@@ -201,7 +199,8 @@ void DrawSouthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   }
   if (view.ascendant_sign >= 0) {
     const QRectF box = SouthCell(sq, view.ascendant_sign);
-    painter.drawLine(box.topLeft() + QPointF(0, cell * 0.16), box.topLeft() + QPointF(cell * 0.16, 0));
+    painter.drawLine(box.topLeft() + QPointF(0, cell * 0.16),
+                     box.topLeft() + QPointF(cell * 0.16, 0));
   }
   const QFont mark_font = SizedFont(sq.width(), kMarkPixels);
   for (int h = 0; h < 12; ++h) {
@@ -215,8 +214,9 @@ void DrawSouthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   const QString title = view.title.join(QLatin1Char('\n'));
   for (int pixels = title_font.pixelSize(); pixels > 6; --pixels) {
     title_font.setPixelSize(pixels);
-    const QRectF needed = QFontMetricsF(title_font).boundingRect(
-        middle.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, title);
+    const QRectF needed =
+        QFontMetricsF(title_font)
+            .boundingRect(middle.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, title);
     if (middle.adjusted(6, 6, -6, -6).contains(needed)) break;
   }
   painter.setFont(title_font);

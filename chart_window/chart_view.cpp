@@ -1,8 +1,8 @@
 #include "chart_window/chart_view.h"
 
+#include "chart_window/house_entries.h"
 #include "ui_common/month_name.h"
 #include "vedic/divisional_signs.h"
-#include "chart_window/house_entries.h"
 
 namespace quendal {
 
@@ -35,8 +35,8 @@ const std::array<QColor, 12>& SignPaletteColours() {
   // The sixteen-colour palette entries 0, 1, 2, 3, 4, 5, 8, then 0 to 4 again.
   static const QColor black(0, 0, 0), navy(0, 0, 128), green(0, 128, 0), teal(0, 128, 128),
       maroon(128, 0, 0), purple(128, 0, 128), grey(128, 128, 128);
-  static const std::array<QColor, 12> colours = {black, navy,  green, teal, maroon, purple,
-                                                  grey,  black, navy,  green, teal,  maroon};
+  static const std::array<QColor, 12> colours = {black, navy,  green, teal,  maroon, purple,
+                                                 grey,  black, navy,  green, teal,   maroon};
   return colours;
 }
 

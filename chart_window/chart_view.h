@@ -15,13 +15,13 @@ namespace quendal {
 enum class ChartStyle { North, South, Natal };
 
 struct ChartView {
-  Chart chart;                           // the cells drawn (a divisional chart's, perhaps)
-  std::array<QStringList, 12> entries;   // per house, house 1 first
-  std::array<int, 12> house_signs{};     // 0 = Aries
-  int ascendant_sign = -1;               // -1: no ascendant cell
+  Chart chart;                          // the cells drawn (a divisional chart's, perhaps)
+  std::array<QStringList, 12> entries;  // per house, house 1 first
+  std::array<int, 12> house_signs{};    // 0 = Aries
+  int ascendant_sign = -1;              // -1: no ascendant cell
   int division = 1;
-  QString chart_name;                    // "Navamsa (D9)"
-  QStringList title;                     // name, date of birth, chart name
+  QString chart_name;  // "Navamsa (D9)"
+  QStringList title;   // name, date of birth, chart name
   bool coloured = false;
 };
 

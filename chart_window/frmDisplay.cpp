@@ -259,7 +259,8 @@ void frmDisplay::ShowView() {
       lblNatal_[h]->ShowCaption(Text(view.chart.HouseCells[h]), DesignPlace(h));
       SetColour(lblNatal_[h], QPalette::WindowText, HouseInk(view, static_cast<int>(h)));
     }
-    for (size_t h = 0; h < imgSign_.size(); ++h) imgSign_[h]->SetPicture(view.chart.SignPictures[h]);
+    for (size_t h = 0; h < imgSign_.size(); ++h)
+      imgSign_[h]->SetPicture(view.chart.SignPictures[h]);
   } else {
     picChart_->SetView(view, style_);
   }

@@ -71,8 +71,7 @@ std::optional<HouseLayout> Flowed(const QStringList& entries, const QPainterPath
   const QRectF bounds = house.boundingRect();
   HouseLayout layout{font, {}};
   int next = 0;
-  for (double y = bounds.top(); y + line <= bounds.bottom() && next < entries.size();
-       y += line) {
+  for (double y = bounds.top(); y + line <= bounds.bottom() && next < entries.size(); y += line) {
     double x = bounds.left();
     while (next < entries.size()) {
       const QSizeF size(metrics.horizontalAdvance(entries[next]), line);
@@ -97,8 +96,8 @@ HouseLayout Placed(const QStringList& entries, const QFont& font, const Block& b
 
 }  // namespace
 
-HouseLayout FitEntries(const QStringList& entries, const QPainterPath& house,
-                       const QPointF& anchor, const QFont& font) {
+HouseLayout FitEntries(const QStringList& entries, const QPainterPath& house, const QPointF& anchor,
+                       const QFont& font) {
   QFont sized = font;
   double pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontMetricsF(font).height() * 0.8;
   for (; pixels >= kSmallestEntryPixels; pixels -= 0.5) {

@@ -27,8 +27,8 @@ inline constexpr double kSmallestEntryPixels = 7.0;
 
 // Lays out entries at the largest pixel size from font's down to kSmallestEntryPixels, one
 // column before two, as near anchor (the block's preferred centre) as the house allows.
-HouseLayout FitEntries(const QStringList& entries, const QPainterPath& house,
-                       const QPointF& anchor, const QFont& font);
+HouseLayout FitEntries(const QStringList& entries, const QPainterPath& house, const QPointF& anchor,
+                       const QFont& font);
 
 void DrawHouseLayout(QPainter& painter, const HouseLayout& layout, const QColor& ink);
 

@@ -1,12 +1,12 @@
 #include "chart_window/natal_wheel.h"
 
-#include "chart_window/house_cell_label.h"
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
 #include <numbers>
+
+#include "chart_window/house_cell_label.h"
 
 namespace quendal {
 namespace {

@@ -14,11 +14,10 @@ namespace quendal {
 
 QPageSize::PageSizeId LocalePageSize() {
   return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                             : QPageSize::A4;
+                                                                            : QPageSize::A4;
 }
 
-bool WriteChartPdf(QIODevice& device, QWidget& chart_child, const QString& title,
-                   QString& reason) {
+bool WriteChartPdf(QIODevice& device, QWidget& chart_child, const QString& title, QString& reason) {
   QPdfWriter writer(&device);
   writer.setTitle(title);
   writer.setCreator(QStringLiteral("Quendal"));

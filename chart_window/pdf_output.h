@@ -16,8 +16,7 @@ class frmDisplay;
 QPageSize::PageSizeId LocalePageSize();
 
 // Writes the page into device; false with the reason when the page cannot be made.
-bool WriteChartPdf(QIODevice& device, QWidget& chart_child, const QString& title,
-                   QString& reason);
+bool WriteChartPdf(QIODevice& device, QWidget& chart_child, const QString& title, QString& reason);
 
 // "Save As P&DF": asks for a name (an existing file only after a question), then writes the
 // page whole or not at all, with a stop message naming the file on failure. The path

@@ -62,6 +62,7 @@ void MDI::BuildStatusBar() {
   lblStatusZodiac_ = new QLabel(bar);
   lblStatusZodiac_->setObjectName(QStringLiteral("lblStatusZodiac"));
   // Permanent, so a saved file's path on the left does not hide them.
+  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_}) label->setContentsMargins(8, 0, 8, 0);
   bar->addPermanentWidget(lblStatusChart_);
   bar->addPermanentWidget(lblStatusZodiac_);
 }
@@ -107,10 +108,11 @@ void MDI::ShowDivision(int division) {
     display_->SetDivision(division);
     display_->show();
   }
-  setWindowTitle(division == 1 ? kWindowCaption
-                               : kWindowCaption + QStringLiteral(" - ") +
-                                     QLatin1String(DivisionName(division).data(),
-                                                   static_cast<qsizetype>(DivisionName(division).size())));
+  setWindowTitle(division == 1
+                     ? kWindowCaption
+                     : kWindowCaption + QStringLiteral(" - ") +
+                           QLatin1String(DivisionName(division).data(),
+                                         static_cast<qsizetype>(DivisionName(division).size())));
   UpdateStatusBar();
 }
 
@@ -119,8 +121,8 @@ void MDI::UpdateStatusBar() {
   // Save As JPEG writes the snapshot, so a view changed on screen is taken again at once.
   if (isVisible()) MDIForm_Activate();
   const ChartView view = display_->View();
-  QString chart = view.chart_name + QStringLiteral(", ") +
-                  QLatin1String(ItemOf(display_->Style()).caption);
+  QString chart =
+      view.chart_name + QStringLiteral(", ") + QLatin1String(ItemOf(display_->Style()).caption);
   if (!session_.birth_data.PersonName.empty())
     chart = QString::fromStdString(session_.birth_data.PersonName) + QStringLiteral(": ") + chart;
   lblStatusChart_->setText(chart);

@@ -12,8 +12,8 @@
 #include "birth/chart_calculation.h"
 #include "cli/batch.h"
 #include "cli/birth_options.h"
-#include "cli/chart_pdf.h"
 #include "cli/chart_output.h"
+#include "cli/chart_pdf.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
 #include "cli/quoted_value.h"
@@ -145,7 +145,8 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
   for (const char* option : {"pdf", "division", "chart-style"}) {
-    if (parser.isSet(option) && parser.isSet("batch")) return std::string("--batch and --") + option;
+    if (parser.isSet(option) && parser.isSet("batch"))
+      return std::string("--batch and --") + option;
   }
   if (parser.isSet("pdf")) {
     for (const char* option : {"json", "export", "output"}) {
@@ -258,7 +259,8 @@ int main(int argc, char* argv[]) {
               << "' is not one of 1, 2, 3, 7, 9, 10, 12\n";
     return kBadInput;
   }
-  const auto style = ParseChartStyle(parser.isSet("chart-style") ? parser.value("chart-style") : "natal");
+  const auto style =
+      ParseChartStyle(parser.isSet("chart-style") ? parser.value("chart-style") : "natal");
   if (!style) {
     std::cerr << "quendal-chart: --chart-style '" << parser.value("chart-style").toStdString()
               << "' is not north, south or natal\n";

@@ -93,7 +93,7 @@ int DivisionalSign(int division, const SignArc& position) {
 
 std::array<std::string_view, 10> LongTexts(const Chart& chart) {
   const auto& p = chart.PlanetTexts;
-  return {p[kSun],     chart.MoonText, p[kMercury],   p[kVenus],    p[kMars],
+  return {p[kSun],     chart.MoonText, p[kMercury],    p[kVenus],      p[kMars],
           p[kJupiter], p[kSaturn],     chart.RahuText, chart.KetuText, chart.AscendantText};
 }
 

@@ -68,9 +68,8 @@ TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
   EXPECT_FALSE(Item("mnuMakeMoney")->isEnabled());
   for (const char* on :
        {"mnuNew", "mnuSaveAsText", "mnuSaveAsJpeg", "mnuSaveAsPdf", "mnuExport", "mnuPrint",
-        "mnuBack", "mnuExit", "mnuToolBar", "mnuStatusBar", "mnuChartStyle", "mnuColor",
-        "mnuChart", "mnuDivisionalCharts", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout",
-        "mnuDonate"}) {
+        "mnuBack", "mnuExit", "mnuToolBar", "mnuStatusBar", "mnuChartStyle", "mnuColor", "mnuChart",
+        "mnuDivisionalCharts", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout", "mnuDonate"}) {
     EXPECT_TRUE(Item(on)->isEnabled()) << on;
   }
 }

@@ -64,6 +64,16 @@ TEST(CrowdedHouse, TenEntriesStayInsideTheirHouseInEveryStyle) {
     EXPECT_EQ(cell->text().toStdString(), Crowded(h).HouseCells[h]);
     ExpectInside(HouseSector(display.findChild<QWidget*>("picNatal")->rect(), h),
                  cell->EntryRects(), h, "Natal");
+    // QUENDAL_CROWDED_DIR names a folder to keep the drawings in, for a person to look at.
+    if (qEnvironmentVariableIsSet("QUENDAL_CROWDED_DIR")) {
+      for (ChartStyle style : {ChartStyle::North, ChartStyle::South, ChartStyle::Natal}) {
+        display.SetChartStyle(style);
+        display.grab().save(QStringLiteral("%1/house%2_style%3.png")
+                                .arg(qEnvironmentVariable("QUENDAL_CROWDED_DIR"))
+                                .arg(h + 1)
+                                .arg(static_cast<int>(style)));
+      }
+    }
   }
 }
 
@@ -76,8 +86,8 @@ TEST(CrowdedHouse, GoldenChartsKeepTheirCellsInTheirHouses) {
     display.FillChart(golden.chart);
     for (int h = 0; h < 12; ++h) {
       auto* cell = display.findChild<HouseCellLabel*>(QStringLiteral("lblNatal_%1").arg(h));
-      EXPECT_EQ(cell->pos(), TwipsRect(kHousePlaces[h].cell_left, kHousePlaces[h].cell_top, 0, 0)
-                                 .topLeft());
+      EXPECT_EQ(cell->pos(),
+                TwipsRect(kHousePlaces[h].cell_left, kHousePlaces[h].cell_top, 0, 0).topLeft());
       for (const QRectF& line : cell->EntryRects())
         EXPECT_TRUE(HouseSector(wheel, h).contains(line.adjusted(4, 4, -4, -4)))
             << golden.id << " house " << h + 1;
@@ -117,15 +127,24 @@ TEST_F(ChartViews, EveryViewItemSetsItsCheckMarksAndTheChartShown) {
   const Step steps[] = {
       {"mnuNorth", base + QStringList{"mnuChart", "mnuColorOff", "mnuNorth"}, ChartStyle::North, 1},
       {"mnuSouth", base + QStringList{"mnuChart", "mnuColorOff", "mnuSouth"}, ChartStyle::South, 1},
-      {"mnuColorOn", base + QStringList{"mnuChart", "mnuColorOn", "mnuSouth"}, ChartStyle::South, 1},
-      {"mnuSub_Hora", base + QStringList{"mnuColorOn", "mnuSouth", "mnuSub_Hora"}, ChartStyle::South, 2},
-      {"mnuSub_Drekkana", base + QStringList{"mnuColorOn", "mnuSouth", "mnuSub_Drekkana"}, ChartStyle::South, 3},
-      {"mnuSub_Sapthamsa", base + QStringList{"mnuColorOn", "mnuSouth", "mnuSub_Sapthamsa"}, ChartStyle::South, 7},
-      {"mnuNatal", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Sapthamsa"}, ChartStyle::Natal, 7},
-      {"mnuSub_Navamsa", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Navamsa"}, ChartStyle::Natal, 9},
-      {"mnuSub_Dasamsa", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Dasamsa"}, ChartStyle::Natal, 10},
-      {"mnuSub_Dwadasamsa", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Dwadasamsa"}, ChartStyle::Natal, 12},
-      {"mnuColorOff", base + QStringList{"mnuColorOff", "mnuNatal", "mnuSub_Dwadasamsa"}, ChartStyle::Natal, 12},
+      {"mnuColorOn", base + QStringList{"mnuChart", "mnuColorOn", "mnuSouth"}, ChartStyle::South,
+       1},
+      {"mnuSub_Hora", base + QStringList{"mnuColorOn", "mnuSouth", "mnuSub_Hora"},
+       ChartStyle::South, 2},
+      {"mnuSub_Drekkana", base + QStringList{"mnuColorOn", "mnuSouth", "mnuSub_Drekkana"},
+       ChartStyle::South, 3},
+      {"mnuSub_Sapthamsa", base + QStringList{"mnuColorOn", "mnuSouth", "mnuSub_Sapthamsa"},
+       ChartStyle::South, 7},
+      {"mnuNatal", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Sapthamsa"},
+       ChartStyle::Natal, 7},
+      {"mnuSub_Navamsa", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Navamsa"},
+       ChartStyle::Natal, 9},
+      {"mnuSub_Dasamsa", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Dasamsa"},
+       ChartStyle::Natal, 10},
+      {"mnuSub_Dwadasamsa", base + QStringList{"mnuColorOn", "mnuNatal", "mnuSub_Dwadasamsa"},
+       ChartStyle::Natal, 12},
+      {"mnuColorOff", base + QStringList{"mnuColorOff", "mnuNatal", "mnuSub_Dwadasamsa"},
+       ChartStyle::Natal, 12},
       {"mnuChart", base + QStringList{"mnuChart", "mnuColorOff", "mnuNatal"}, ChartStyle::Natal, 1},
   };
   for (const Step& step : steps) {
@@ -191,7 +210,8 @@ QImage Thumbnail(QImage image) {
 double Difference(const QImage& a, const QImage& b) {
   double sum = 0;
   for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    for (int x = 0; x < a.width(); ++x)
+      sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
   return sum / (a.width() * a.height());
 }
 
@@ -236,7 +256,8 @@ TEST_F(ChartViews, APdfThatCannotBeSavedSaysWhichFileAndWritesNothing) {
   Menu("mnuSaveAsPdf");
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].icon, MessageIcon::Stop);
-  EXPECT_TRUE(messages_[0].text.contains(QDir::toNativeSeparators(dir_.filePath("plain/asha.pdf"))));
+  EXPECT_TRUE(
+      messages_[0].text.contains(QDir::toNativeSeparators(dir_.filePath("plain/asha.pdf"))));
   EXPECT_TRUE(Window()->statusBar()->currentMessage().isEmpty());
   EXPECT_TRUE(FileBytes(dir_.filePath("plain")).isEmpty());
 }

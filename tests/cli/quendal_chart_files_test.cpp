@@ -292,8 +292,9 @@ TEST_F(ChartFilesTest, SourcesAndFormatsThatCannotGoTogetherAreRefused) {
 // the new options refuse.
 TEST_F(ChartFilesTest, DivisionsInTheJsonAndThePageAsPdf) {
   const test::GoldenChart& golden = test::GoldenChartById(0);
-  const QStringList birth = {"--date", "2046-02-20", "--time", "00:44", "--zone", "57", "--dst",
-                             "--lat",  "40:01S",     "--lon",  "58:37W", "--name", "Asha Rao"};
+  const QStringList birth = {"--date", "2046-02-20", "--time",  "00:44",  "--zone",
+                             "57",     "--dst",      "--lat",   "40:01S", "--lon",
+                             "58:37W", "--name",     "Asha Rao"};
   const Outcome json = Program(birth + QStringList{"--division", "9", "--json"});
   ASSERT_EQ(json.exit_code, 0) << json.err.toStdString();
   const QJsonObject object = QJsonDocument::fromJson(json.out).object();

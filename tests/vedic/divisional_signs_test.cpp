@@ -18,13 +18,13 @@ struct Case {
 
 // Worked by hand from the rules, at the edges of the parts, for odd and even signs.
 const Case kCases[] = {
-    {2, Ari, 14, 59, 59, Leo}, {2, Ari, 15, 0, 0, Can},   {2, Tau, 0, 0, 0, Can},
-    {2, Tau, 15, 0, 0, Leo},   {3, Tau, 9, 59, 59, Tau},  {3, Tau, 10, 0, 0, Vir},
-    {3, Tau, 20, 0, 0, Cap},   {3, Pis, 29, 59, 59, Sco}, {7, Ari, 4, 17, 8, Ari},
-    {7, Ari, 4, 17, 9, Tau},   {7, Tau, 0, 0, 0, Sco},    {7, Tau, 29, 59, 59, Tau},
-    {9, Ari, 3, 19, 59, Ari},  {9, Ari, 3, 20, 0, Tau},   {9, Tau, 0, 0, 0, Cap},
-    {9, Gem, 0, 0, 0, Lib},    {9, Can, 0, 0, 0, Can},    {9, Pis, 29, 59, 59, Pis},
-    {10, Ari, 2, 59, 59, Ari}, {10, Ari, 3, 0, 0, Tau},   {10, Tau, 0, 0, 0, Cap},
+    {2, Ari, 14, 59, 59, Leo},  {2, Ari, 15, 0, 0, Can},   {2, Tau, 0, 0, 0, Can},
+    {2, Tau, 15, 0, 0, Leo},    {3, Tau, 9, 59, 59, Tau},  {3, Tau, 10, 0, 0, Vir},
+    {3, Tau, 20, 0, 0, Cap},    {3, Pis, 29, 59, 59, Sco}, {7, Ari, 4, 17, 8, Ari},
+    {7, Ari, 4, 17, 9, Tau},    {7, Tau, 0, 0, 0, Sco},    {7, Tau, 29, 59, 59, Tau},
+    {9, Ari, 3, 19, 59, Ari},   {9, Ari, 3, 20, 0, Tau},   {9, Tau, 0, 0, 0, Cap},
+    {9, Gem, 0, 0, 0, Lib},     {9, Can, 0, 0, 0, Can},    {9, Pis, 29, 59, 59, Pis},
+    {10, Ari, 2, 59, 59, Ari},  {10, Ari, 3, 0, 0, Tau},   {10, Tau, 0, 0, 0, Cap},
     {10, Tau, 29, 59, 59, Lib}, {12, Ari, 2, 29, 59, Ari}, {12, Ari, 2, 30, 0, Tau},
     {12, Pis, 29, 59, 59, Aqu}, {1, Sag, 29, 59, 59, Sag},
 };
@@ -58,9 +58,18 @@ TEST(DivisionalChart, NavamsaOfAKnownBirthCellByCell) {
   const Chart navamsa = DivisionalChart(birth_chart, 9);
 
   auto name = [&](int body) { return "\r\n" + birth_chart.ChartBodyNames[body]; };
-  const std::array<std::string, 12> houses = {
-      name(4) + "\r\nAsc", "", name(6), "", name(2) + name(5), name(7), "", "", "",
-      name(3),             "", name(0) + name(1) + name(8)};
+  const std::array<std::string, 12> houses = {name(4) + "\r\nAsc",
+                                              "",
+                                              name(6),
+                                              "",
+                                              name(2) + name(5),
+                                              name(7),
+                                              "",
+                                              "",
+                                              "",
+                                              name(3),
+                                              "",
+                                              name(0) + name(1) + name(8)};
   EXPECT_EQ(navamsa.HouseCells, houses);
   EXPECT_EQ(navamsa.AscendantSign, Leo);
   EXPECT_EQ(navamsa.SignPictures[0], Leo + 1);
