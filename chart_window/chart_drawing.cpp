@@ -5,17 +5,13 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "chart_window/chart_colours.h"
 #include "positions/longitude_text.h"
 #include "ui_common/layout.h"
 
 namespace quendal {
 namespace {
 
-// The wheel's colours, so that the three styles look of one family.
-const QColor kLineInk(0x6e, 0x33, 0x12);
-const QColor kField(0xff, 0xfa, 0xee);
-const QColor kFirstHouse(0xff, 0xf3, 0xcf);
-const QColor kSignInk(0xb0, 0x7a, 0x3c);
 const QColor kTitleInk(0x20, 0x20, 0x20);
 
 // Type sizes for a chart 430 pixels square, as the chart child shows it.
@@ -55,20 +51,26 @@ QPainterPath WithoutMark(const QPainterPath& house, const QPointF& mark, double 
   return house.subtracted(box);
 }
 
+// The houses' ground and entries, then the outer square; the pen stays set for the lines.
 void DrawHouses(QPainter& painter, const SquareChartLayout& layout, const ChartView& view) {
+  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
   for (int h = 0; h < 12; ++h) {
-    painter.setBrush(h == 0 && view.ascendant_sign >= 0 ? kFirstHouse : kField);
+    painter.setBrush(h == 0 && view.ascendant_sign >= 0 ? kChartFirstHouse : kChartField);
     painter.drawPath(layout.houses[h]);
   }
   for (int h = 0; h < 12; ++h) DrawHouseLayout(painter, layout.entries[h], HouseInk(view, h));
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(kChartInk, std::max(1.0, layout.square.width() / 300), Qt::SolidLine,
+                      Qt::FlatCap, Qt::MiterJoin));
+  painter.drawRect(layout.square);
 }
 
 void DrawMark(QPainter& painter, const QPointF& at, const QString& text, const QFont& font) {
   const QFontMetricsF metrics(font);
   const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
   painter.setFont(font);
-  painter.setPen(kSignInk);
+  painter.setPen(kChartSpoke);
   painter.drawText(QRectF(at - QPointF(size.width() / 2, size.height() / 2), size),
                    Qt::AlignCenter | Qt::TextDontClip, text);
 }
@@ -154,12 +156,7 @@ void DrawNorthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   const SquareChartLayout layout = LayoutNorthIndian(view, bounds);
   const QRectF& sq = layout.square;
   painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
   DrawHouses(painter, layout, view);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(
-      QPen(kLineInk, std::max(1.0, sq.width() / 300), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-  painter.drawRect(sq);
   painter.drawLine(sq.topLeft(), sq.bottomRight());
   painter.drawLine(sq.topRight(), sq.bottomLeft());
   const QPointF c = sq.center();
@@ -177,12 +174,7 @@ void DrawSouthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   const QRectF& sq = layout.square;
   const double cell = sq.width() / 4;
   painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
   DrawHouses(painter, layout, view);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(
-      QPen(kLineInk, std::max(1.0, sq.width() / 300), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-  painter.drawRect(sq);
   for (int k = 1; k < 4; ++k) {
     const double x = sq.left() + k * cell;
     const double y = sq.top() + k * cell;
