@@ -57,6 +57,40 @@ BirthData StoreZoneRow(BirthData birth, int zone_row) {
   return birth;
 }
 
+void PlaceInCells(Chart& chart, const std::array<int, kPositionsRowCount>& signs) {
+  chart.SignCells = {};
+  chart.HouseCells = {};
+  chart.SignPictures = {};
+  chart.AscendantSign = -1;
+  // Bodies in table order, "Asc" last; a row with no known sign is left out of the chart.
+  for (std::size_t i = 0; i < signs.size(); ++i) {
+    const int sign = signs[i];
+    if (sign < 0) continue;
+    std::string& cell = chart.SignCells[static_cast<std::size_t>(sign)];
+    cell += kLineBreak;
+    cell +=
+        i + 1 < signs.size() ? std::string_view(chart.ChartBodyNames[i]) : std::string_view("Asc");
+  }
+
+  for (std::size_t s = 0; s < chart.SignCells.size(); ++s) {
+    if (chart.SignCells[s].find("Asc") != std::string::npos) {
+      chart.AscendantSign = static_cast<int>(s);
+      break;
+    }
+  }
+  // Without an ascendant sign house h shows sign h.
+  const int first_sign = chart.AscendantSign < 0 ? 0 : chart.AscendantSign;
+  for (int h = 0; h < 12; ++h)
+    chart.HouseCells[static_cast<std::size_t>(h)] =
+        chart.SignCells[static_cast<std::size_t>((first_sign + h) % 12)];
+
+  const int picture_sign = signs[kPositionsRowCount - 1];
+  if (picture_sign >= 0) {
+    for (int h = 0; h < 12; ++h)
+      chart.SignPictures[static_cast<std::size_t>(h)] = (picture_sign + h) % 12 + 1;
+  }
+}
+
 Chart CalculateChart(const BirthData& birth) { return CalculateChart(birth, ChartOptions{}); }
 
 Chart CalculateChart(const BirthData& birth, const ChartOptions& options) {
@@ -106,33 +140,10 @@ Chart CalculateChart(const BirthData& birth, const ChartOptions& options) {
   const int sun_sign = SignIndex(TableEntrySign(chart.PositionsTable[0]));
   if (sun_sign >= 0) chart.SunSign = SignFullNames[static_cast<std::size_t>(sun_sign)];
 
-  // Bodies in table order, "Asc" last; a row with no known sign is left out of the chart.
-  for (std::size_t i = 0; i < chart.PositionsTable.size(); ++i) {
-    const int sign = SignIndex(TableEntrySign(chart.PositionsTable[i]));
-    if (sign < 0) continue;
-    std::string& cell = chart.SignCells[static_cast<std::size_t>(sign)];
-    cell += kLineBreak;
-    cell += i + 1 < chart.PositionsTable.size() ? std::string_view(chart.ChartBodyNames[i])
-                                                : std::string_view("Asc");
-  }
-
-  for (std::size_t s = 0; s < chart.SignCells.size(); ++s) {
-    if (chart.SignCells[s].find("Asc") != std::string::npos) {
-      chart.AscendantSign = static_cast<int>(s);
-      break;
-    }
-  }
-  // Without an ascendant sign house h shows sign h.
-  const int first_sign = chart.AscendantSign < 0 ? 0 : chart.AscendantSign;
-  for (int h = 0; h < 12; ++h)
-    chart.HouseCells[static_cast<std::size_t>(h)] =
-        chart.SignCells[static_cast<std::size_t>((first_sign + h) % 12)];
-
-  const int picture_sign = SignIndex(TableEntrySign(chart.PositionsTable[9]));
-  if (picture_sign >= 0) {
-    for (int h = 0; h < 12; ++h)
-      chart.SignPictures[static_cast<std::size_t>(h)] = (picture_sign + h) % 12 + 1;
-  }
+  std::array<int, kPositionsRowCount> signs{};
+  for (std::size_t i = 0; i < signs.size(); ++i)
+    signs[i] = SignIndex(TableEntrySign(chart.PositionsTable[i]));
+  PlaceInCells(chart, signs);
   return chart;
 }
 

@@ -46,4 +46,8 @@ struct Chart {
 Chart CalculateChart(const BirthData& birth);
 Chart CalculateChart(const BirthData& birth, const ChartOptions& options);
 
+// Fills the sign cells, house cells, sign pictures and ascendant sign from the sign (0 =
+// Aries, -1 none) of each positions-table row, with the chart's ChartBodyNames.
+void PlaceInCells(Chart& chart, const std::array<int, 10>& signs);
+
 }  // namespace quendal

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <array>
@@ -18,6 +19,7 @@
 #include "chart_window/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
 #include "chart_window/frmDisplay.h"
+#include "chart_window/pdf_output.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
 #include "ui_common/layout.h"
@@ -46,6 +48,7 @@ const MenuEntry kMenus[] = {
     {Entry::Separator},
     {Entry::Item, "mnuSaveAsText", "Save &As Text", &MDI::mnuSaveAsText_Click},
     {Entry::Item, "mnuSaveAsJpeg", "Save As &JPEG", &MDI::mnuSaveAsJpeg_Click},
+    {Entry::Item, "mnuSaveAsPdf", "Save As P&DF", &MDI::mnuSaveAsPdf_Click},
     {Entry::Separator},
     {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
     {Entry::Separator},
@@ -58,20 +61,20 @@ const MenuEntry kMenus[] = {
 
     {Entry::Menu, "mnuView", "&View"},
     {Entry::Item, "mnuToolBar", "&Toolbar", &MDI::mnuToolBar_Click, true, true},
-    {Entry::Item, "mnuStatusBar", "&Status Bar", &MDI::mnuStatusBar_Click, kOff, true},
+    {Entry::Item, "mnuStatusBar", "&Status Bar", &MDI::mnuStatusBar_Click, true, true},
     {Entry::Separator},
-    {Entry::Menu, "mnuChartStyle", "&Chart Style", nullptr, kOff},
+    {Entry::Menu, "mnuChartStyle", "&Chart Style", nullptr, true},
     {Entry::Item, "mnuNorth", "&North Indian", &MDI::mnuNorth_Click, true, true},
     {Entry::Item, "mnuSouth", "&South Indian", &MDI::mnuSouth_Click, true, true},
     {Entry::Item, "mnuNatal", "&Natal Indian", &MDI::mnuNatal_Click, true, true},
     {Entry::End},
-    {Entry::Menu, "mnuColor", "Colo&r Style", nullptr, kOff},
+    {Entry::Menu, "mnuColor", "Colo&r Style", nullptr, true},
     {Entry::Item, "mnuColorOn", "O&n", &MDI::mnuColorOn_Click, true, true},
     {Entry::Item, "mnuColorOff", "O&ff", &MDI::mnuColorOff_Click, true, true},
     {Entry::End},
     {Entry::Separator},
-    {Entry::Item, "mnuChart", "&Chart", &MDI::mnuChart_Click, kOff, true},
-    {Entry::Menu, "mnuDivisionalCharts", "&Divisional Charts", nullptr, kOff},
+    {Entry::Item, "mnuChart", "&Chart", &MDI::mnuChart_Click, true, true},
+    {Entry::Menu, "mnuDivisionalCharts", "&Divisional Charts", nullptr, true},
     {Entry::Item, "mnuSub_Hora", "&Hora", &MDI::mnuSub_Hora_Click, true, true},
     {Entry::Item, "mnuSub_Drekkana", "&Drekkana", &MDI::mnuSub_Drekkana_Click, true, true},
     {Entry::Item, "mnuSub_Sapthamsa", "&Sapthamsa", &MDI::mnuSub_Sapthamsa_Click, true, true},
@@ -104,12 +107,6 @@ constexpr std::array<ToolButton, 4> kToolButtons = {{
     {"Print", "Print", ":/toolbar_3_print.svg"},
     {"Help", "Online help", ":/toolbar_4_help.svg"},
 }};
-
-// Divisional check marks are set in this order, each checked only when it is the one chosen.
-constexpr std::array<const char*, 6> kDivisionalItems = {"mnuSub_Dasamsa",    "mnuSub_Drekkana",
-                                                         "mnuSub_Dwadasamsa", "mnuSub_Hora",
-                                                         "mnuSub_Navamsa",    "mnuSub_Sapthamsa"};
-constexpr std::array<const char*, 3> kStyleItems = {"mnuNorth", "mnuSouth", "mnuNatal"};
 
 LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QFont& font,
                     const QRect& geometry) {
@@ -160,13 +157,14 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   column->addWidget(findChild<QWidget*>(QStringLiteral("Picture1")));
   setCentralWidget(client);
 
+  BuildStatusBar();
   LoadDisplay();
   MDIForm_Load();
 
   // Room for the whole chart child where the screen allows; smaller windows scroll.
-  QSize wanted(Twips(kDisplayWidthTwips) + 8, menuBar()->sizeHint().height() +
-                                                  TB_->sizeHint().height() + Twips(850) +
-                                                  Twips(kDisplayHeightTwips) + Twips(720) + 8);
+  QSize wanted(Twips(kDisplayWidthTwips) + 8,
+               menuBar()->sizeHint().height() + TB_->sizeHint().height() + Twips(850) +
+                   Twips(kDisplayHeightTwips) + Twips(720) + statusBar()->sizeHint().height() + 8);
   resize(wanted);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
@@ -295,14 +293,14 @@ void MDI::LoadDisplay() {
   if (display_) return;
   display_ = new frmDisplay(session_.birth_data);
   scroll_->setWidget(display_);
+  connect(display_, &frmDisplay::ChartFilled, this, &MDI::UpdateStatusBar);
 }
 
 QAction* MDI::Item(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
 
 void MDI::MDIForm_Load() {
-  for (const char* name : {"mnuToolBar", "mnuStatusBar", "mnuColorOff", "mnuChart", "mnuSouth"}) {
-    Item(name)->setChecked(true);
-  }
+  Item("mnuToolBar")->setChecked(true);
+  LoadViewMenu();
   TB_->show();
   navigating_ = false;
 }
@@ -375,9 +373,10 @@ void MDI::TB_ButtonClick(QAction* button) {
 }
 
 void MDI::cmdSaveAsJPEG_Click() { mnuSaveAsJpeg_Click(); }
-void MDI::mnuSaveAsJpeg_Click() { SaveChartAsJpeg(this, display_); }
-void MDI::mnuSaveAsText_Click() { SaveReadingAs(this, session_); }
-void MDI::mnuExport_Click() { ExportChartAsText(this, session_, display_); }
+void MDI::mnuSaveAsJpeg_Click() { ShowSaved(SaveChartAsJpeg(this, display_)); }
+void MDI::mnuSaveAsPdf_Click() { ShowSaved(SaveChartAsPdf(this, display_)); }
+void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
+void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
 void MDI::mnuPrint_Click() { PrintChart(this, display_); }
 void MDI::mnuOnline_Click() { OpenOnlineHelp(); }
 void MDI::mnuVisit_Click() { OpenHomePage(); }
@@ -388,58 +387,6 @@ void MDI::Label1_Click() { OpenHomePage(); }
 void MDI::lblURL_Click() { OpenHomePage(); }
 void MDI::lblFullBrand_Click() { OpenFullBrandPage(); }
 void MDI::lblCobrand_Click() { OpenCoBrandPage(); }
-
-void MDI::mnuStatusBar_Click() {
-  QAction* item = Item("mnuStatusBar");
-  item->setChecked(!item->isChecked());
-}
-
-void MDI::CheckOnly(const char* const* names, int count, const char* checked) {
-  for (int i = 0; i < count; ++i) Item(names[i])->setChecked(qstrcmp(names[i], checked) == 0);
-}
-
-void MDI::mnuNorth_Click() { CheckOnly(kStyleItems.data(), 3, "mnuNorth"); }
-void MDI::mnuSouth_Click() { CheckOnly(kStyleItems.data(), 3, "mnuSouth"); }
-void MDI::mnuNatal_Click() { CheckOnly(kStyleItems.data(), 3, "mnuNatal"); }
-
-void MDI::mnuColorOn_Click() {
-  Item("mnuColorOn")->setChecked(true);
-  Item("mnuColorOff")->setChecked(false);
-  // The sixteen-colour palette entries 0, 1, 2, 3, 4, 5, 8, then 0 to 4 again.
-  const QColor black(0, 0, 0), navy(0, 0, 128), green(0, 128, 0), teal(0, 128, 128),
-      maroon(128, 0, 0), purple(128, 0, 128), grey(128, 128, 128);
-  if (display_) {
-    display_->SetSignCellColors(
-        {black, navy, green, teal, maroon, purple, grey, black, navy, green, teal, maroon});
-  }
-}
-
-void MDI::mnuColorOff_Click() {
-  Item("mnuColorOff")->setChecked(true);
-  Item("mnuColorOn")->setChecked(false);
-  if (display_) {
-    std::array<QColor, 12> black;
-    black.fill(QColor(0, 0, 0));
-    display_->SetSignCellColors(black);
-  }
-}
-
-void MDI::mnuChart_Click() {
-  if (display_) display_->show();
-}
-
-void MDI::ShowDivisional(const char* name) {
-  if (display_) display_->hide();
-  Item("mnuChart")->setChecked(false);
-  CheckOnly(kDivisionalItems.data(), static_cast<int>(kDivisionalItems.size()), name);
-}
-
-void MDI::mnuSub_Hora_Click() { ShowDivisional("mnuSub_Hora"); }
-void MDI::mnuSub_Drekkana_Click() { ShowDivisional("mnuSub_Drekkana"); }
-void MDI::mnuSub_Sapthamsa_Click() { ShowDivisional("mnuSub_Sapthamsa"); }
-void MDI::mnuSub_Navamsa_Click() { ShowDivisional("mnuSub_Navamsa"); }
-void MDI::mnuSub_Dasamsa_Click() { ShowDivisional("mnuSub_Dasamsa"); }
-void MDI::mnuSub_Dwadasamsa_Click() { ShowDivisional("mnuSub_Dwadasamsa"); }
 
 // Opens the full-branding page, as lblFullBrand does.
 void MDI::mnuMakeMoney_Click() { lblFullBrand_Click(); }

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "birth/chart_session.h"
+#include "chart_window/chart_view.h"
 
 class QAction;
 class QLabel;
@@ -45,6 +46,7 @@ class MDI : public QMainWindow {
   // The file commands (reading file, export, image, print) and the web links.
   void cmdSaveAsJPEG_Click();
   void mnuSaveAsJpeg_Click();
+  void mnuSaveAsPdf_Click();
   void mnuSaveAsText_Click();
   void mnuExport_Click();
   void mnuPrint_Click();
@@ -58,7 +60,7 @@ class MDI : public QMainWindow {
   void lblFullBrand_Click();
   void lblCobrand_Click();
 
-  // Handlers of the switched-off menu items.
+  // The view items: status bar, chart style, colour style, birth and divisional charts.
   void mnuStatusBar_Click();
   void mnuNorth_Click();
   void mnuSouth_Click();
@@ -87,8 +89,14 @@ class MDI : public QMainWindow {
   void BuildBottomBar(QWidget* parent);
   void LoadDisplay();
   QAction* Item(const char* name) const;
-  void CheckOnly(const char* const* names, int count, const char* checked);
-  void ShowDivisional(const char* name);
+  // The view items and the status bar (view_menu.cpp).
+  void BuildStatusBar();
+  void LoadViewMenu();
+  void ShowDivision(int division);
+  void ShowChartStyle(ChartStyle style);
+  void ShowColours(bool coloured);
+  void UpdateStatusBar();
+  void ShowSaved(const QString& path);
 
   ChartSession& session_;
   QPointer<frmDisplay> display_;
@@ -99,6 +107,8 @@ class MDI : public QMainWindow {
   QPushButton* cmdSaveAsJPEG_ = nullptr;
   QPushButton* cmdBack_ = nullptr;
   QPushButton* cmdExit_ = nullptr;
+  QLabel* lblStatusChart_ = nullptr;
+  QLabel* lblStatusZodiac_ = nullptr;
   // Set by Back and New so that the close they cause does not end the program.
   bool navigating_ = false;
   bool exit_requested_ = false;

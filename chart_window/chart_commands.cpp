@@ -38,26 +38,27 @@ void SetFieldText(QWidget* chart_child, const char* name, const std::string& tex
 
 }  // namespace
 
-void SaveReadingAs(QWidget* parent, ChartSession& session) {
+QString SaveReadingAs(QWidget* parent, ChartSession& session) {
   FileDialogRequest request;
   request.title = kApplicationTitle;
   request.filter = QStringLiteral("Quendal (*.kdl)");
   request.default_suffix = QStringLiteral("kdl");
   request.initial_path = session.LastFileName;
   const QString path = AskFileName(parent, request);
-  if (path.isEmpty()) return;
+  if (path.isEmpty()) return {};
   session.LastFileName = path;
-  SaveBytesSafely(parent, path, Bytes(EncodeReading(session.birth_data, session.zone_row)));
+  const QByteArray bytes = Bytes(EncodeReading(session.birth_data, session.zone_row));
+  return SaveBytesSafely(parent, path, bytes) ? path : QString();
 }
 
-void ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child) {
+QString ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child) {
   FileDialogRequest request;
   request.title = QStringLiteral("Select the destination text file ");
   request.filter = QStringLiteral("Export Chart As Text (*.txt)");
   request.default_suffix = QStringLiteral("txt");
   request.initial_path = session.LastFileName;
   const QString path = AskFileName(parent, request);
-  if (path.isEmpty()) return;
+  if (path.isEmpty()) return {};
   session.LastFileName = path;
 
   const BirthData& birth = session.birth_data;
@@ -65,10 +66,10 @@ void ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_ch
       ExportChartText(birth, session.chart, LongMonthName(birth.BirthMonth).toStdString(),
                       LabelText(chart_child, "lblLagna", session.chart.SunSign),
                       LabelText(chart_child, "lblRashi", session.chart.MoonSignName));
-  SaveBytesSafely(parent, path, Bytes(text));
+  return SaveBytesSafely(parent, path, Bytes(text)) ? path : QString();
 }
 
-void SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child) {
+QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child) {
   FileDialogRequest request;
   request.title = QStringLiteral("Save As");
   request.filter = QStringLiteral("JPEG Image (*.jpg)");
@@ -77,15 +78,16 @@ void SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child) {
   request.confirm_overwrite = false;
   if (parent) request.initial_path = parent->property(kJpegDialogName).toString();
   const QString path = AskFileName(parent, request);
-  if (path.isEmpty() || !chart_child) return;
+  if (path.isEmpty() || !chart_child) return {};
   if (parent) parent->setProperty(kJpegDialogName, path);
   QImage snapshot = chart_child->Snapshot();
   if (snapshot.isNull()) snapshot = chart_child->grab().toImage();
-  SaveFormAsJpeg(chart_child, snapshot, path, true);
+  QString written;
+  return SaveFormAsJpeg(chart_child, snapshot, path, true, &written) ? written : QString();
 }
 
 bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString& requested_path,
-                    bool update_file_field) {
+                    bool update_file_field, QString* written_path) {
   const std::string wanted =
       WantedJpegPath(QDir::fromNativeSeparators(requested_path).toStdString());
   std::string folder;
@@ -103,7 +105,10 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
   if (path.empty()) return false;
   SplitPath(path, folder, file_name);
   SetFieldText(chart_child, "txtFolder", folder);
-  return SaveJpegSafely(chart_child, QString::fromStdString(path), snapshot);
+  const QString written = QString::fromStdString(path);
+  if (!SaveJpegSafely(chart_child, written, snapshot)) return false;
+  if (written_path) *written_path = written;
+  return true;
 }
 
 void PrintChart(QWidget* parent, QWidget* chart_child) {

@@ -14,21 +14,22 @@ namespace quendal {
 class frmDisplay;
 
 // "Save &As Text": asks for a name (pre-filled with LastFileName), remembers it, writes the
-// reading file of the session's last calculation.
-void SaveReadingAs(QWidget* parent, ChartSession& session);
+// reading file of the session's last calculation. Each command returns the path it wrote, or
+// an empty string.
+QString SaveReadingAs(QWidget* parent, ChartSession& session);
 
 // "&Export Chart As Text": asks for a name (pre-filled with LastFileName), remembers it,
 // writes the text export. lblLagna and lblRashi are read from chart_child when it has them.
-void ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child);
+QString ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child);
 
 // "Save As &JPEG": asks for a name and saves the chart child's snapshot under it.
-void SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child);
+QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child);
 
 // Writes snapshot under a free name made from requested_path; txtFile (when
 // update_file_field) and txtFolder of chart_child show the name and folder. True when an
-// image was written.
+// image was written, its path then in written_path when given.
 bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString& requested_path,
-                    bool update_file_field);
+                    bool update_file_field, QString* written_path = nullptr);
 
 // "&Print": the print dialog, then the chart child scaled to fit the page.
 void PrintChart(QWidget* parent, QWidget* chart_child);

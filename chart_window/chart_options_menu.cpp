@@ -109,10 +109,8 @@ void ChartOptionsMenu::Choose(const ChartOptions& options) {
   QSettings settings;
   StoreChartOptions(settings, session_.options);
   ShowChecks();
-  if (frmDisplay* display = display_()) {
-    display->FillChart(session_.chart);
-    display->SetSnapshot(display->grab().toImage());
-  }
+  // The window refreshes its status bar and snapshot when the chart child is filled.
+  if (frmDisplay* display = display_()) display->FillChart(session_.chart);
   if (dasha_) dasha_->SetChart(session_.chart);
 }
 

@@ -5,19 +5,22 @@
 #include <QLineEdit>
 #include <QPixmap>
 
+#include "chart_window/chart_drawing.h"
 #include "chart_window/chart_layout.h"
+#include "chart_window/house_cell_label.h"
 #include "chart_window/house_number_label.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
 #include "chart_window/vedic_details.h"
 #include "ui_common/layout.h"
 #include "ui_common/month_name.h"
+#include "vedic/divisional_signs.h"
 
 namespace quendal {
 namespace {
 
 constexpr double kLabelPoints = 8.25;
-const QColor kCellInk(0x1c, 0x24, 0x4a);
+const QColor kCellInk = kEntryInk;
 const QColor kNumberInk(0x6e, 0x33, 0x12);
 const QColor kNumberHalo(0xff, 0xf8, 0xe4);
 const QColor kDetailInk(0x20, 0x20, 0x20);
@@ -62,9 +65,14 @@ void PaintWhite(QWidget* widget) {
   widget->setAutoFillBackground(true);
 }
 
+QPoint DesignPlace(size_t house) {
+  const HousePlace& place = kHousePlaces[house];
+  return QPoint(Twips(place.cell_left), Twips(place.cell_top));
+}
+
 }  // namespace
 
-frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent) {
+frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent), birth_(birth) {
   setObjectName(QStringLiteral("frmDisplay"));
   setWindowTitle(QStringLiteral("Quendal v1.75"));
   setFixedSize(Twips(kDisplayWidthTwips), Twips(kDisplayHeightTwips));
@@ -109,12 +117,26 @@ void frmDisplay::BuildWheel() {
     sign_cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     sign_cells_[place.sign_cell] = sign_cell;
 
-    lblNatal_[h] =
-        MakeLabel(picNatal_, Indexed("lblNatal", h),
-                  TwipsRect(place.cell_left, place.cell_top, kHouseCellWidth, kHouseCellHeight),
-                  cell_font, kCellInk);
+    lblNatal_[h] = new HouseCellLabel(HouseSector(picNatal_->rect(), h), picNatal_);
+    lblNatal_[h]->setObjectName(Indexed("lblNatal", h));
+    lblNatal_[h]->setGeometry(
+        TwipsRect(place.cell_left, place.cell_top, kHouseCellWidth, kHouseCellHeight));
+    lblNatal_[h]->setFont(cell_font);
+    SetColour(lblNatal_[h], QPalette::WindowText, kCellInk);
     lblNatal_[h]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
+
+  // The square styles take the wheel's place; the name of a divisional chart stands above,
+  // over the line that names the zodiac and positions.
+  picChart_ = new ChartDrawing(this);
+  picChart_->setObjectName(QStringLiteral("picChart"));
+  picChart_->setGeometry(picNatal_->geometry());
+  picChart_->hide();
+  lblChartName_ =
+      MakeLabel(this, QStringLiteral("lblChartName"),
+                QRect(picNatal_->x(), 0, picNatal_->width(), Twips(kChartOptionsBox.top)),
+                VerdanaFont(11, true), kNumberInk);
+  lblChartName_->setAlignment(Qt::AlignCenter);
 }
 
 void frmDisplay::BuildDetails() {
@@ -216,7 +238,7 @@ void frmDisplay::Form_Load(const BirthData& birth) {
 }
 
 void frmDisplay::FillChart(const Chart& chart) {
-  for (QLabel* cell : lblNatal_) SetCaption(cell, {});
+  for (size_t h = 0; h < lblNatal_.size(); ++h) lblNatal_[h]->ShowCaption({}, DesignPlace(h));
   for (QLabel* cell : sign_cells_) SetCaption(cell, {});
   for (size_t i = 0; i < chart.PositionsTable.size(); ++i) {
     Planet_[i]->setText(Text(chart.PositionsTable[i]));
@@ -226,9 +248,47 @@ void frmDisplay::FillChart(const Chart& chart) {
   for (size_t s = 0; s < sign_cells_.size(); ++s)
     SetCaption(sign_cells_[s], Text(chart.SignCells[s]));
   for (QLabel* cell : sign_cells_) cell->hide();
-  for (size_t h = 0; h < lblNatal_.size(); ++h) SetCaption(lblNatal_[h], Text(chart.HouseCells[h]));
-  for (size_t h = 0; h < imgSign_.size(); ++h) imgSign_[h]->SetPicture(chart.SignPictures[h]);
+  chart_ = chart;
+  ShowView();
   FillVedicDetails(this, chart);
+  emit ChartFilled();
+}
+
+ChartView frmDisplay::View() const {
+  return MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
+}
+
+void frmDisplay::ShowView() {
+  const ChartView view = View();
+  if (style_ == ChartStyle::Natal) {
+    for (size_t h = 0; h < lblNatal_.size(); ++h) {
+      lblNatal_[h]->ShowCaption(Text(view.chart.HouseCells[h]), DesignPlace(h));
+      SetColour(lblNatal_[h], QPalette::WindowText, HouseInk(view, static_cast<int>(h)));
+    }
+    for (size_t h = 0; h < imgSign_.size(); ++h)
+      imgSign_[h]->SetPicture(view.chart.SignPictures[h]);
+  } else {
+    picChart_->SetView(view, style_);
+  }
+  picNatal_->setVisible(style_ == ChartStyle::Natal);
+  picChart_->setVisible(style_ != ChartStyle::Natal);
+  lblChartName_->setText(division_ == 1 ? QString() : view.chart_name);
+}
+
+void frmDisplay::SetChartStyle(ChartStyle style) {
+  style_ = style;
+  ShowView();
+}
+
+void frmDisplay::SetDivision(int division) {
+  if (!IsDivision(division)) return;
+  division_ = division;
+  ShowView();
+}
+
+void frmDisplay::SetColoured(bool coloured) {
+  coloured_ = coloured;
+  ShowView();
 }
 
 QImage frmDisplay::Snapshot() const { return snapshot_; }

@@ -9,6 +9,7 @@
 
 #include "birth/birth_data.h"
 #include "birth/chart_calculation.h"
+#include "chart_window/chart_view.h"
 
 class QGroupBox;
 class QLabel;
@@ -16,6 +17,8 @@ class QLineEdit;
 
 namespace quendal {
 
+class ChartDrawing;
+class HouseCellLabel;
 class NatalWheel;
 class SignImage;
 
@@ -38,6 +41,20 @@ class frmDisplay : public QWidget {
   // Text colours of the twelve sign cells, Aries first (the colour-style menu items).
   void SetSignCellColors(const std::array<QColor, 12>& colors);
 
+  // How the chart is shown: the style, the division (1 is the birth chart) and whether the
+  // bodies take their sign's colour. The positions and details always stay the birth's.
+  void SetChartStyle(ChartStyle style);
+  void SetDivision(int division);
+  void SetColoured(bool coloured);
+  ChartStyle Style() const { return style_; }
+  int Division() const { return division_; }
+  // What the chart area shows now; empty cells before the first chart.
+  ChartView View() const;
+
+ signals:
+  // After FillChart: a chart cast anew, with other options perhaps.
+  void ChartFilled();
+
  private:
   void BuildWheel();
   void BuildDetails();
@@ -45,9 +62,10 @@ class frmDisplay : public QWidget {
   void BuildSignsFrame();
   void BuildStores();
   void Form_Load(const BirthData& birth);
+  void ShowView();
 
   NatalWheel* picNatal_ = nullptr;
-  std::array<QLabel*, 12> lblNatal_{};
+  std::array<HouseCellLabel*, 12> lblNatal_{};
   std::array<QLabel*, 12> sign_cells_{};  // lblNatalAries .. lblNatalPisces
   std::array<SignImage*, 12> imgSign_{};
   QGroupBox* fraWestern_ = nullptr;
@@ -60,6 +78,13 @@ class frmDisplay : public QWidget {
   QLineEdit* txtFile_ = nullptr;
   QLineEdit* txtFolder_ = nullptr;
   QImage snapshot_;
+  ChartDrawing* picChart_ = nullptr;
+  QLabel* lblChartName_ = nullptr;
+  BirthData birth_;
+  Chart chart_;
+  ChartStyle style_ = ChartStyle::Natal;
+  int division_ = 1;
+  bool coloured_ = false;
 };
 
 }  // namespace quendal

@@ -6,17 +6,20 @@
 #include <cmath>
 #include <numbers>
 
+#include "chart_window/chart_colours.h"
+#include "chart_window/house_cell_label.h"
+
 namespace quendal {
 namespace {
 
-const QColor kInk(0x6e, 0x33, 0x12);
-const QColor kSpoke(0xb0, 0x7a, 0x3c);
+const QColor kInk = kChartInk;
+const QColor kSpoke = kChartSpoke;
 const QColor kRingLight(0xff, 0xf4, 0xd6);
 const QColor kRingDark(0xff, 0xe9, 0xb0);
 const QColor kRingFirst(0xff, 0xd5, 0x5e);
 const QColor kFieldLight(0xff, 0xff, 0xff);
-const QColor kFieldDark(0xff, 0xfa, 0xee);
-const QColor kFieldFirst(0xff, 0xf3, 0xcf);
+const QColor kFieldDark = kChartField;
+const QColor kFieldFirst = kChartFirstHouse;
 const QColor kHubInner(0xff, 0xe6, 0x8a);
 const QColor kHubOuter(0xff, 0xc7, 0x06);
 
@@ -110,11 +113,19 @@ void PaintNatalWheel(QPainter& painter, const QRectF& bounds) {
   painter.restore();
 }
 
+QPainterPath HouseSector(const QRectF& bounds, int house_index) {
+  const double half = std::min(bounds.width(), bounds.height()) / 2.0;
+  return Sector(bounds.center(), half * kWheelHubRadius, half * kWheelRingRadius,
+                HouseStart(house_index));
+}
+
 NatalWheel::NatalWheel(QWidget* parent) : QWidget(parent) {}
 
 void NatalWheel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintNatalWheel(painter, rect());
+  for (const HouseCellLabel* cell : findChildren<HouseCellLabel*>(Qt::FindDirectChildrenOnly))
+    cell->DrawFitted(painter);
 }
 
 }  // namespace quendal

@@ -1,10 +1,12 @@
 // quendal-chart: the natal chart of one birth on the command line, or of many from CSV.
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 
 #include "birth/chart_calculation.h"
@@ -12,6 +14,7 @@
 #include "cli/birth_options.h"
 #include "cli/chart_choice.h"
 #include "cli/chart_output.h"
+#include "cli/chart_pdf.h"
 #include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
@@ -19,6 +22,7 @@
 #include "cli/reading_input.h"
 #include "shell/version.h"
 #include "ui_common/safe_write.h"
+#include "vedic/divisional_signs.h"
 
 namespace {
 
@@ -68,6 +72,16 @@ const char kDescription[] =
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
     "mahadashas from birth, each with its nine antardashas (a year is 365.25 days).\n"
+    "\n"
+    "--division N shows divisional chart N (1 the birth chart, 2, 3, 7, 9, 10 or 12) in the\n"
+    "houses of the page and in HouseCells, SignCells and SignPictures of --json, which then\n"
+    "names it under Division; it divides the positions of the birth, in the zodiac of\n"
+    "--zodiac.\n"
+    "\n"
+    "--pdf writes the chart window's PDF page (the chart, the birth details and the positions)\n"
+    "into FILE without showing a window, in the chart style of --chart-style (north, south or\n"
+    "natal, the wheel; natal when not given). A chart cast with --zodiac sidereal or\n"
+    "--positions precise says so on the page.\n"
     "\n"
     "Bad input is reported on standard error, naming the field and the value, and the exit\n"
     "status is 2; in batch mode the other records are still charted.";
@@ -142,9 +156,18 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
-  for (const char* option : {"json", "export", "batch", "zones"}) {
+  for (const char* option : {"json", "export", "batch", "zones", "pdf", "division"}) {
     if (parser.isSet("dasha") && parser.isSet(option))
       return std::string("--dasha and --") + option;
+  }
+  for (const char* option : {"pdf", "division", "chart-style"}) {
+    if (parser.isSet(option) && parser.isSet("batch"))
+      return std::string("--batch and --") + option;
+  }
+  if (parser.isSet("pdf")) {
+    for (const char* option : {"json", "export", "output"}) {
+      if (parser.isSet(option)) return std::string("--pdf and --") + option;
+    }
   }
   if (parser.isSet("zones")) {
     for (const char* option : {"reading", "batch", "export", "json"}) {
@@ -164,7 +187,9 @@ BirthParse BirthFromCommandLine(const QCommandLineParser& parser) {
 int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, const Chart& chart) {
   std::string text;
   if (parser.isSet("json")) {
-    text = QJsonDocument(ChartJson(chart)).toJson(QJsonDocument::Indented).toStdString();
+    QJsonObject json = ChartJson(chart);
+    if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
+    text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
   } else if (parser.isSet("dasha")) {
@@ -173,17 +198,35 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     text = table.str();
   } else {
     std::ostringstream page;
+    if (parser.isSet("division"))
+      page << "Division: " << DivisionName(parser.value("division").toInt()) << "\n\n";
     WriteReadableChart(page, request, chart);
     text = page.str();
   }
   return Emit(parser, text);
 }
 
+// The PDF page is drawn by widgets, which need a GUI application; an offscreen one shows no
+// window and needs no display.
+bool WantsPdf(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--pdf" || argument.starts_with("--pdf=")) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   std::ios::sync_with_stdio(false);
-  QCoreApplication app(argc, argv);
+  std::unique_ptr<QCoreApplication> application;
+  if (WantsPdf(argc, argv)) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    application = std::make_unique<QApplication>(argc, argv);
+  } else {
+    application = std::make_unique<QCoreApplication>(argc, argv);
+  }
   QCoreApplication::setApplicationName("quendal-chart");
   QCoreApplication::setApplicationVersion(kVersion);
 
@@ -202,6 +245,9 @@ int main(int argc, char* argv[]) {
       {"zodiac", "tropical (the default) or sidereal (Lahiri).", "ZODIAC"},
       {"positions", "classic (the default formulas) or precise (Swiss Ephemeris).", "SOURCE"},
       {"dasha", "Print the Vimshottari dasha of the chart."},
+      {"division", "Show divisional chart N (1, 2, 3, 7, 9, 10, 12).", "N"},
+      {"pdf", "Write the chart page as a PDF document into FILE.", "FILE"},
+      {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
   });
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -239,10 +285,31 @@ int main(int argc, char* argv[]) {
   }
   if (parser.isSet("batch")) return RunBatchFrom(parser, options);
 
+  const int division = parser.isSet("division") ? parser.value("division").toInt() : 1;
+  if (!IsDivision(division)) {
+    std::cerr << "quendal-chart: --division '" << parser.value("division").toStdString()
+              << "' is not one of 1, 2, 3, 7, 9, 10, 12\n";
+    return kBadInput;
+  }
+  const auto style =
+      ParseChartStyle(parser.isSet("chart-style") ? parser.value("chart-style") : "natal");
+  if (!style) {
+    std::cerr << "quendal-chart: --chart-style '" << parser.value("chart-style").toStdString()
+              << "' is not north, south or natal\n";
+    return kBadInput;
+  }
   const BirthParse parse = BirthFromCommandLine(parser);
   if (!parse.request) {
     ReportError(parse.error);
     return kBadInput;
   }
-  return WriteChart(parser, *parse.request, CalculateChart(parse.request->birth, options));
+  const Chart chart = CalculateChart(parse.request->birth, options);
+  if (parser.isSet("pdf")) {
+    QString reason;
+    const QString path = parser.value("pdf");
+    if (WriteChartPdfFile(path, parse.request->birth, chart, division, *style, reason)) return 0;
+    std::cerr << "quendal-chart: " << SaveFailedText(path, reason).toStdString() << "\n";
+    return kWriteFailed;
+  }
+  return WriteChart(parser, *parse.request, DivisionalChart(chart, division));
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on a private X server, types a birth into the form as a person
-# would, presses "Get My Natal Chart" and saves screenshots of the form and the chart window.
+# would, presses "Get My Natal Chart" and saves screenshots of the form and the chart window,
+# then of the chart in each chart style, of its navamsa and of the sidereal chart.
 # Fails when the chart window never appears.
 #   bash tools/e2e_screenshot.sh <path to quendal> <output folder>
 set -euo pipefail
@@ -93,3 +94,38 @@ sleep 1  # let the window paint once
 import -window root "$out/screen.png"
 import -window "$chart" "$out/chart.png"
 echo "chart window shown; screenshots in $out"
+
+# The View menu by keyboard, as a person without a mouse would: Alt+V opens it on its first
+# item; the arrows walk to an item (separators are skipped) and open its submenu.
+view_menu() {  # number of steps down to the item, then the keys inside its submenu
+  local down="$1"
+  shift
+  xdotool windowfocus --sync "$chart"
+  xdotool key alt+v
+  sleep 0.3
+  for _ in $(seq "$down"); do xdotool key Down; done
+  xdotool key Right
+  sleep 0.2
+  xdotool key "$@" Return
+  sleep 0.8
+}
+view_menu 2 Home && import -window "$chart" "$out/chart_north.png"
+view_menu 2 Home Down && import -window "$chart" "$out/chart_south.png"
+view_menu 5 Home Down Down Down && import -window "$chart" "$out/chart_navamsa.png"
+view_menu 2 Home Down Down && import -window "$chart" "$out/chart_natal.png"
+title="$(xdotool getwindowname "$chart")"
+if [ "$title" != "Quendal v1.85 - Navamsa (D9)" ]; then
+  echo "the navamsa was not chosen (the chart window reads \"$title\")" >&2
+  exit 1
+fi
+# The sidereal zodiac redraws the navamsa on view, here in the North Indian style; then the
+# birth chart.
+view_menu 2 Home && view_menu 6 Home Down && import -window "$chart" "$out/chart_sidereal_navamsa.png"
+xdotool windowfocus --sync "$chart"
+xdotool key alt+v
+sleep 0.3
+for _ in 1 2 3 4; do xdotool key Down; done
+xdotool key Return
+sleep 0.8
+import -window "$chart" "$out/chart_sidereal_north.png"
+echo "chart styles, the navamsa and the sidereal zodiac shown; screenshots in $out"

@@ -22,6 +22,14 @@ std::string DescribeChartOptions(const ChartOptions& options) {
   return text;
 }
 
+std::string ZodiacAndPositionsText(const ChartOptions& options) {
+  std::string text(ZodiacName(options.zodiac));
+  text += " zodiac, ";
+  text += PositionsKey(options.positions);
+  text += " positions";
+  return text;
+}
+
 std::string_view ZodiacName(Zodiac zodiac) {
   return zodiac == Zodiac::SiderealLahiri ? "Sidereal (Lahiri)" : "Tropical";
 }

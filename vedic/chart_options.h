@@ -23,6 +23,10 @@ struct ChartOptions {
 // defaults, so a default chart looks as it always has.
 std::string DescribeChartOptions(const ChartOptions& options);
 
+// The same in words for the chart window's status bar, at the defaults too: "Tropical zodiac,
+// classic positions", "Sidereal (Lahiri) zodiac, precise positions".
+std::string ZodiacAndPositionsText(const ChartOptions& options);
+
 // Menu and export names: "Tropical", "Sidereal (Lahiri)"; "Classic formulas",
 // "Precise (Swiss Ephemeris)".
 std::string_view ZodiacName(Zodiac zodiac);

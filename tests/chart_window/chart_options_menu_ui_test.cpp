@@ -12,6 +12,7 @@
 #include "chart_window/dasha_window.h"
 #include "chart_window/frmDisplay.h"
 #include "tests/golden_charts.h"
+#include "vedic/divisional_signs.h"
 #include "vedic/precise_engine.h"
 
 namespace quendal {
@@ -76,6 +77,27 @@ TEST_F(ChartOptionsMenuTest, SiderealRecomputesTheChartOnScreenAndIsKept) {
   EXPECT_EQ(Caption("lblRashi"), QString::fromStdString(golden_.MoonSignName));
   EXPECT_EQ(Caption("lblChartOptions"), "");
   EXPECT_EQ(LoadChartOptions(QSettings()), ChartOptions{});
+}
+
+// A divisional chart in a square style is cast anew from the sidereal longitudes, and the
+// snapshot and the status bar follow.
+TEST_F(ChartOptionsMenuTest, ZodiacRefreshesTheViewOnScreenTheSnapshotAndTheStatusBar) {
+  window_->show();
+  Item("mnuNorth")->trigger();
+  Item("mnuSub_Navamsa")->trigger();
+  frmDisplay* display = window_->Display();
+  auto* status = window_->findChild<QLabel*>("lblStatusZodiac");
+  EXPECT_EQ(status->text(), "Tropical zodiac, classic positions");
+  const QImage tropical = display->Snapshot();
+
+  Item("mnuSidereal")->trigger();
+  const Chart sidereal = CalculateChart(
+      session_.birth_data, ChartOptions{Zodiac::SiderealLahiri, PositionsSource::Classic});
+  EXPECT_EQ(display->View().chart.HouseCells, DivisionalChart(sidereal, 9).HouseCells);
+  EXPECT_NE(display->View().chart.HouseCells, DivisionalChart(tropical_, 9).HouseCells);
+  EXPECT_TRUE(display->findChild<QWidget*>("picChart")->isVisible());
+  EXPECT_NE(display->Snapshot(), tropical);
+  EXPECT_EQ(status->text(), "Sidereal (Lahiri) zodiac, classic positions");
 }
 
 TEST_F(ChartOptionsMenuTest, PreciseOnlyWhereBuilt) {

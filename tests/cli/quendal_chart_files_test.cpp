@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include "chart_window/text_export.h"
 #include "tests/golden_charts.h"
 #include "tests/test_data.h"
+#include "vedic/divisional_signs.h"
 
 namespace quendal {
 namespace {
@@ -283,6 +285,52 @@ TEST_F(ChartFilesTest, SourcesAndFormatsThatCannotGoTogetherAreRefused) {
   const QString help = QString::fromUtf8(Program({"--help"}).out);
   for (const char* option : {"--reading", "--export", "--output"}) {
     EXPECT_TRUE(help.contains(option)) << option;
+  }
+}
+
+// Golden chart 0 given as options: its navamsa in the JSON, its page as PDF, and the values
+// the new options refuse.
+TEST_F(ChartFilesTest, DivisionsInTheJsonAndThePageAsPdf) {
+  const test::GoldenChart& golden = test::GoldenChartById(0);
+  const QStringList birth = {"--date", "2046-02-20", "--time",  "00:44",  "--zone",
+                             "57",     "--dst",      "--lat",   "40:01S", "--lon",
+                             "58:37W", "--name",     "Asha Rao"};
+  const Outcome json = Program(birth + QStringList{"--division", "9", "--json"});
+  ASSERT_EQ(json.exit_code, 0) << json.err.toStdString();
+  const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+  const Chart navamsa =
+      DivisionalChart(CalculateChart(StoreZoneRow(golden.birth, golden.zone_row)), 9);
+  EXPECT_EQ(object["Division"].toInt(), 9);
+  for (int h = 0; h < 12; ++h) {
+    EXPECT_EQ(object["HouseCells"][h].toString().toStdString(), navamsa.HouseCells[h]);
+    EXPECT_EQ(object["SignPictures"][h].toInt(), navamsa.SignPictures[h]);
+  }
+
+  const QString pdf = dir_.filePath("asha.pdf");
+  auto page_words = [&](const QStringList& options) {
+    const Outcome page = Program(birth + QStringList{"--pdf", pdf} + options);
+    EXPECT_EQ(page.exit_code, 0) << page.err.toStdString();
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+  };
+  const QString words = page_words({"--chart-style", "south", "--division", "9"});
+  EXPECT_TRUE(words.contains("Name: Asha Rao")) << words.toStdString();
+  EXPECT_TRUE(words.contains("Navamsa (D9)"));
+  EXPECT_TRUE(words.contains(QString::fromStdString(golden.chart.PositionsTable[9])));
+  EXPECT_FALSE(words.contains("Sidereal"));
+  // A sidereal page names its zodiac and shows the sidereal positions.
+  const QString sidereal = page_words({"--chart-style", "north", "--zodiac", "sidereal"});
+  EXPECT_TRUE(sidereal.contains("Sidereal (Lahiri)")) << sidereal.toStdString();
+  EXPECT_TRUE(sidereal.contains("21\u00b0 5' 21\" Pis"));
+
+  for (const QStringList& refused :
+       {QStringList{"--division", "5"}, QStringList{"--pdf", pdf, "--chart-style", "east"},
+        QStringList{"--pdf", pdf, "--json"}, QStringList{"--pdf", pdf, "--dasha"}}) {
+    const Outcome run = Program(birth + refused);
+    EXPECT_EQ(run.exit_code, 2) << refused.join(' ').toStdString();
+    EXPECT_FALSE(run.err.isEmpty());
   }
 }
 

@@ -1,0 +1,153 @@
+// The chart window's View items beyond the toolbar (status bar, chart style, colour style,
+// the birth chart and its divisional charts) and the status bar they report to.
+#include <QAction>
+#include <QLabel>
+#include <QSettings>
+#include <QStatusBar>
+#include <array>
+
+#include "chart_window/MDI.h"
+#include "chart_window/frmDisplay.h"
+#include "vedic/chart_options.h"
+#include "vedic/divisional_signs.h"
+
+namespace quendal {
+namespace {
+
+struct StyleItem {
+  const char* name;
+  ChartStyle style;
+  const char* stored;  // the value kept in the settings
+  const char* caption;
+};
+// Check marks are set in this order: North, South, Natal.
+constexpr std::array<StyleItem, 3> kStyleItems = {{
+    {"mnuNorth", ChartStyle::North, "north", "North Indian"},
+    {"mnuSouth", ChartStyle::South, "south", "South Indian"},
+    {"mnuNatal", ChartStyle::Natal, "natal", "Natal Indian"},
+}};
+
+struct DivisionItem {
+  const char* name;
+  int division;
+};
+// Divisional check marks are set in this order, each checked only when it is the one chosen.
+constexpr std::array<DivisionItem, 6> kDivisionalItems = {{{"mnuSub_Dasamsa", 10},
+                                                           {"mnuSub_Drekkana", 3},
+                                                           {"mnuSub_Dwadasamsa", 12},
+                                                           {"mnuSub_Hora", 2},
+                                                           {"mnuSub_Navamsa", 9},
+                                                           {"mnuSub_Sapthamsa", 7}}};
+
+constexpr char kStyleKey[] = "chart/style";
+constexpr char kColourKey[] = "chart/colours";
+const QString kWindowCaption = QStringLiteral("Quendal v1.85");
+
+const StyleItem& ItemOf(ChartStyle style) {
+  for (const StyleItem& item : kStyleItems)
+    if (item.style == style) return item;
+  return kStyleItems.back();
+}
+
+}  // namespace
+
+void MDI::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar"));
+  lblStatusChart_ = new QLabel(bar);
+  lblStatusChart_->setObjectName(QStringLiteral("lblStatusChart"));
+  lblStatusZodiac_ = new QLabel(bar);
+  lblStatusZodiac_->setObjectName(QStringLiteral("lblStatusZodiac"));
+  // Permanent, so a saved file's path on the left does not hide them.
+  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_}) label->setContentsMargins(8, 0, 8, 0);
+  bar->addPermanentWidget(lblStatusChart_);
+  bar->addPermanentWidget(lblStatusZodiac_);
+}
+
+void MDI::LoadViewMenu() {
+  Item("mnuStatusBar")->setChecked(true);
+  statusBar()->show();
+  const QSettings settings;
+  const QString stored = settings.value(QLatin1String(kStyleKey)).toString();
+  ChartStyle style = ChartStyle::Natal;
+  for (const StyleItem& item : kStyleItems)
+    if (stored == QLatin1String(item.stored)) style = item.style;
+  ShowChartStyle(style);
+  ShowColours(settings.value(QLatin1String(kColourKey), false).toBool());
+  ShowDivision(1);
+}
+
+void MDI::ShowChartStyle(ChartStyle style) {
+  for (const StyleItem& item : kStyleItems) Item(item.name)->setChecked(item.style == style);
+  if (display_) display_->SetChartStyle(style);
+  QSettings().setValue(QLatin1String(kStyleKey), QLatin1String(ItemOf(style).stored));
+  UpdateStatusBar();
+}
+
+void MDI::ShowColours(bool coloured) {
+  Item("mnuColorOn")->setChecked(coloured);
+  Item("mnuColorOff")->setChecked(!coloured);
+  if (display_) {
+    std::array<QColor, 12> black;
+    black.fill(QColor(0, 0, 0));
+    display_->SetSignCellColors(coloured ? SignPaletteColours() : black);
+    display_->SetColoured(coloured);
+  }
+  QSettings().setValue(QLatin1String(kColourKey), coloured);
+  UpdateStatusBar();
+}
+
+void MDI::ShowDivision(int division) {
+  Item("mnuChart")->setChecked(division == 1);
+  for (const DivisionItem& item : kDivisionalItems)
+    Item(item.name)->setChecked(item.division == division);
+  if (display_) {
+    display_->SetDivision(division);
+    display_->show();
+  }
+  setWindowTitle(division == 1
+                     ? kWindowCaption
+                     : kWindowCaption + QStringLiteral(" - ") +
+                           QLatin1String(DivisionName(division).data(),
+                                         static_cast<qsizetype>(DivisionName(division).size())));
+  UpdateStatusBar();
+}
+
+void MDI::UpdateStatusBar() {
+  if (!lblStatusChart_ || !display_) return;
+  // Save As JPEG writes the snapshot, so a view changed on screen is taken again at once.
+  if (isVisible()) MDIForm_Activate();
+  const ChartView view = display_->View();
+  QString chart =
+      view.chart_name + QStringLiteral(", ") + QLatin1String(ItemOf(display_->Style()).caption);
+  if (!session_.birth_data.PersonName.empty())
+    chart = QString::fromStdString(session_.birth_data.PersonName) + QStringLiteral(": ") + chart;
+  lblStatusChart_->setText(chart);
+  // What the chart on view was cast with.
+  lblStatusZodiac_->setText(QString::fromStdString(ZodiacAndPositionsText(view.chart.Options)));
+}
+
+void MDI::ShowSaved(const QString& path) {
+  if (!path.isEmpty()) statusBar()->showMessage(QStringLiteral("Saved ") + path);
+}
+
+void MDI::mnuStatusBar_Click() {
+  QAction* item = Item("mnuStatusBar");
+  item->setChecked(!item->isChecked());
+  statusBar()->setVisible(item->isChecked());
+}
+
+void MDI::mnuNorth_Click() { ShowChartStyle(ChartStyle::North); }
+void MDI::mnuSouth_Click() { ShowChartStyle(ChartStyle::South); }
+void MDI::mnuNatal_Click() { ShowChartStyle(ChartStyle::Natal); }
+void MDI::mnuColorOn_Click() { ShowColours(true); }
+void MDI::mnuColorOff_Click() { ShowColours(false); }
+void MDI::mnuChart_Click() { ShowDivision(1); }
+void MDI::mnuSub_Hora_Click() { ShowDivision(2); }
+void MDI::mnuSub_Drekkana_Click() { ShowDivision(3); }
+void MDI::mnuSub_Sapthamsa_Click() { ShowDivision(7); }
+void MDI::mnuSub_Navamsa_Click() { ShowDivision(9); }
+void MDI::mnuSub_Dasamsa_Click() { ShowDivision(10); }
+void MDI::mnuSub_Dwadasamsa_Click() { ShowDivision(12); }
+
+}  // namespace quendal

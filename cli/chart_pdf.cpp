@@ -1,0 +1,29 @@
+#include "cli/chart_pdf.h"
+
+#include "chart_window/frmDisplay.h"
+#include "chart_window/pdf_output.h"
+#include "ui_common/safe_write.h"
+
+namespace quendal::cli {
+
+std::optional<ChartStyle> ParseChartStyle(const QString& name) {
+  if (name == QLatin1String("north")) return ChartStyle::North;
+  if (name == QLatin1String("south")) return ChartStyle::South;
+  if (name == QLatin1String("natal")) return ChartStyle::Natal;
+  return std::nullopt;
+}
+
+bool WriteChartPdfFile(const QString& path, const BirthData& birth, const Chart& chart,
+                       int division, ChartStyle style, QString& reason) {
+  frmDisplay display(birth);
+  display.FillChart(chart);
+  display.SetChartStyle(style);
+  display.SetDivision(division);
+  const QString title = display.View().title.join(QStringLiteral(", "));
+  return WriteFileSafely(
+      path,
+      [&](QIODevice& device, QString& why) { return WriteChartPdf(device, display, title, why); },
+      reason);
+}
+
+}  // namespace quendal::cli

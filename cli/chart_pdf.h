@@ -1,0 +1,22 @@
+// quendal-chart --pdf: the chart window's PDF page made without showing a window, by the
+// same chart child and page routine the window uses.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "birth/birth_data.h"
+#include "birth/chart_calculation.h"
+#include "chart_window/chart_view.h"
+
+namespace quendal::cli {
+
+// "north", "south" or "natal"; nothing for any other name.
+std::optional<ChartStyle> ParseChartStyle(const QString& name);
+
+// Writes the page of the birth chart (divided when division is not 1) into path, whole or
+// not at all; false with the reason.
+bool WriteChartPdfFile(const QString& path, const BirthData& birth, const Chart& chart,
+                       int division, ChartStyle style, QString& reason);
+
+}  // namespace quendal::cli

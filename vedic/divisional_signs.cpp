@@ -1,0 +1,113 @@
+#include "vedic/divisional_signs.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "positions/longitude_text.h"
+#include "positions/planet_engine.h"
+
+namespace quendal {
+namespace {
+
+constexpr int kSecondsPerSign = 30 * 3600;
+
+// The whole number that ends just before `mark`, searching from `from`; advances `from`.
+std::optional<int> NumberBefore(std::string_view text, std::string_view mark, std::size_t& from) {
+  const std::size_t end = text.find(mark, from);
+  if (end == std::string_view::npos) return std::nullopt;
+  std::string_view digits = text.substr(from, end - from);
+  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+  int value = 0;
+  const auto [rest, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || rest != digits.data() + digits.size()) return std::nullopt;
+  from = end + mark.size();
+  return value;
+}
+
+int Mod12(int sign) { return ((sign % 12) + 12) % 12; }
+
+}  // namespace
+
+bool IsDivision(int division) {
+  return std::find(kDivisions.begin(), kDivisions.end(), division) != kDivisions.end();
+}
+
+std::string_view DivisionName(int division) {
+  switch (division) {
+    case 1:
+      return "Birth Chart (D1)";
+    case 2:
+      return "Hora (D2)";
+    case 3:
+      return "Drekkana (D3)";
+    case 7:
+      return "Sapthamsa (D7)";
+    case 9:
+      return "Navamsa (D9)";
+    case 10:
+      return "Dasamsa (D10)";
+    case 12:
+      return "Dwadasamsa (D12)";
+    default:
+      return {};
+  }
+}
+
+std::optional<SignArc> ParseLongitudeText(std::string_view text) {
+  std::size_t at = 0;
+  const auto degrees = NumberBefore(text, "\u00b0", at);
+  const auto minutes = degrees ? NumberBefore(text, "'", at) : std::nullopt;
+  const auto seconds = minutes ? NumberBefore(text, "\"", at) : std::nullopt;
+  if (!seconds || text.size() < 3) return std::nullopt;
+  const int sign = SignIndex(text.substr(text.size() - 3));
+  const int arc = *degrees * 3600 + *minutes * 60 + *seconds;
+  if (sign < 0 || arc < 0 || arc >= kSecondsPerSign) return std::nullopt;
+  return SignArc{sign, arc};
+}
+
+int DivisionalSign(int division, const SignArc& position) {
+  const int s = position.sign;
+  const int x = position.seconds;
+  // Aries, Gemini, ... are the odd signs: even indexes counting from Aries = 0.
+  const bool odd = s % 2 == 0;
+  const int part = static_cast<int>(static_cast<long long>(x) * division / kSecondsPerSign);
+  switch (division) {
+    case 2:
+      return (x < kSecondsPerSign / 2) == odd ? 4 : 3;  // Leo or Cancer
+    case 3:
+      return Mod12(s + 4 * part);
+    case 7:
+      return Mod12(s + (odd ? 0 : 6) + part);
+    case 9:
+      // Counting parts from Aries through the whole zodiac: fire signs start from Aries,
+      // earth from Capricorn, air from Libra, water from Cancer.
+      return Mod12(s * 9 + part);
+    case 10:
+      return Mod12(s + (odd ? 0 : 8) + part);
+    case 12:
+      return Mod12(s + part);
+    default:
+      return s;
+  }
+}
+
+std::array<std::string_view, 10> LongTexts(const Chart& chart) {
+  const auto& p = chart.PlanetTexts;
+  return {p[kSun],     chart.MoonText, p[kMercury],    p[kVenus],      p[kMars],
+          p[kJupiter], p[kSaturn],     chart.RahuText, chart.KetuText, chart.AscendantText};
+}
+
+Chart DivisionalChart(const Chart& chart, int division) {
+  if (division == 1 || !IsDivision(division)) return chart;
+  Chart divisional = chart;
+  std::array<int, 10> signs{};
+  const auto texts = LongTexts(chart);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const auto position = ParseLongitudeText(texts[i]);
+    signs[i] = position ? DivisionalSign(division, *position) : -1;
+  }
+  PlaceInCells(divisional, signs);
+  return divisional;
+}
+
+}  // namespace quendal
