@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -219,12 +220,14 @@ void frmMain::BuildControls() {
   place->addWidget(txtCountry, 2, 1);
   Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), place_box);
   Command1->setObjectName("Command1");
+  Command1->setAutoDefault(true);  // Enter presses the button that has the focus
   place->addWidget(Command1, 3, 0, 1, 2);
   right->addWidget(place_box);
   right->addStretch();
 
   cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
   cmdOpen->setObjectName("cmdOpen");
+  cmdOpen->setAutoDefault(true);
   cmdOpen->setMinimumHeight(30);
   right->addWidget(cmdOpen);
   cmdCalculate = new QPushButton(QStringLiteral("Get My Natal &Chart"), central);
@@ -297,8 +300,11 @@ void frmMain::BuildMenus() {
   add(help, "mnuUpdate", QStringLiteral("Check for Software &Update"), &frmMain::mnuUpdate_Click);
   add(help, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
   add(help, "mnuDonate", QStringLiteral("Donate"), &frmMain::mnuDonate_Click);
-  add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click)
-      ->setEnabled(false);
+  // Switched off for good, so not drawn: it would share its O with "&Online Help".
+  QAction* make_money =
+      add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
+  make_money->setEnabled(false);
+  make_money->setVisible(false);
 }
 
 void frmMain::FillLists() {
@@ -317,12 +323,13 @@ void frmMain::FillLists() {
 }
 
 void frmMain::SetTabOrder() {
-  // The day list comes before the month list although the month stands first on screen.
-  QWidget* const order[] = {txtName,   cboDate,     cboMonth,       cboYear,        cboHour,
-                            cboMinute, cboTimeZone, txtLatD,        optLatSouth[0], optLatSouth[1],
-                            txtLatM,   txtLonD,     optLongEast[0], optLongEast[1], txtLonM,
-                            txtCity,   txtState,    txtCountry,     cmdCalculate,   chkDST,
-                            Command1,  cmdOpen};
+  // The day list comes before the month list although the month stands first on screen;
+  // daylight saving belongs to the zone, so it follows the zone list.
+  QWidget* const order[] = {txtName,        cboDate,     cboMonth, cboYear,        cboHour,
+                            cboMinute,      cboTimeZone, chkDST,   txtLatD,        optLatSouth[0],
+                            optLatSouth[1], txtLatM,     txtLonD,  optLongEast[0], optLongEast[1],
+                            txtLonM,        txtCity,     txtState, txtCountry,     cmdCalculate,
+                            Command1,       cmdOpen};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   txtName->setFocus();
 }
@@ -439,6 +446,16 @@ void frmMain::mnuExit_Click() { emit ExitRequested(); }
 void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
   emit ExitRequested();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdCalculate->isEnabled()) {
+    event->accept();
+    cmdCalculate->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::RaiseOffer(int which) { (which == 0 ? lblCobrand : lblFullBrand)->raise(); }

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace quendal {
 namespace {
@@ -15,6 +16,11 @@ FileDialogHandler& InstalledFileHandler() {
 PrintDialogHandler& InstalledPrintHandler() {
   static PrintDialogHandler handler;
   return handler;
+}
+
+PrinterCheck& InstalledPrinterCheck() {
+  static PrinterCheck check;
+  return check;
 }
 
 }  // namespace
@@ -49,8 +55,20 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer, const PrintDialogRequest
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, request.allow_print_to_file);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allow_page_range);
+  if (!request.allow_page_range) {
+    // One page only: where a dialog shows the range anyway, it cannot leave page 1.
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    dialog.setMinMax(1, 1);
+  }
   return dialog.exec() == QDialog::Accepted;
 }
+
+bool AnyPrinterInstalled() {
+  if (InstalledPrinterCheck()) return InstalledPrinterCheck()();
+  return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void SetPrinterCheck(PrinterCheck check) { InstalledPrinterCheck() = std::move(check); }
 
 void SetPrintDialogHandler(PrintDialogHandler handler) {
   InstalledPrintHandler() = std::move(handler);
