@@ -72,6 +72,17 @@ QLabel* Hint(QWidget* parent, const QString& text) {
   return label;
 }
 
+// The offers fill a frame of fixed height whose width the rest of the form sets, so their
+// long texts need not size anything. Asked, a word-wrapped label lays its whole text out at
+// one trial width after another, dozens of times before the form could first be shown.
+class OfferLabel : public LinkLabel {
+ public:
+  using LinkLabel::LinkLabel;
+  bool hasHeightForWidth() const override { return false; }
+  QSize sizeHint() const override { return {}; }
+  QSize minimumSizeHint() const override { return {}; }
+};
+
 // One frame holding a pair of option buttons, the first one selected.
 QWidget* OptionPair(QWidget* parent, const char* frame_name, const char* base_name,
                     const QString& first, const QString& second, QRadioButton* (&buttons)[2]) {
@@ -247,12 +258,12 @@ void frmMain::BuildControls() {
   SetColour(offer_frame, QPalette::Window, kBarColour);
   auto* offer_layout = new QGridLayout(offer_frame);
   offer_layout->setContentsMargins(0, 0, 0, 0);
-  lblCobrand = new LinkLabel(
+  lblCobrand = new OfferLabel(
       QStringLiteral("Put this software on your own web site, co-branded with your name and "
                      "logo. Click here for more details."),
       offer_frame);
   lblCobrand->setObjectName("lblCobrand");
-  lblFullBrand = new LinkLabel(
+  lblFullBrand = new OfferLabel(
       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                      "online. Get this software fully branded for your website. Click here for "
                      "more details."),
@@ -308,15 +319,25 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::FillLists() {
-  for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
-  for (const char* month : kMonthNames) cboMonth->addItem(QString::fromLatin1(month));
-  for (int year = kFirstYear; year <= kLastYear; ++year) cboYear->addItem(QString::number(year));
-  for (int hour = 0; hour < 24; ++hour) cboHour->addItem(QString::number(hour));
-  for (int minute = 0; minute < 60; ++minute) cboMinute->addItem(QString::number(minute));
+  // One insertion per list rather than one per item: some 350 fewer model updates.
+  const auto numbers = [](int first, int last) {
+    QStringList items;
+    for (int n = first; n <= last; ++n) items << QString::number(n);
+    return items;
+  };
+  cboDate->addItems(numbers(1, 31));
+  QStringList months;
+  for (const char* month : kMonthNames) months << QString::fromLatin1(month);
+  cboMonth->addItems(months);
+  cboYear->addItems(numbers(kFirstYear, kLastYear));
+  cboHour->addItems(numbers(0, 23));
+  cboMinute->addItems(numbers(0, 59));
   const TimeZoneTable& zones = FillTimeZoneTable();
+  QStringList zone_names;
   for (std::string_view name : zones.TimeZoneNames) {
-    cboTimeZone->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    zone_names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   }
+  cboTimeZone->addItems(zone_names);
   for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
     list->setCurrentIndex(0);
   }

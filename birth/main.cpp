@@ -9,6 +9,7 @@
 #include "birth/quendal_application.h"
 #include "birth/single_instance.h"
 #include "shell/program_icon.h"
+#include "ui_common/layout.h"
 #include "ui_common/message_box.h"
 
 namespace {
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Quendal"));
   QApplication::setApplicationName(QStringLiteral("Quendal"));
   QApplication::setWindowIcon(quendal::ProgramIcon());
+  // The windows' own font for menus and dialogs too: one face and size fewer to load before
+  // the form can show, and one look across the program.
+  QApplication::setFont(quendal::VerdanaFont(8.25));
   // Only UnloadAllAndEnd ends the program: the form is hidden, not closed, while a chart shows.
   QApplication::setQuitOnLastWindowClosed(false);
   if (qEnvironmentVariableIntValue("QUENDAL_MESSAGES_TO_STDERR") == 1) InstallStderrMessages();
