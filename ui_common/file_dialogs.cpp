@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 
 namespace quendal {
 namespace {
@@ -56,9 +57,13 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer, const PrintDialogRequest
   dialog.setOption(QAbstractPrintDialog::PrintToFile, request.allow_print_to_file);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allow_page_range);
   if (!request.allow_page_range) {
-    // One page only: where a dialog shows the range anyway, it cannot leave page 1.
+    // One page only. Qt's own dialog shows its page fields all the same; they are hidden
+    // once it is up, and where that fails they cannot leave page 1.
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     dialog.setMinMax(1, 1);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+      if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+    });
   }
   return dialog.exec() == QDialog::Accepted;
 }
