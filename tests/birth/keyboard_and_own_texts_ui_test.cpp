@@ -54,9 +54,12 @@ TEST_F(KeyboardAndOwnTexts, MarkupInANameOrPlaceIsShownAsTheCharactersStored) {
   Field("txtCity")->setText(QStringLiteral("<i>Pune</i>"));
   Calculate();
   ASSERT_NE(Window(), nullptr) << MessageTexts().join('|').toStdString();
+  const QString status = Window()->findChild<QLabel*>("lblStatusChart")->text();
+  EXPECT_TRUE(status.startsWith(name)) << status.toStdString();
   for (const auto& [label, text] : {std::pair{"lblName", "Name: " + name},
-                                    std::pair{"lblCity", QStringLiteral("City: <i>Pune</i>")}}) {
-    QLabel* shown = Detail(label);
+                                    std::pair{"lblCity", QStringLiteral("City: <i>Pune</i>")},
+                                    std::pair{"lblStatusChart", status}}) {
+    QLabel* shown = Window()->findChild<QLabel*>(label);
     EXPECT_EQ(shown->text(), text);
     // Drawn as markup, the tags would vanish and the label would be far narrower.
     EXPECT_GE(shown->sizeHint().width(), shown->fontMetrics().horizontalAdvance(text) - 2) << label;
