@@ -1,6 +1,7 @@
 // Quendal: casts a natal chart from a birth entered in the birth-data form.
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -47,6 +48,9 @@ class ExitOnFirstPaint : public QObject {
 int main(int argc, char** argv) {
   // Before QApplication, so both answer on a machine without a display.
   if (const auto status = quendal::AnswerCommandLine(argc, argv, std::cout)) return *status;
+  // A save into a pipe whose reader has gone must fail as a write with its message, not end
+  // the program and lose the chart on screen.
+  std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quendal"));
   QApplication::setApplicationName(QStringLiteral("Quendal"));
