@@ -70,9 +70,13 @@ bool FilteredLineEdit::Passes(QStringView text) const {
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   // Shortcuts (copy, paste, undo, select all) are no characters; what a paste brings in is
-  // checked by the validator.
+  // checked by the validator. Enter and Escape are no characters either: they go on to the
+  // window, where Enter presses the default button.
   const bool is_shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-  if (text.isEmpty() || is_shortcut || Passes(text)) {
+  const int key = event->key();
+  const bool is_command_key =
+      key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+  if (text.isEmpty() || is_shortcut || is_command_key || Passes(text)) {
     QLineEdit::keyPressEvent(event);
     return;
   }

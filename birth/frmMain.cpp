@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -70,6 +71,17 @@ QLabel* Hint(QWidget* parent, const QString& text) {
   SetColour(label, QPalette::WindowText, QColor(96, 96, 96));
   return label;
 }
+
+// The offers fill a frame of fixed height whose width the rest of the form sets, so their
+// long texts need not size anything. Asked, a word-wrapped label lays its whole text out at
+// one trial width after another, dozens of times before the form could first be shown.
+class OfferLabel : public LinkLabel {
+ public:
+  using LinkLabel::LinkLabel;
+  bool hasHeightForWidth() const override { return false; }
+  QSize sizeHint() const override { return {}; }
+  QSize minimumSizeHint() const override { return {}; }
+};
 
 // One frame holding a pair of option buttons, the first one selected.
 QWidget* OptionPair(QWidget* parent, const char* frame_name, const char* base_name,
@@ -219,12 +231,14 @@ void frmMain::BuildControls() {
   place->addWidget(txtCountry, 2, 1);
   Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), place_box);
   Command1->setObjectName("Command1");
+  Command1->setAutoDefault(true);  // Enter presses the button that has the focus
   place->addWidget(Command1, 3, 0, 1, 2);
   right->addWidget(place_box);
   right->addStretch();
 
   cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
   cmdOpen->setObjectName("cmdOpen");
+  cmdOpen->setAutoDefault(true);
   cmdOpen->setMinimumHeight(30);
   right->addWidget(cmdOpen);
   cmdCalculate = new QPushButton(QStringLiteral("Get My Natal &Chart"), central);
@@ -244,12 +258,12 @@ void frmMain::BuildControls() {
   SetColour(offer_frame, QPalette::Window, kBarColour);
   auto* offer_layout = new QGridLayout(offer_frame);
   offer_layout->setContentsMargins(0, 0, 0, 0);
-  lblCobrand = new LinkLabel(
+  lblCobrand = new OfferLabel(
       QStringLiteral("Put this software on your own web site, co-branded with your name and "
                      "logo. Click here for more details."),
       offer_frame);
   lblCobrand->setObjectName("lblCobrand");
-  lblFullBrand = new LinkLabel(
+  lblFullBrand = new OfferLabel(
       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                      "online. Get this software fully branded for your website. Click here for "
                      "more details."),
@@ -297,32 +311,46 @@ void frmMain::BuildMenus() {
   add(help, "mnuUpdate", QStringLiteral("Check for Software &Update"), &frmMain::mnuUpdate_Click);
   add(help, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
   add(help, "mnuDonate", QStringLiteral("Donate"), &frmMain::mnuDonate_Click);
-  add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click)
-      ->setEnabled(false);
+  // Switched off for good, so not drawn: it would share its O with "&Online Help".
+  QAction* make_money =
+      add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
+  make_money->setEnabled(false);
+  make_money->setVisible(false);
 }
 
 void frmMain::FillLists() {
-  for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
-  for (const char* month : kMonthNames) cboMonth->addItem(QString::fromLatin1(month));
-  for (int year = kFirstYear; year <= kLastYear; ++year) cboYear->addItem(QString::number(year));
-  for (int hour = 0; hour < 24; ++hour) cboHour->addItem(QString::number(hour));
-  for (int minute = 0; minute < 60; ++minute) cboMinute->addItem(QString::number(minute));
+  // One insertion per list rather than one per item: some 350 fewer model updates.
+  const auto numbers = [](int first, int last) {
+    QStringList items;
+    for (int n = first; n <= last; ++n) items << QString::number(n);
+    return items;
+  };
+  cboDate->addItems(numbers(1, 31));
+  QStringList months;
+  for (const char* month : kMonthNames) months << QString::fromLatin1(month);
+  cboMonth->addItems(months);
+  cboYear->addItems(numbers(kFirstYear, kLastYear));
+  cboHour->addItems(numbers(0, 23));
+  cboMinute->addItems(numbers(0, 59));
   const TimeZoneTable& zones = FillTimeZoneTable();
+  QStringList zone_names;
   for (std::string_view name : zones.TimeZoneNames) {
-    cboTimeZone->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    zone_names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   }
+  cboTimeZone->addItems(zone_names);
   for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
     list->setCurrentIndex(0);
   }
 }
 
 void frmMain::SetTabOrder() {
-  // The day list comes before the month list although the month stands first on screen.
-  QWidget* const order[] = {txtName,   cboDate,     cboMonth,       cboYear,        cboHour,
-                            cboMinute, cboTimeZone, txtLatD,        optLatSouth[0], optLatSouth[1],
-                            txtLatM,   txtLonD,     optLongEast[0], optLongEast[1], txtLonM,
-                            txtCity,   txtState,    txtCountry,     cmdCalculate,   chkDST,
-                            Command1,  cmdOpen};
+  // The day list comes before the month list although the month stands first on screen;
+  // daylight saving belongs to the zone, so it follows the zone list.
+  QWidget* const order[] = {txtName,        cboDate,     cboMonth, cboYear,        cboHour,
+                            cboMinute,      cboTimeZone, chkDST,   txtLatD,        optLatSouth[0],
+                            optLatSouth[1], txtLatM,     txtLonD,  optLongEast[0], optLongEast[1],
+                            txtLonM,        txtCity,     txtState, txtCountry,     cmdCalculate,
+                            Command1,       cmdOpen};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   txtName->setFocus();
 }
@@ -439,6 +467,16 @@ void frmMain::mnuExit_Click() { emit ExitRequested(); }
 void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
   emit ExitRequested();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdCalculate->isEnabled()) {
+    event->accept();
+    cmdCalculate->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::RaiseOffer(int which) { (which == 0 ? lblCobrand : lblFullBrand)->raise(); }

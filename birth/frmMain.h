@@ -61,6 +61,8 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Enter that no control took presses the default button, as in a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();

@@ -1,6 +1,7 @@
 // Quendal: casts a natal chart from a birth entered in the birth-data form.
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -9,6 +10,7 @@
 #include "birth/quendal_application.h"
 #include "birth/single_instance.h"
 #include "shell/program_icon.h"
+#include "ui_common/layout.h"
 #include "ui_common/message_box.h"
 
 namespace {
@@ -46,10 +48,16 @@ class ExitOnFirstPaint : public QObject {
 int main(int argc, char** argv) {
   // Before QApplication, so both answer on a machine without a display.
   if (const auto status = quendal::AnswerCommandLine(argc, argv, std::cout)) return *status;
+  // A save into a pipe whose reader has gone must fail as a write with its message, not end
+  // the program and lose the chart on screen.
+  std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quendal"));
   QApplication::setApplicationName(QStringLiteral("Quendal"));
   QApplication::setWindowIcon(quendal::ProgramIcon());
+  // The windows' own font for menus and dialogs too: one face and size fewer to load before
+  // the form can show, and one look across the program.
+  QApplication::setFont(quendal::VerdanaFont(8.25));
   // Only UnloadAllAndEnd ends the program: the form is hidden, not closed, while a chart shows.
   QApplication::setQuitOnLastWindowClosed(false);
   if (qEnvironmentVariableIntValue("QUENDAL_MESSAGES_TO_STDERR") == 1) InstallStderrMessages();

@@ -158,6 +158,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   setCentralWidget(client);
 
   BuildStatusBar();
+  // Switched off for good, so not drawn: it would share its O with "&Online Help".
+  Item("mnuMakeMoney")->setVisible(false);
   LoadDisplay();
   MDIForm_Load();
 

@@ -1,8 +1,10 @@
 #include "chart_window/chart_commands.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QVariant>
@@ -36,14 +38,45 @@ void SetFieldText(QWidget* chart_child, const char* name, const std::string& tex
   }
 }
 
+// A menu caption as the user reads it: "Save As P&DF" is "Save As PDF", "&&" one "&".
+QString PlainCaption(QString caption) {
+  caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+  caption.remove(QLatin1Char('&'));
+  return caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+}
+
+QString NoPrinterText(const QWidget* window) {
+  QString text = QStringLiteral("No printer is installed, so the chart cannot be printed.");
+  const QAction* pdf =
+      window ? window->findChild<QAction*>(QStringLiteral("mnuSaveAsPdf")) : nullptr;
+  if (pdf) {
+    QString menu = QStringLiteral("File");
+    for (const QObject* holder : pdf->associatedObjects()) {
+      if (const auto* owner = qobject_cast<const QMenu*>(holder)) menu = owner->title();
+    }
+    text += QStringLiteral(" To keep it as a file, choose %1 > %2.")
+                .arg(PlainCaption(menu), PlainCaption(pdf->text()));
+  }
+  return text;
+}
+
 }  // namespace
+
+QString WithExtension(const QString& path, const QString& extension) {
+  if (path.isEmpty()) return path;
+  const qsizetype name_start = path.lastIndexOf(QLatin1Char('/')) + 1;
+  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+  // A dot that begins the name (".reading") marks a hidden file, not an extension.
+  const QString stem = dot > name_start ? path.left(dot) : path;
+  return stem + QLatin1Char('.') + extension;
+}
 
 QString SaveReadingAs(QWidget* parent, ChartSession& session) {
   FileDialogRequest request;
   request.title = kApplicationTitle;
   request.filter = QStringLiteral("Quendal (*.kdl)");
   request.default_suffix = QStringLiteral("kdl");
-  request.initial_path = session.LastFileName;
+  request.initial_path = WithExtension(session.LastFileName, request.default_suffix);
   const QString path = AskFileName(parent, request);
   if (path.isEmpty()) return {};
   session.LastFileName = path;
@@ -56,7 +89,7 @@ QString ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart
   request.title = QStringLiteral("Select the destination text file ");
   request.filter = QStringLiteral("Export Chart As Text (*.txt)");
   request.default_suffix = QStringLiteral("txt");
-  request.initial_path = session.LastFileName;
+  request.initial_path = WithExtension(session.LastFileName, request.default_suffix);
   const QString path = AskFileName(parent, request);
   if (path.isEmpty()) return {};
   session.LastFileName = path;
@@ -112,6 +145,11 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
 }
 
 void PrintChart(QWidget* parent, QWidget* chart_child) {
+  if (!AnyPrinterInstalled()) {
+    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr),
+                MessageIcon::Information);
+    return;
+  }
   QPrinter printer(QPrinter::HighResolution);
   if (!RunPrintDialog(parent, printer, PrintDialogRequest{}) || !chart_child) return;
 

@@ -13,12 +13,17 @@ namespace quendal {
 
 class frmDisplay;
 
-// "Save &As Text": asks for a name (pre-filled with LastFileName), remembers it, writes the
-// reading file of the session's last calculation. Each command returns the path it wrote, or
-// an empty string.
+// path with the extension of its file name replaced by extension (added when it has none);
+// an empty path stays empty. Save As Text and Export share one last name this way without
+// ever proposing the other kind of file.
+QString WithExtension(const QString& path, const QString& extension);
+
+// "Save &As Text": asks for a name (pre-filled with LastFileName as a .kdl), remembers it,
+// writes the reading file of the session's last calculation. Each command returns the path it
+// wrote, or an empty string.
 QString SaveReadingAs(QWidget* parent, ChartSession& session);
 
-// "&Export Chart As Text": asks for a name (pre-filled with LastFileName), remembers it,
+// "&Export Chart As Text": asks for a name (pre-filled with LastFileName as a .txt), remembers it,
 // writes the text export. lblLagna and lblRashi are read from chart_child when it has them.
 QString ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child);
 

@@ -64,6 +64,7 @@ inline constexpr std::array<HousePlace, 12> kHousePlaces = {{
 // Birth-details column: auto-sized labels at one left edge.
 inline constexpr int kDetailsLeft = 9120;
 inline constexpr int kDetailsHeight = 195;
+inline constexpr int kDetailsRightMarginTwips = 120;
 struct DetailPlace {
   const char* name;
   int top;

@@ -33,6 +33,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
                   const QColor& ink = Qt::black) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
+  // Names and places come from the user or a reading file: the exact characters, no markup.
+  label->setTextFormat(Qt::PlainText);
   label->setGeometry(geometry);
   label->setFont(font);
   QPalette palette = label->palette();
@@ -45,6 +47,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
 void SetCaption(QLabel* label, const QString& caption) {
   label->setText(caption);
   label->adjustSize();
+}
+
+// A birth-details line as wide as it is, up to the child's right edge; a longer one ends in
+// "…" and the whole line is its tooltip. The snapshot, JPEG and print show the same.
+void SetDetail(QLabel* label, const QString& caption) {
+  const int room = Twips(kDisplayWidthTwips - kDetailsRightMarginTwips) - label->x();
+  const QString shown = label->fontMetrics().elidedText(caption, Qt::ElideRight, room);
+  label->setToolTip(shown == caption ? QString()
+                                     : Qt::convertFromPlainText(caption, Qt::WhiteSpaceNoWrap));
+  SetCaption(label, shown);
 }
 
 QString Indexed(const char* base, int index) {
@@ -215,26 +227,26 @@ void frmDisplay::Form_Load(const BirthData& birth) {
   auto detail = [this](const char* name) {
     return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
   };
-  SetCaption(detail("lblName"), QStringLiteral("Name: ") + Text(birth.PersonName));
+  SetDetail(detail("lblName"), QStringLiteral("Name: ") + Text(birth.PersonName));
   // A month outside 1 to 12 has no name; the line then keeps its caption.
   if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
-    SetCaption(detail("lblDOB"), QStringLiteral("Date of Birth: %1 %2, %3")
-                                     .arg(LongMonthName(birth.BirthMonth))
-                                     .arg(birth.BirthDay)
-                                     .arg(birth.BirthYear));
+    SetDetail(detail("lblDOB"), QStringLiteral("Date of Birth: %1 %2, %3")
+                                    .arg(LongMonthName(birth.BirthMonth))
+                                    .arg(birth.BirthDay)
+                                    .arg(birth.BirthYear));
   }
-  SetCaption(detail("lblTOB"), QStringLiteral("Time of Birth: %1 Hour %2 Minute")
-                                   .arg(birth.BirthHour)
-                                   .arg(birth.BirthMinute));
-  SetCaption(detail("lblLatitude"), QStringLiteral("Latitude: %1 Degree %2 Minute")
-                                        .arg(birth.LatitudeDegrees)
-                                        .arg(birth.LatitudeMinutes));
-  SetCaption(detail("lblLongitude"), QStringLiteral("Longitude: %1 Degree %2 Minute")
-                                         .arg(birth.LongitudeDegrees)
-                                         .arg(birth.LongitudeMinutes));
-  SetCaption(detail("lblCity"), QStringLiteral("City: ") + Text(birth.BirthCity));
-  SetCaption(detail("lblState"), QStringLiteral("State: ") + Text(birth.BirthState));
-  SetCaption(detail("lblCountry"), QStringLiteral("Country: ") + Text(birth.BirthCountry));
+  SetDetail(detail("lblTOB"), QStringLiteral("Time of Birth: %1 Hour %2 Minute")
+                                  .arg(birth.BirthHour)
+                                  .arg(birth.BirthMinute));
+  SetDetail(detail("lblLatitude"), QStringLiteral("Latitude: %1 Degree %2 Minute")
+                                       .arg(birth.LatitudeDegrees)
+                                       .arg(birth.LatitudeMinutes));
+  SetDetail(detail("lblLongitude"), QStringLiteral("Longitude: %1 Degree %2 Minute")
+                                        .arg(birth.LongitudeDegrees)
+                                        .arg(birth.LongitudeMinutes));
+  SetDetail(detail("lblCity"), QStringLiteral("City: ") + Text(birth.BirthCity));
+  SetDetail(detail("lblState"), QStringLiteral("State: ") + Text(birth.BirthState));
+  SetDetail(detail("lblCountry"), QStringLiteral("Country: ") + Text(birth.BirthCountry));
 }
 
 void frmDisplay::FillChart(const Chart& chart) {

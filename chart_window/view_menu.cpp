@@ -59,7 +59,10 @@ void MDI::BuildStatusBar() {
   lblStatusZodiac_ = new QLabel(bar);
   lblStatusZodiac_->setObjectName(QStringLiteral("lblStatusZodiac"));
   // Permanent, so a saved file's path on the left does not hide them.
-  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_}) label->setContentsMargins(8, 0, 8, 0);
+  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_}) {
+    label->setContentsMargins(8, 0, 8, 0);
+    label->setTextFormat(Qt::PlainText);  // the person's name, exactly as stored
+  }
   bar->addPermanentWidget(lblStatusChart_);
   bar->addPermanentWidget(lblStatusZodiac_);
 }

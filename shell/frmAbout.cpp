@@ -17,6 +17,8 @@ namespace {
 
 const QString kCaption = QStringLiteral("Quendal v1.85");
 const QString kMoreDetails = QStringLiteral("Click here for more details.");
+// Says where it leads, so it is not read as a second "more details" about the offer below.
+const QString kHomePageCaption = QStringLiteral("Visit the Quendal home page");
 
 const QString kProgramText = QStringLiteral(
     "Quendal is a free natal chart generator. From the date, time and place of birth it "
@@ -40,8 +42,8 @@ QLabel* Paragraph(const QString& name, const QString& text, QWidget* parent) {
   return label;
 }
 
-LinkLabel* Link(const QString& name, QWidget* parent) {
-  auto* label = new LinkLabel(kMoreDetails, parent);
+LinkLabel* Link(const QString& name, const QString& caption, QWidget* parent) {
+  auto* label = new LinkLabel(caption, parent);
   label->setObjectName(name);
   label->setFont(VerdanaFont(8.25, false, true));
   label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -75,9 +77,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
   Line1 = Separator(QStringLiteral("Line1"), this);
   Label1 = Paragraph(QStringLiteral("Label1"), kProgramText, this);
-  lblHomePage = Link(QStringLiteral("lblHomePage"), this);
+  lblHomePage = Link(QStringLiteral("lblHomePage"), kHomePageCaption, this);
   Label3 = Paragraph(QStringLiteral("Label3"), kBrandingText, this);
-  lblCoBrand = Link(QStringLiteral("lblCoBrand"), this);
+  lblCoBrand = Link(QStringLiteral("lblCoBrand"), kMoreDetails, this);
   Line2 = Separator(QStringLiteral("Line2"), this);
 
   cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -36,8 +36,8 @@ void CheckForUpdateReminder(QSettings& settings, QDate today, QWidget* parent) {
   }
   const MessageAnswer answer =
       ShowMessage(parent,
-                  QStringLiteral("There maybe an update to this software available") +
-                      QLatin1Char('\r') + QStringLiteral("Do you want to check for an update?"),
+                  QStringLiteral("There maybe an update to this software available\n"
+                                 "Do you want to check for an update?"),
                   MessageIcon::Information, MessageButtons::YesNo);
   StoreReminderDate(settings, today);
   if (answer == MessageAnswer::Yes) OpenDownloadPage();

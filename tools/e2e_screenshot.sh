@@ -56,7 +56,8 @@ xdotool windowfocus --sync "$form"
 sleep 0.3
 
 # The focus starts in the name field; Tab walks the form in its keyboard order (day before
-# month, the hemisphere option buttons between degrees and minutes).
+# month, daylight saving after the zone, the hemisphere option buttons between degrees and
+# minutes).
 type_then_tab() { xdotool type --delay 20 "$1"; xdotool key Tab; sleep 0.05; }
 type_then_tab "Asha Rao"  # txtName
 type_then_tab "15"        # cboDate
@@ -65,6 +66,7 @@ type_then_tab "1987"      # cboYear
 type_then_tab "14"        # cboHour
 type_then_tab "35"        # cboMinute
 type_then_tab "Ind"       # cboTimeZone: Indian Time
+xdotool key Tab           # Daylight Saving Time stays unticked
 type_then_tab "18"        # txtLatD
 xdotool key Tab           # North stays selected
 type_then_tab "31"        # txtLatM
@@ -73,10 +75,10 @@ xdotool key Tab           # East stays selected
 type_then_tab "52"        # txtLonM
 type_then_tab "Pune"      # txtCity
 type_then_tab "Maharashtra"
-type_then_tab "India"     # txtCountry; the focus is now on the button
+xdotool type --delay 20 "India"  # txtCountry
 sleep 0.2
 import -window "$form" "$out/form.png"
-xdotool key space
+xdotool key Return        # Enter in a field presses "Get My Natal Chart"
 
 chart=""
 for _ in $(seq 100); do

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 
 namespace quendal {
 namespace {
@@ -15,6 +17,11 @@ FileDialogHandler& InstalledFileHandler() {
 PrintDialogHandler& InstalledPrintHandler() {
   static PrintDialogHandler handler;
   return handler;
+}
+
+PrinterCheck& InstalledPrinterCheck() {
+  static PrinterCheck check;
+  return check;
 }
 
 }  // namespace
@@ -49,8 +56,24 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer, const PrintDialogRequest
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, request.allow_print_to_file);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allow_page_range);
+  if (!request.allow_page_range) {
+    // One page only. Qt's own dialog shows its page fields all the same; they are hidden
+    // once it is up, and where that fails they cannot leave page 1.
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    dialog.setMinMax(1, 1);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+      if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+    });
+  }
   return dialog.exec() == QDialog::Accepted;
 }
+
+bool AnyPrinterInstalled() {
+  if (InstalledPrinterCheck()) return InstalledPrinterCheck()();
+  return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void SetPrinterCheck(PrinterCheck check) { InstalledPrinterCheck() = std::move(check); }
 
 void SetPrintDialogHandler(PrintDialogHandler handler) {
   InstalledPrintHandler() = std::move(handler);

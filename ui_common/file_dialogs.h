@@ -31,6 +31,11 @@ struct PrintDialogRequest {
 };
 bool RunPrintDialog(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request);
 
+// True when the system has a printer to offer; asked before the print dialog opens.
+bool AnyPrinterInstalled();
+using PrinterCheck = std::function<bool()>;
+void SetPrinterCheck(PrinterCheck check);
+
 // Tests set up the printer (a PDF file, say) and answer true, or answer false to cancel.
 using PrintDialogHandler = std::function<bool(QPrinter&, const PrintDialogRequest&)>;
 void SetPrintDialogHandler(PrintDialogHandler handler);

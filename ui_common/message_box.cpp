@@ -34,6 +34,8 @@ MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon
       ToQtIcon(icon), title, text,
       buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
       parent);
+  // Texts may carry file names; those are shown as they are, never read as markup.
+  box.setTextFormat(Qt::PlainText);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -95,7 +95,7 @@ TEST_F(ChartCommandsTest, SaveAsTextAndExportShareTheLastFileName) {
   EXPECT_EQ(asked_[1].title, "Select the destination text file ");
   EXPECT_EQ(asked_[1].filter, "Export Chart As Text (*.txt)");
   EXPECT_EQ(asked_[1].default_suffix, "txt");
-  EXPECT_EQ(asked_[1].initial_path, dir_.filePath("asha.kdl"));
+  EXPECT_EQ(asked_[1].initial_path, dir_.filePath("asha.txt"));
   const std::string month = QLocale::system().monthName(8).toStdString();
   EXPECT_EQ(Contents(answer_).toStdString(),
             ExportChartText(session_.birth_data, session_.chart, month, "Leo", "Aries"));
@@ -105,10 +105,28 @@ TEST_F(ChartCommandsTest, SaveAsTextAndExportShareTheLastFileName) {
   answer_.clear();
   session_.birth_data.PersonName = "Someone Else";
   SaveReadingAs(&child, session_);
-  EXPECT_EQ(asked_.back().initial_path, dir_.filePath("asha.txt"));
+  EXPECT_EQ(asked_.back().initial_path, dir_.filePath("asha.kdl"));
   EXPECT_EQ(session_.LastFileName, dir_.filePath("asha.txt"));
   EXPECT_EQ(Contents(dir_.filePath("asha.kdl")), before);
   EXPECT_TRUE(messages_.empty());
+}
+
+TEST(WithExtension, ReplacesOrAddsTheExtensionOfTheFileNameOnly) {
+  const struct {
+    const char* path;
+    const char* expected;
+  } cases[] = {
+      {"", ""},
+      {"/home/asha/asha.kdl", "/home/asha/asha.txt"},
+      {"/home/asha/my.chart.kdl", "/home/asha/my.chart.txt"},
+      {"/home/asha.rao/asha", "/home/asha.rao/asha.txt"},
+      {"/home/asha/asha.", "/home/asha/asha.txt"},
+      {"/home/asha/.reading", "/home/asha/.reading.txt"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WithExtension(QString::fromLatin1(c.path), QStringLiteral("txt")), c.expected)
+        << c.path;
+  }
 }
 
 TEST_F(ChartCommandsTest, SaveIntoAnImpossibleFolderSaysSoAndWritesNothing) {
@@ -204,6 +222,14 @@ TEST_F(ChartCommandsTest, PrintsOnePageOrNothingWhenCancelled) {
   const QString text = QString::fromLatin1(Contents(pdf));
   EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
   EXPECT_TRUE(messages_.empty());
+
+  // No printer: said at once, and no dialog; a window without PDF output names none.
+  SetPrinterCheck([] { return false; });
+  QFile::remove(pdf);
+  PrintChart(&child, &child);
+  EXPECT_FALSE(QFile::exists(pdf));
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "No printer is installed, so the chart cannot be printed.");
 }
 
 }  // namespace

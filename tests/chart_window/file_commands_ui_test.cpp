@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -40,7 +41,9 @@ TEST_F(FileCommands, ExportWritesTheChartAsTextAndSharesTheNameWithSaveAsText) {
   Menu("mnuSaveAsText");
   Menu("mnuExport");
   ASSERT_EQ(asked_.size(), 2u);
-  EXPECT_EQ(asked_[1].initial_path, dir_.filePath("asha.kdl"));
+  // The shared name comes with each dialog's own extension, so Enter never replaces a
+  // reading with an export.
+  EXPECT_EQ(asked_[1].initial_path, dir_.filePath("asha.txt"));
   EXPECT_EQ(asked_[1].title, "Select the destination text file ");
 
   const ChartSession& session = program_->Session();
@@ -62,7 +65,7 @@ TEST_F(FileCommands, ExportWritesTheChartAsTextAndSharesTheNameWithSaveAsText) {
 
   // The other way round, and a cancel changes neither the name nor the files.
   Menu("mnuSaveAsText");
-  EXPECT_EQ(asked_.back().initial_path, dir_.filePath("asha.txt"));
+  EXPECT_EQ(asked_.back().initial_path, dir_.filePath("asha.kdl"));
   Menu("mnuExport");
   EXPECT_EQ(asked_.back().initial_path, dir_.filePath("asha.txt"));
   EXPECT_EQ(FileBytes(dir_.filePath("asha.txt")), bytes);
@@ -123,6 +126,31 @@ TEST_F(FileCommands, PrintFromTheToolbarGivesOnePageAndACancelNothing) {
     EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
   }
   EXPECT_TRUE(messages_.empty()) << MessageTexts().join('|').toStdString();
+}
+
+TEST_F(FileCommands, WithoutAPrinterPrintSaysSoAndPointsToThePdfBeforeAnyDialog) {
+  SetPrinterCheck([] { return false; });
+  int dialogs = 0;
+  SetPrintDialogHandler([&dialogs](QPrinter&, const PrintDialogRequest&) {
+    ++dialogs;
+    return false;
+  });
+  if (!Window()->findChild<QAction*>("mnuSaveAsPdf")) {
+    Window()
+        ->findChild<QMenu*>("mnuFile")
+        ->addAction("Save As P&DF")
+        ->setObjectName("mnuSaveAsPdf");
+  }
+  ToolbarButton("Print");
+  Menu("mnuPrint");
+  EXPECT_EQ(dialogs, 0);
+  EXPECT_EQ(MessageTexts(), QStringList(2,
+                                        "No printer is installed, so the chart cannot be printed. "
+                                        "To keep it as a file, choose File > Save As PDF."));
+  for (const MessageRequest& message : messages_) {
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+  }
+  EXPECT_TRUE(Entries(dir_.path()).isEmpty());
 }
 
 TEST_F(FileCommands, SavesIntoAnImpossiblePlaceSayWhichFileAndWriteNothing) {

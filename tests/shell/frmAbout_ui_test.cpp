@@ -59,12 +59,14 @@ TEST(frmAbout, EachLinkLabelOpensItsPageOncePerClick) {
   box.show();
   struct Link {
     const char* name;
+    const char* caption;
     const char* address;
   };
-  for (const Link link : {Link{"lblHomePage", kHomePageUrl}, Link{"lblCoBrand", kCoBrandPageUrl}}) {
+  for (const Link link : {Link{"lblHomePage", "Visit the Quendal home page", kHomePageUrl},
+                          Link{"lblCoBrand", "Click here for more details.", kCoBrandPageUrl}}) {
     test::UrlRecorder browser;
     auto* label = Control<QLabel>(box, link.name);
-    EXPECT_EQ(label->text(), "Click here for more details.");
+    EXPECT_EQ(label->text(), link.caption);
     QTest::mouseClick(label, Qt::LeftButton);
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(browser.Opened(), QStringList({link.address, link.address}));

@@ -170,6 +170,7 @@ TEST_F(LinksInWindows, MakeMoneyIsSwitchedOffYetItsHandlerOpensTheFullBrandPage)
     QAction* item = Find<QAction>(window, "mnuMakeMoney");
     ASSERT_NE(item, nullptr);
     EXPECT_FALSE(item->isEnabled()) << Describe(window, "mnuMakeMoney");
+    EXPECT_FALSE(item->isVisible()) << Describe(window, "mnuMakeMoney");
     test::UrlRecorder browser;
     if (window == Window::Form) {
       form_.mnuMakeMoney_Click();
@@ -177,6 +178,22 @@ TEST_F(LinksInWindows, MakeMoneyIsSwitchedOffYetItsHandlerOpensTheFullBrandPage)
       chart_.mnuMakeMoney_Click();
     }
     EXPECT_EQ(browser.Opened(), QStringList{kFullBrandPageUrl}) << Describe(window, "mnuMakeMoney");
+  }
+}
+
+// "&Online Help" is the only item of the Help menu whose key is O.
+TEST_F(LinksInWindows, AltHThenOOpensTheOnlineHelpInBothWindows) {
+  for (Window window : {Window::Form, Window::Chart}) {
+    QWidget& shown = Of(window);
+    shown.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+    test::UrlRecorder browser;
+    QTest::keyClick(&shown, Qt::Key_H, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr) << Describe(window, "mnuHelp");
+    QTest::keyClick(menu, Qt::Key_O);
+    EXPECT_EQ(browser.Opened(), QStringList{kOnlineHelpUrl}) << Describe(window, "mnuOnline");
+    if (QWidget* still_open = QApplication::activePopupWidget()) still_open->close();
   }
 }
 

@@ -78,7 +78,7 @@ TEST_F(UpdateReminderCheck, QuestionTextIconAndButtons) {
   CheckForUpdateReminder(*settings_, kToday);
   ASSERT_EQ(questions_.size(), 1u);
   EXPECT_EQ(questions_[0].text,
-            "There maybe an update to this software available\r"
+            "There maybe an update to this software available\n"
             "Do you want to check for an update?");
   EXPECT_EQ(questions_[0].icon, MessageIcon::Information);
   EXPECT_EQ(questions_[0].buttons, MessageButtons::YesNo);
