@@ -1,0 +1,84 @@
+#include "places/place_choice.h"
+
+#include <QLocale>
+#include <cstdlib>
+
+#include "places/text_folding.h"
+#include "positions/time_zones.h"
+
+namespace quendal {
+namespace {
+
+QString RowName(int row) {
+  const std::string_view name = FillTimeZoneTable().TimeZoneNames[static_cast<size_t>(row)];
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString Note(const QString& city, QDate date, QTime time, const QString& zone_id,
+             const ZoneInForce& zone) {
+  const QString moment = QStringLiteral("%1, %2 %3 %4 %5")
+                             .arg(city)
+                             .arg(date.day())
+                             .arg(QLocale(QLocale::English).monthName(date.month()))
+                             .arg(date.year())
+                             .arg(time.toString(QStringLiteral("hh:mm")));
+  const QString found =
+      UtcOffsetText(zone.chosen.offset_seconds) + QStringLiteral(" (%1)").arg(zone_id);
+  switch (zone.verdict) {
+    case ZoneVerdict::Found:
+      return moment + QStringLiteral(": ") + found;
+    case ZoneVerdict::NoRow:
+      return moment + QStringLiteral(": ") + found +
+             QStringLiteral(", which no zone row has; the zone is left as it was");
+    case ZoneVerdict::DidNotExist:
+      return moment + QStringLiteral(
+                          ": this clock time did not exist there (the clocks went "
+                          "forward); no zone selected");
+    case ZoneVerdict::Twice:
+      return moment + QStringLiteral(" came twice: ") + found +
+             QStringLiteral(" selected; the later %1 would be %2")
+                 .arg(
+                     UtcOffsetText(zone.later.offset_seconds),
+                     zone.later.row >= 0 ? RowName(zone.later.row) : QStringLiteral("no zone row"));
+    case ZoneVerdict::NoSuchDate:
+      return QStringLiteral("%1: the date is not in the calendar; no zone selected").arg(city);
+    case ZoneVerdict::UnknownZone:
+      break;
+  }
+  return QStringLiteral("%1: the time zone %2 is unknown to this system; no zone selected")
+      .arg(city, zone_id);
+}
+
+}  // namespace
+
+int RoundedArcMinutes(int hundred_thousandths) {
+  return static_cast<int>((std::abs(static_cast<qint64>(hundred_thousandths)) * 60 + 50'000) /
+                          100'000);
+}
+
+PlaceEntry EntryForPlace(const Atlas& atlas, const AtlasPlace& place) {
+  PlaceEntry entry;
+  entry.city = TextForReadingFile(place.name);
+  entry.state = TextForReadingFile(atlas.StateOf(place).name);
+  entry.country = TextForReadingFile(atlas.CountryOf(place).name);
+  const int latitude = RoundedArcMinutes(place.latitude);
+  entry.latitude_degrees = latitude / 60;
+  entry.latitude_minutes = latitude % 60;
+  entry.latitude_is_south = place.latitude < 0;
+  const int longitude = RoundedArcMinutes(place.longitude);
+  entry.longitude_degrees = longitude / 60;
+  entry.longitude_minutes = longitude % 60;
+  entry.longitude_is_east = place.longitude >= 0;
+  return entry;
+}
+
+PlaceChoice ChoosePlace(const Atlas& atlas, const AtlasPlace& place, QDate date, QTime time) {
+  PlaceChoice choice;
+  choice.entry = EntryForPlace(atlas, place);
+  const QString& zone_id = atlas.ZoneOf(place);
+  choice.zone = FindZoneInForce(zone_id, date, time);
+  choice.note = Note(place.name, date, time, zone_id, choice.zone);
+  return choice;
+}
+
+}  // namespace quendal

@@ -1,0 +1,109 @@
+// Finding places in the built-in atlas as a person types, and the texts a chosen place puts
+// into the form.
+#include "places/place_search.h"
+
+#include <gtest/gtest.h>
+
+#include "places/place_choice.h"
+#include "places/text_folding.h"
+
+namespace quendal {
+namespace {
+
+QStringList Labels(const char* query, int limit = kPlaceListLength) {
+  const Atlas& atlas = Atlas::Builtin();
+  QStringList labels;
+  for (int index : SearchPlaces(atlas, QString::fromUtf8(query), limit))
+    labels << atlas.Label(atlas.Place(index));
+  return labels;
+}
+
+TEST(PlaceSearch, FindsByPrefixIgnoringCaseAndAccents) {
+  EXPECT_EQ(Atlas::Builtin().Places().size(), 24361u);
+  struct Case {
+    const char* query;
+    const char* first;
+  };
+  for (const Case& c :
+       {Case{"sao p", "São Paulo, São Paulo, Brazil"},
+        Case{"SÃO PAULO", "São Paulo, São Paulo, Brazil"},
+        Case{"łodz", "Lodz, Łódź Voivodeship, Poland"}, Case{"pune", "Pune, Maharashtra, India"},
+        Case{"st. louis", "St Louis, Missouri, United States of America"},
+        Case{"new ", "New York, New York, United States of America"},
+        Case{"springfield, il", "Springfield, Illinois, United States of America"},
+        Case{"springfield, illinois", "Springfield, Illinois, United States of America"},
+        Case{"kolkata, west bengal", "Kolkata, State of West Bengal, India"},
+        Case{"paris, us", "Paris, Texas, United States of America"},
+        Case{"springfield,massachusetts, united",
+             "Springfield, Massachusetts, United States of America"}}) {
+    SCOPED_TRACE(c.query);
+    const QStringList labels = Labels(c.query);
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_EQ(labels.front(), QString::fromUtf8(c.first));
+  }
+  EXPECT_FALSE(Labels("new ").join('|').contains("Newcastle"));
+  EXPECT_TRUE(Labels("springfield, zz").isEmpty());
+}
+
+TEST(PlaceSearch, RanksWholeNamesThenPopulationAndStopsAtTheLimit) {
+  const Atlas& atlas = Atlas::Builtin();
+  for (const char* query : {"s", "sp", "m", "springfield"}) {
+    SCOPED_TRACE(query);
+    const std::vector<int> found = SearchPlaces(atlas, QString::fromUtf8(query));
+    EXPECT_LE(found.size(), static_cast<size_t>(kPlaceListLength));
+    EXPECT_GE(found.size(), 9u);
+    const QString folded = FoldForSearch(QString::fromUtf8(query));
+    for (size_t i = 1; i < found.size(); ++i) {
+      const AtlasPlace& before = atlas.Place(found[i - 1]);
+      const AtlasPlace& after = atlas.Place(found[i]);
+      const bool before_whole = before.folded_name == folded;
+      const bool after_whole = after.folded_name == folded;
+      EXPECT_TRUE(before_whole > after_whole ||
+                  (before_whole == after_whole && before.population >= after.population));
+    }
+  }
+  // Every Springfield comes before Springfield Gardens, larger as that is than some of them.
+  const QStringList springfields = Labels("springfield");
+  EXPECT_TRUE(springfields.last().startsWith("Springfield Gardens"));
+  EXPECT_TRUE(Labels("").isEmpty());
+  EXPECT_TRUE(Labels(" , india").isEmpty());
+  EXPECT_EQ(Labels("mumbai", 1), QStringList{"Mumbai, Maharashtra, India"});
+}
+
+TEST(PlaceChoice, FormTextsRoundToTheMinuteAndFitTheReadingFile) {
+  const Atlas& atlas = Atlas::Builtin();
+  struct Case {
+    const char* query;
+    const char* city;
+    const char* state;
+    int lat_d, lat_m;
+    bool south;
+    int lon_d, lon_m;
+    bool east;
+  };
+  for (const Case& c : {
+           Case{"pune", "Pune", "Maharashtra", 18, 31, false, 73, 51, true},
+           Case{"sao paulo", "São Paulo", "São Paulo", 23, 33, true, 46, 38, false},
+           Case{"lodz", "Lodz", "Lodz Voivodeship", 51, 46, false, 19, 28, true},
+           Case{"zuunmod", "Zuunmod", "Central Aimak", 47, 42, false, 106, 57, true},
+       }) {
+    SCOPED_TRACE(c.query);
+    const std::vector<int> found = SearchPlaces(atlas, QString::fromUtf8(c.query), 1);
+    ASSERT_EQ(found.size(), 1u);
+    const PlaceEntry entry = EntryForPlace(atlas, atlas.Place(found[0]));
+    EXPECT_EQ(entry.city, QString::fromUtf8(c.city));
+    EXPECT_EQ(entry.state, QString::fromUtf8(c.state));
+    EXPECT_EQ(entry.latitude_degrees, c.lat_d);
+    EXPECT_EQ(entry.latitude_minutes, c.lat_m);
+    EXPECT_EQ(entry.latitude_is_south, c.south);
+    EXPECT_EQ(entry.longitude_degrees, c.lon_d);
+    EXPECT_EQ(entry.longitude_minutes, c.lon_m);
+    EXPECT_EQ(entry.longitude_is_east, c.east);
+  }
+  EXPECT_EQ(RoundedArcMinutes(1852040), 18 * 60 + 31);  // 18.5204
+  EXPECT_EQ(RoundedArcMinutes(-999), 1);                // 0.00999 -> 0.5994'
+  EXPECT_EQ(RoundedArcMinutes(5999200), 3600);          // 59.992 -> 60° 0'
+}
+
+}  // namespace
+}  // namespace quendal
