@@ -16,24 +16,36 @@ bool BeginsAWord(const QString& text, const QString& part) {
   return false;
 }
 
-// For every state, whether it (or its country) answers every qualifier after the first comma.
-std::vector<char> StatesMatching(const Atlas& atlas, const QStringList& qualifiers) {
-  std::vector<char> matches(atlas.States().size(), 1);
-  if (qualifiers.isEmpty()) return matches;
-  for (size_t s = 0; s < matches.size(); ++s) {
-    const AtlasState& state = atlas.States()[s];
-    const AtlasCountry& country = atlas.Countries()[static_cast<size_t>(state.country)];
-    for (const QString& qualifier : qualifiers) {
+// Whether a state (or its country) answers every qualifier after the first comma, worked
+// out only for the states of places whose name matches, and once each.
+class StateFilter {
+ public:
+  StateFilter(const Atlas& atlas, QStringList qualifiers)
+      : atlas_(atlas), qualifiers_(std::move(qualifiers)), known_(atlas.States().size(), -1) {}
+
+  bool Passes(int state_index) {
+    if (qualifiers_.isEmpty()) return true;
+    signed char& known = known_[static_cast<size_t>(state_index)];
+    if (known < 0) known = Answers(atlas_.States()[static_cast<size_t>(state_index)]);
+    return known == 1;
+  }
+
+ private:
+  bool Answers(const AtlasState& state) const {
+    const AtlasCountry& country = atlas_.Countries()[static_cast<size_t>(state.country)];
+    for (const QString& qualifier : qualifiers_) {
       if (!BeginsAWord(state.folded_name, qualifier) &&
           !BeginsAWord(country.folded_name, qualifier) &&
-          qualifier.compare(country.code, Qt::CaseInsensitive) != 0) {
-        matches[s] = 0;
-        break;
-      }
+          qualifier.compare(country.code, Qt::CaseInsensitive) != 0)
+        return false;
     }
+    return true;
   }
-  return matches;
-}
+
+  const Atlas& atlas_;
+  const QStringList qualifiers_;
+  std::vector<signed char> known_;
+};
 
 }  // namespace
 
@@ -48,14 +60,16 @@ std::vector<int> SearchPlaces(const Atlas& atlas, QStringView query, int limit) 
     QString qualifier = FoldForSearch(parts[i]);
     if (!qualifier.isEmpty()) qualifiers << qualifier;
   }
-  const std::vector<char> state_matches = StatesMatching(atlas, qualifiers);
+  StateFilter states(atlas, std::move(qualifiers));
+  const QChar first = name.front();
 
   std::vector<int> exact;
   std::vector<int> begun;
   const auto& places = atlas.Places();
   for (size_t i = 0; i < places.size() && exact.size() < static_cast<size_t>(limit); ++i) {
     const AtlasPlace& place = places[i];
-    if (!place.folded_name.startsWith(name) || !state_matches[static_cast<size_t>(place.state)])
+    if (place.folded_name.isEmpty() || place.folded_name.front() != first ||
+        !place.folded_name.startsWith(name) || !states.Passes(place.state))
       continue;
     const qsizetype rest = place.folded_name.size() - name.size();
     if (rest == 0) {
