@@ -62,7 +62,7 @@ bool FilteredLineEdit::Passes(QStringView text) const {
   for (char32_t code : text.toUcs4()) {
     const bool passes =
         filter_ == Filter::Letters ? PassesLettersFilter(code) : PassesDigitsFilter(code);
-    if (!passes) return false;
+    if (!passes && !also_allowed_.contains(QString::fromUcs4(&code, 1))) return false;
   }
   return true;
 }

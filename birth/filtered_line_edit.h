@@ -16,6 +16,9 @@ class FilteredLineEdit : public QLineEdit {
   FilteredLineEdit(Filter filter, QWidget* parent = nullptr);
 
   bool Passes(QStringView text) const;
+  // Characters that pass besides the filter's own (the city field's comma narrows the search
+  // of places).
+  void AlsoAllow(const QString& characters) { also_allowed_ = characters; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -27,6 +30,7 @@ class FilteredLineEdit : public QLineEdit {
   friend class FilterValidator;
 
   Filter filter_;
+  QString also_allowed_;
   QString accepted_text_;  // the text before the edit now being checked
   bool refusal_pending_ = false;
 };

@@ -18,6 +18,7 @@
 
 #include "birth/chart_calculation.h"
 #include "birth/filtered_line_edit.h"
+#include "birth/place_picker.h"
 #include "birth/reading_open.h"
 #include "positions/time_zones.h"
 #include "shell/coordinate_lookup.h"
@@ -83,6 +84,17 @@ class OfferLabel : public LinkLabel {
   QSize minimumSizeHint() const override { return {}; }
 };
 
+// What the atlas found for the zone (see PlacePicker); room for the longest note is kept, as
+// the form does not grow.
+QLabel* ZoneNote(QWidget* parent) {
+  QLabel* note = Hint(parent, QString());
+  note->setObjectName("lblZoneNote");
+  note->setWordWrap(true);
+  note->setMinimumHeight(3 * note->fontMetrics().lineSpacing());
+  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return note;
+}
+
 // One frame holding a pair of option buttons, the first one selected.
 QWidget* OptionPair(QWidget* parent, const char* frame_name, const char* base_name,
                     const QString& first, const QString& second, QRadioButton* (&buttons)[2]) {
@@ -109,6 +121,7 @@ frmMain::frmMain(ChartSession& session, QWidget* parent) : QMainWindow(parent), 
   BuildMenus();
   FillLists();
   SetTabOrder();
+  new PlacePicker(this);
   // A form of fixed size, opened in the middle of the screen like the chart window.
   setFixedSize(sizeHint());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -189,7 +202,10 @@ void frmMain::BuildControls() {
   grid->addWidget(Caption(birth_box, QStringLiteral("Time Zone:")), 3, 0);
   grid->addWidget(chkDST, 3, 1, 1, 5);
   cboTimeZone = MakeList(birth_box, "cboTimeZone", 34);
-  grid->addWidget(cboTimeZone, 4, 1, 1, 5);
+  auto* zone_column = new QVBoxLayout;
+  zone_column->addWidget(cboTimeZone);
+  zone_column->addWidget(ZoneNote(birth_box));
+  grid->addLayout(zone_column, 4, 1, 1, 5);
 
   txtLatD = MakeField(birth_box, "txtLatD", FilteredLineEdit::Filter::Digits);
   txtLatM = MakeField(birth_box, "txtLatM", FilteredLineEdit::Filter::Digits);

@@ -1,0 +1,65 @@
+// The atlas on the birth-data form: typing in the city field lists matching places; choosing
+// one fills the place and its coordinates and selects the zone row in force at the form's
+// date and time, with a line under the zone list saying what was found. The zone follows
+// the date and time until the user changes the zone, the daylight-saving box, the place or
+// the coordinates by hand.
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QCompleter;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QStringListModel;
+
+namespace quendal {
+
+class FilteredLineEdit;
+
+class PlacePicker : public QObject {
+  Q_OBJECT
+
+ public:
+  // Finds the form's controls by their names; the note is the label lblZoneNote.
+  explicit PlacePicker(QWidget* form);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Search(const QString& text);
+  void Choose(int row);  // row of the list of matches
+  void Suggest();
+  void StopSuggesting();
+
+  FilteredLineEdit* city_;
+  QLineEdit* state_;
+  QLineEdit* country_;
+  QLineEdit* lat_degrees_;
+  QLineEdit* lat_minutes_;
+  QLineEdit* lon_degrees_;
+  QLineEdit* lon_minutes_;
+  QRadioButton* lat_south_[2];
+  QRadioButton* lon_east_[2];
+  QComboBox* month_;
+  QComboBox* day_;
+  QComboBox* year_;
+  QComboBox* hour_;
+  QComboBox* minute_;
+  QComboBox* zone_;
+  QCheckBox* dst_;
+  QLabel* note_;
+
+  // Made at the first keystroke in the city field, with the atlas, so start-up never waits.
+  QCompleter* completer_ = nullptr;
+  QStringListModel* matches_model_ = nullptr;
+  std::vector<int> matches_;  // atlas indices of the listed places
+  int chosen_ = -1;           // the atlas index the zone follows, -1 when it follows none
+  bool placing_ = false;      // the picker itself is changing the controls
+};
+
+}  // namespace quendal
