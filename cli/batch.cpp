@@ -11,6 +11,7 @@
 #include "cli/chart_output.h"
 #include "cli/csv_reader.h"
 #include "cli/export_output.h"
+#include "cli/place_input.h"
 #include "cli/quoted_value.h"
 
 namespace quendal::cli {
@@ -36,15 +37,22 @@ enum Column {
   kBirthCountry,
   kZodiac,
   kPositions,
+  kPlace,
   kColumnCount
 };
 constexpr int kRequiredColumns = kPersonName;  // the texts are optional
 
 constexpr std::array<const char*, kColumnCount> kColumnNames = {
+    // clang-format off
     "BirthYear",        "BirthMonth",       "BirthDay",        "BirthHour",       "BirthMinute",
     "ZoneRow",          "DaylightSaving",   "LatitudeDegrees", "LatitudeMinutes", "LatitudeIsSouth",
     "LongitudeDegrees", "LongitudeMinutes", "LongitudeIsEast", "PersonName",      "BirthCity",
-    "BirthState",       "BirthCountry",     "Zodiac",          "Positions"};
+    "BirthState",       "BirthCountry",     "Zodiac",          "Positions",
+    "Place"};
+// clang-format on
+
+// The columns a Place column may stand for.
+bool GivenByPlace(int column) { return column >= kZoneRow && column <= kLongitudeIsEast; }
 
 std::string SameName(std::string_view field) { return std::string(field); }
 
@@ -75,7 +83,7 @@ bool MapColumns(const std::vector<std::string>& header, std::array<int, kColumnC
     }
   }
   for (int column = 0; column < kRequiredColumns; ++column) {
-    if (position[column] < 0) {
+    if (position[column] < 0 && !(position[kPlace] >= 0 && GivenByPlace(column))) {
       Report(err, 1, {"header", kColumnNames[column], "is a required column that is missing"});
       ok = false;
     }
@@ -123,18 +131,26 @@ BirthParse ParseRecord(const std::vector<std::string>& fields,
   b.BirthDay = p.Integer(kBirthDay);
   b.BirthHour = p.Integer(kBirthHour);
   b.BirthMinute = p.Integer(kBirthMinute);
-  request.zone_row = p.Integer(kZoneRow);
-  b.DaylightSaving = p.Flag(kDaylightSaving);
-  b.LatitudeDegrees = p.Integer(kLatitudeDegrees);
-  b.LatitudeMinutes = p.Integer(kLatitudeMinutes);
-  b.LatitudeIsSouth = p.Flag(kLatitudeIsSouth);
-  b.LongitudeDegrees = p.Integer(kLongitudeDegrees);
-  b.LongitudeMinutes = p.Integer(kLongitudeMinutes);
-  b.LongitudeIsEast = p.Flag(kLongitudeIsEast);
+  // Without a Place column every column below is there; with one, those given win over it.
+  const auto given = [&at](Column column) { return at[column] >= 0; };
+  if (given(kPlace) && !p.error) {
+    PlaceFound place;
+    p.error = ApplyPlace("Place", p.Text(kPlace), given(kZoneRow), request, place);
+  }
+  if (given(kZoneRow)) request.zone_row = p.Integer(kZoneRow);
+  if (given(kDaylightSaving)) b.DaylightSaving = p.Flag(kDaylightSaving);
+  if (given(kLatitudeDegrees)) b.LatitudeDegrees = p.Integer(kLatitudeDegrees);
+  if (given(kLatitudeMinutes)) b.LatitudeMinutes = p.Integer(kLatitudeMinutes);
+  if (given(kLatitudeIsSouth)) b.LatitudeIsSouth = p.Flag(kLatitudeIsSouth);
+  if (given(kLongitudeDegrees)) b.LongitudeDegrees = p.Integer(kLongitudeDegrees);
+  if (given(kLongitudeMinutes)) b.LongitudeMinutes = p.Integer(kLongitudeMinutes);
+  if (given(kLongitudeIsEast)) b.LongitudeIsEast = p.Flag(kLongitudeIsEast);
   b.PersonName = p.Text(kPersonName);
-  b.BirthCity = p.Text(kBirthCity);
-  b.BirthState = p.Text(kBirthState);
-  b.BirthCountry = p.Text(kBirthCountry);
+  for (const auto [column, text] : {std::pair{kBirthCity, &b.BirthCity},
+                                    {kBirthState, &b.BirthState},
+                                    {kBirthCountry, &b.BirthCountry}}) {
+    if (given(column) || !given(kPlace)) *text = p.Text(column);
+  }
   if (!p.error) p.error = ApplyZodiac("Zodiac", p.Text(kZodiac), request.options);
   if (!p.error) p.error = ApplyPositions("Positions", p.Text(kPositions), request.options);
   if (p.error) return {std::nullopt, *p.error};

@@ -3,7 +3,6 @@
 #include <string_view>
 
 namespace quendal::cli {
-namespace {
 
 std::string OptionOf(std::string_view field) {
   std::string option;
@@ -20,8 +19,6 @@ std::string OptionOf(std::string_view field) {
     option = "--lon";
   return option.empty() ? std::string(field) : std::string(field) + " (" + option + ")";
 }
-
-}  // namespace
 
 void AddBirthOptions(QCommandLineParser& parser) {
   parser.addOptions({

@@ -12,4 +12,7 @@ void AddBirthOptions(QCommandLineParser& parser);
 // The request, or the first option that is missing, malformed or out of range.
 BirthParse BirthFromOptions(const QCommandLineParser& parser);
 
+// A BirthData field named with the option that gave it: "BirthYear (--date)".
+std::string OptionOf(std::string_view field);
+
 }  // namespace quendal::cli

@@ -18,6 +18,7 @@
 #include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
+#include "cli/place_options.h"
 #include "cli/quoted_value.h"
 #include "cli/reading_input.h"
 #include "shell/version.h"
@@ -45,6 +46,8 @@ const char kDescription[] =
     "  quendal-chart --date 1985-06-21 --time 06:00 --zone 27 --dst --lat 40:43N --lon 74:00W "
     "--json\n"
     "  quendal-chart --reading asha.kdl --export --output asha.txt\n"
+    "  quendal-chart --date 1987-08-15 --time 14:35 --place \"pune, maharashtra\" --json\n"
+    "  quendal-chart --places springfield\n"
     "  quendal-chart --zones\n"
     "  quendal-chart --batch births.csv > charts.jsonl\n"
     "\n"
@@ -68,10 +71,17 @@ const char kDescription[] =
     "1/0), and optional Zodiac and Positions columns (an empty cell takes --zodiac and\n"
     "--positions). It writes one JSON object per record, the keys of --json, one per line.\n"
     "A record longer than 65,536 bytes is reported and skipped; a UTF-8 byte-order mark is\n"
-    "allowed.\n"
+    "allowed. A Place column (as --place) may stand for the latitude, longitude, zone and\n"
+    "daylight-saving columns; those that are given win over the place.\n"
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
     "mahadashas from birth, each with its nine antardashas (a year is 365.25 days).\n"
+    "\n"
+    "--place takes the best match of the atlas of places (GeoNames, CC BY 4.0): its names,\n"
+    "coordinates rounded to the minute, and the zone row that carries the whole UTC offset in\n"
+    "force there at --date and --time (daylight saving unticked). With --json the chart\n"
+    "carries a \"Place\" object. --places lists the matches: city, state, country, latitude,\n"
+    "longitude, time zone and population, separated by tabs.\n"
     "\n"
     "--division N shows divisional chart N (1 the birth chart, 2, 3, 7, 9, 10 or 12) in the\n"
     "houses of the page and in HouseCells, SignCells and SignPictures of --json, which then\n"
@@ -146,8 +156,8 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
 
 // Options that cannot go together; the first clash found, empty when there is none.
 std::string ClashingOptions(const QCommandLineParser& parser) {
-  const char* const birth_options[] = {"date", "time", "zone", "dst",   "lat",
-                                       "lon",  "name", "city", "state", "country"};
+  const char* const birth_options[] = {"date", "time", "zone",  "dst",     "lat",  "lon",
+                                       "name", "city", "state", "country", "place"};
   for (const char* source : {"reading", "batch"}) {
     if (!parser.isSet(source)) continue;
     for (const char* option : birth_options) {
@@ -184,11 +194,13 @@ BirthParse BirthFromCommandLine(const QCommandLineParser& parser) {
 }
 
 // How the chart leaves: JSON, the text export, or a page to read.
-int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, const Chart& chart) {
+int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, const Chart& chart,
+               const PlaceFound& place) {
   std::string text;
   if (parser.isSet("json")) {
     QJsonObject json = ChartJson(chart);
     if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
+    if (place.index >= 0) json["Place"] = PlaceJson(place);
     text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
@@ -235,6 +247,7 @@ int main(int argc, char* argv[]) {
   parser.addHelpOption();
   parser.addVersionOption();
   AddBirthOptions(parser);
+  AddPlaceOptions(parser);
   parser.addOptions({
       {"json", "Print the chart as one JSON object instead of a page to read."},
       {"zones", "List the 71 time-zone rows with their numbers and stop."},
@@ -274,6 +287,13 @@ int main(int argc, char* argv[]) {
     WriteZoneList(zones);
     return Emit(parser, zones.str());
   }
+  if (parser.isSet("places")) {
+    const std::string places = PlaceListText(parser.value("places"));
+    if (!places.empty()) return Emit(parser, places);
+    ReportError(
+        {"--places", parser.value("places").toStdString(), "matches no place of the atlas"});
+    return kBadInput;
+  }
   ChartOptions options;
   std::optional<InputError> choice =
       ApplyZodiac("--zodiac", parser.value("zodiac").toStdString(), options);
@@ -298,7 +318,9 @@ int main(int argc, char* argv[]) {
               << "' is not north, south or natal\n";
     return kBadInput;
   }
-  const BirthParse parse = BirthFromCommandLine(parser);
+  PlaceFound place;
+  const BirthParse parse =
+      parser.isSet("place") ? BirthFromPlaceOptions(parser, place) : BirthFromCommandLine(parser);
   if (!parse.request) {
     ReportError(parse.error);
     return kBadInput;
@@ -311,5 +333,5 @@ int main(int argc, char* argv[]) {
     std::cerr << "quendal-chart: " << SaveFailedText(path, reason).toStdString() << "\n";
     return kWriteFailed;
   }
-  return WriteChart(parser, *parse.request, DivisionalChart(chart, division));
+  return WriteChart(parser, *parse.request, DivisionalChart(chart, division), place);
 }
