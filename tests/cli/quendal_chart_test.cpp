@@ -359,5 +359,81 @@ TEST(QuendalChart, ZonesAndHelp) {
     EXPECT_TRUE(run.out.contains(option)) << option;
 }
 
+// The birth place from the atlas: the same chart as the coordinates and zone given by hand,
+// the explicit options winning, and one-line errors for what the atlas cannot answer.
+TEST(QuendalChart, PlaceFromTheAtlas) {
+  const QStringList pune = {"--date", "1987-08-15", "--time", "14:35", "--json"};
+  ProcessResult run = Chart(pune + QStringList{"--place", "pune, maharashtra"});
+  ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
+  QJsonObject chart = QJsonDocument::fromJson(run.out.toUtf8()).object();
+  const QJsonObject place = chart.take("Place").toObject();
+  EXPECT_EQ(place, QJsonDocument::fromJson(R"json({"City": "Pune", "State": "Maharashtra",
+      "Country": "India", "Latitude": 18.51957, "Longitude": 73.85535,
+      "TimeZoneId": "Asia/Kolkata", "UtcOffsetSeconds": 19800, "ZoneRow": 34,
+      "DaylightSaving": false,
+      "ZoneNote": "Pune, 15 August 1987 14:35: UTC+05:30 (Asia/Kolkata)"})json")
+                       .object());
+  run = Chart(pune + QStringList{"--zone", "34", "--lat", "18:31N", "--lon", "73:51E"});
+  EXPECT_EQ(chart, QJsonDocument::fromJson(run.out.toUtf8()).object());
+
+  // Given options win: no error for an offset without a row once --zone is there.
+  run = Chart({"--date", "1990-01-01", "--time", "12:00", "--place", "kathmandu", "--zone", "34",
+               "--lat", "27:00N", "--json"});
+  EXPECT_EQ(run.exit_code, 0) << run.err.toStdString();
+  chart = QJsonDocument::fromJson(run.out.toUtf8()).object();
+  EXPECT_TRUE(chart["Place"].toObject()["ZoneRow"].isNull());
+  EXPECT_EQ(chart["Place"].toObject()["UtcOffsetSeconds"].toInt(), 20700);
+
+  const struct {
+    QStringList arguments;
+    const char* error;
+  } errors[] = {
+      {{"--date", "2021-03-14", "--time", "02:30", "--place", "chicago"},
+       "--place 'chicago' is Chicago, Illinois, United States of America (America/Chicago), "
+       "where the clock time 2021-03-14 02:30 did not exist"},
+      {{"--date", "1990-01-01", "--time", "12:00", "--place", "kathmandu"},
+       "which kept UTC+05:45 at 1990-01-01 12:00, an offset no zone row has; give the row with "
+       "--zone"},
+      {{"--date", "1990-01-01", "--time", "12:00", "--place", "qqq"},
+       "--place 'qqq' matches no place of the atlas"},
+      {{"--places", "qqq"}, "--places 'qqq' matches no place"},
+  };
+  for (const auto& e : errors) {
+    run = Chart(e.arguments);
+    EXPECT_EQ(run.exit_code, 2) << e.error;
+    EXPECT_EQ(Lines(run.err).size(), 1);
+    EXPECT_TRUE(run.err.contains(e.error)) << run.err.toStdString();
+  }
+
+  run = Chart({"--places", "springfield"});
+  const QStringList places = Lines(run.out);
+  ASSERT_EQ(places.size(), 9);  // eight Springfields, then Springfield Gardens
+  EXPECT_EQ(places[0],
+            "Springfield\tMissouri\tUnited States of America\t37.21533\t-93.29824\t"
+            "America/Chicago\t166810");
+}
+
+TEST(QuendalChart, BatchWithAPlaceColumn) {
+  const ProcessResult run =
+      Chart({"--batch", "-"},
+            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,Place,ZoneRow\n"
+            "1987,8,15,14,35,\"pune, maharashtra\",34\n"
+            "1975,7,4,12,0,new york,24\n");
+  EXPECT_EQ(run.exit_code, 0) << run.err.toStdString();
+  const ProcessResult placed = Chart({"--batch", "-"},
+                                     "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,Place\n"
+                                     "1987,8,15,14,35,\"pune, maharashtra\"\n"
+                                     "1975,7,4,12,0,new york\n"
+                                     "2021,3,14,2,30,chicago\n"
+                                     "1990,1,1,0,0,kathmandu\n");
+  EXPECT_EQ(placed.exit_code, 2);
+  EXPECT_EQ(placed.out, run.out);
+  const QStringList errors = Lines(placed.err);
+  ASSERT_EQ(errors.size(), 3);
+  EXPECT_TRUE(errors[0].startsWith("quendal-chart: line 4: Place 'chicago' is Chicago"));
+  EXPECT_TRUE(errors[1].contains("line 5: Place 'kathmandu'"));
+  EXPECT_TRUE(errors[1].contains("give the row in a ZoneRow column"));
+}
+
 }  // namespace
 }  // namespace quendal
