@@ -104,6 +104,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QHBoxLayout;
   if (PrecisePositionsBuilt())
     buttons->addWidget(Paragraph(QStringLiteral("lblSwissEphemeris"), kSwissEphemerisCredit, this));
+  QLabel* places_credit =
+      Paragraph("lblPlacesCredit", "Places: GeoNames (geonames.org), CC BY 4.0", this);
+  places_credit->setWordWrap(false);
+  buttons->addWidget(places_credit);
   buttons->addStretch();
   buttons->addWidget(cmdOK);
   grid->addLayout(buttons, 8, 0, 1, 2);

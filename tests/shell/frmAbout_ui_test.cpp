@@ -52,6 +52,8 @@ TEST(frmAbout, CaptionProductLineIconAndButton) {
     EXPECT_FALSE(Control<QLabel>(box, name)->text().isEmpty()) << name;
   }
   for (const char* name : {"Line1", "Line2"}) Control<QWidget>(box, name);
+  EXPECT_EQ(Control<QLabel>(box, "lblPlacesCredit")->text(),
+            "Places: GeoNames (geonames.org), CC BY 4.0");
 }
 
 TEST(frmAbout, EachLinkLabelOpensItsPageOncePerClick) {
