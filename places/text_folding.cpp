@@ -100,8 +100,10 @@ QString FoldForSearch(QStringView text) {
   // Read by hand rather than through toUcs4(): the atlas folds some 27,000 names as it loads.
   for (qsizetype i = 0; i < text.size(); ++i) {
     char32_t code = text[i].unicode();
-    if (QChar::isHighSurrogate(code) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-      code = QChar::surrogateToUcs4(text[i], text[i + 1]), ++i;
+    if (QChar::isHighSurrogate(code) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+      ++i;
+    }
     if (IsApostrophe(code)) continue;
     if (code < 0x80) {
       append(QChar(static_cast<char16_t>(code)));
