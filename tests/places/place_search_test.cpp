@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "birth/reading_file.h"
 #include "places/place_choice.h"
 #include "places/text_folding.h"
 
@@ -100,6 +101,16 @@ TEST(PlaceChoice, FormTextsRoundToTheMinuteAndFitTheReadingFile) {
     EXPECT_EQ(entry.longitude_minutes, c.lon_m);
     EXPECT_EQ(entry.longitude_is_east, c.east);
   }
+  // Every place of the atlas can be saved in a reading file and read back unchanged.
+  int unfit = 0;
+  for (const AtlasPlace& place : atlas.Places()) {
+    const PlaceEntry entry = EntryForPlace(atlas, place);
+    for (const QString& text : {entry.city, entry.state, entry.country}) {
+      const std::string utf8 = text.toStdString();
+      if (utf8.empty() || FromWindows1252(ToWindows1252(utf8)) != utf8) ++unfit;
+    }
+  }
+  EXPECT_EQ(unfit, 0);
   EXPECT_EQ(RoundedArcMinutes(1852040), 18 * 60 + 31);  // 18.5204
   EXPECT_EQ(RoundedArcMinutes(-999), 1);                // 0.00999 -> 0.5994'
   EXPECT_EQ(RoundedArcMinutes(5999200), 3600);          // 59.992 -> 60° 0'
