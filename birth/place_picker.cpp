@@ -1,15 +1,13 @@
 #include "birth/place_picker.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QStringListModel>
+#include <algorithm>
 
 #include "birth/filtered_line_edit.h"
 #include "places/atlas.h"
@@ -69,58 +67,86 @@ PlacePicker::PlacePicker(QWidget* form)
 }
 
 void PlacePicker::Search(const QString& text) {
-  if (!completer_) {
-    matches_model_ = new QStringListModel(this);
-    completer_ = new QCompleter(matches_model_, this);
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setMaxVisibleItems(kPlaceListLength);
-    completer_->setWidget(city_);
-    // Installed after the completer's own filter, so it sees the popup's keys first.
-    completer_->popup()->installEventFilter(this);
-    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { Choose(index.row()); });
+  if (!list_) {
+    // A list inside the form rather than a pop-up window: a pop-up takes the keyboard, and
+    // keys typed quickly after it closes would still reach the city field.
+    list_ = new QListView(city_->window());
+    list_->setObjectName("lstPlaces");
+    list_->setModel(new QStringListModel(list_));
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->hide();
+    connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) {
+      CloseList();
+      Choose(index.row());
+    });
+    city_->installEventFilter(this);
   }
   const Atlas& atlas = Atlas::Builtin();
   matches_ = SearchPlaces(atlas, text);
   QStringList labels;
   for (int index : matches_) labels << atlas.Label(atlas.Place(index));
-  matches_model_->setStringList(labels);
-  QAbstractItemView* popup = completer_->popup();
+  static_cast<QStringListModel*>(list_->model())->setStringList(labels);
   if (labels.isEmpty()) {
-    popup->hide();
+    CloseList();
     return;
   }
-  const int width = popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width() +
-                    2 * popup->frameWidth();
-  completer_->complete(QRect(0, 0, std::max(width, city_->width()), city_->height()));
+  // Under the field, as wide as the longest entry, inside the form.
+  QWidget* form = list_->parentWidget();
+  const int margin = 4;
+  const QPoint below = city_->mapTo(form, QPoint(0, city_->height()));
+  const int frame = 2 * list_->frameWidth();
+  const int width = std::min(std::max(list_->sizeHintForColumn(0) + frame, city_->width()),
+                             form->width() - 2 * margin);
+  const int height = std::min(static_cast<int>(labels.size()) * list_->sizeHintForRow(0) + frame,
+                              form->height() - below.y() - margin);
+  list_->setGeometry(std::clamp(below.x(), margin, form->width() - width - margin), below.y(),
+                     width, height);
+  list_->setCurrentIndex(QModelIndex());
+  list_->raise();
+  list_->show();
+}
+
+void PlacePicker::CloseList() {
+  if (list_) list_->hide();
 }
 
 bool PlacePicker::eventFilter(QObject* watched, QEvent* event) {
-  if (!completer_ || watched != completer_->popup() || event->type() != QEvent::KeyPress)
+  if (watched != city_ || !list_ || !list_->isVisible()) return false;
+  if (event->type() == QEvent::FocusOut) {
+    CloseList();
     return false;
-  QAbstractItemView* popup = completer_->popup();
-  auto* key = static_cast<QKeyEvent*>(event);
-  switch (key->key()) {
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  const int rows = list_->model()->rowCount();
+  const int current = list_->currentIndex().isValid() ? list_->currentIndex().row() : -1;
+  const auto select = [this](int row) {
+    list_->setCurrentIndex(list_->model()->index(row, 0));
+    return true;
+  };
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Down:
+      return select(std::min(current + 1, rows - 1));
+    case Qt::Key_Up:
+      return select(current < 0 ? rows - 1 : std::max(current - 1, 0));
+    case Qt::Key_PageDown:
+      return select(rows - 1);
+    case Qt::Key_PageUp:
+      return select(0);
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      popup->hide();
-      if (popup->currentIndex().isValid()) {
-        Choose(popup->currentIndex().row());
-      } else {
-        // Nothing chosen: the key is the field's, as without the list.
-        QCoreApplication::sendEvent(city_, event);
-      }
+      CloseList();
+      if (current < 0) return false;  // nothing chosen: the key is the field's, as before
+      Choose(current);
       return true;
     case Qt::Key_Escape:
-      popup->hide();
+      CloseList();
       return true;
     default:
-      break;
+      return false;
   }
-  // A refused character brings a message box; the list must not stay open over it.
-  const bool is_shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-  if (!key->text().isEmpty() && !is_shortcut && !city_->Passes(key->text())) popup->hide();
-  return false;
 }
 
 void PlacePicker::Choose(int row) {

@@ -1,8 +1,8 @@
-// The atlas on the birth-data form: typing in the city field lists matching places; choosing
-// one fills the place and its coordinates and selects the zone row in force at the form's
-// date and time, with a line under the zone list saying what was found. The zone follows
-// the date and time until the user changes the zone, the daylight-saving box, the place or
-// the coordinates by hand.
+// The atlas on the birth-data form: typing in the city field lists matching places under it
+// (arrows and Enter or a click choose, Escape closes the list). Choosing one fills the place
+// and its coordinates and selects the zone row in force at the form's date and time, with a
+// line under the zone list saying what was found. The zone follows the date and time until
+// the user changes the zone, the daylight-saving box, the place or the coordinates by hand.
 #pragma once
 
 #include <QObject>
@@ -10,11 +10,10 @@
 
 class QCheckBox;
 class QComboBox;
-class QCompleter;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QRadioButton;
-class QStringListModel;
 
 namespace quendal {
 
@@ -32,6 +31,7 @@ class PlacePicker : public QObject {
 
  private:
   void Search(const QString& text);
+  void CloseList();
   void Choose(int row);  // row of the list of matches
   void Suggest();
   void StopSuggesting();
@@ -55,8 +55,7 @@ class PlacePicker : public QObject {
   QLabel* note_;
 
   // Made at the first keystroke in the city field, with the atlas, so start-up never waits.
-  QCompleter* completer_ = nullptr;
-  QStringListModel* matches_model_ = nullptr;
+  QListView* list_ = nullptr;
   std::vector<int> matches_;  // atlas indices of the listed places
   int chosen_ = -1;           // the atlas index the zone follows, -1 when it follows none
   bool placing_ = false;      // the picker itself is changing the controls

@@ -56,19 +56,17 @@ class PlacePickerTest : public ::testing::Test {
     city->setFocus();
     city->clear();
     QTest::keyClicks(city, text);
-    auto* popup = city->findChild<QAbstractItemView*>();
-    if (!popup) popup = qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
-    return popup;
+    return form_->findChild<QAbstractItemView*>("lstPlaces");
   }
 
-  // Types, moves down the list `downs` times and presses Enter.
+  // Types, moves down the list `downs` times and presses Enter, as the keys come: to the field.
   void ChoosePlace(const QString& text, int downs = 1) {
-    QAbstractItemView* popup = TypeCity(text);
-    ASSERT_NE(popup, nullptr);
-    ASSERT_TRUE(popup->isVisible());
-    for (int i = 0; i < downs; ++i) QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup, Qt::Key_Return);
-    EXPECT_FALSE(popup->isVisible());
+    QAbstractItemView* list = TypeCity(text);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isVisible());
+    for (int i = 0; i < downs; ++i) QTest::keyClick(Find("txtCity"), Qt::Key_Down);
+    QTest::keyClick(Find("txtCity"), Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
   }
 
   ChartSession session_;
@@ -79,14 +77,20 @@ class PlacePickerTest : public ::testing::Test {
 TEST_F(PlacePickerTest, ChoosingAPlaceFillsTheFormAndTheZoneInForce) {
   SetMoment(1987, 8, 15, 14, 35);
   Find<QCheckBox>("chkDST")->setChecked(true);
-  QAbstractItemView* popup = TypeCity("pune");
-  ASSERT_NE(popup, nullptr);
-  EXPECT_TRUE(popup->isVisible());
-  EXPECT_EQ(popup->model()->index(0, 0).data().toString(), "Pune, Maharashtra, India");
-  EXPECT_LE(popup->model()->rowCount(), 12);
-  QTest::keyClick(popup, Qt::Key_Escape);
-  EXPECT_FALSE(popup->isVisible());
+  QAbstractItemView* list = TypeCity("pune");
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->isVisible());
+  EXPECT_EQ(list->model()->index(0, 0).data().toString(), "Pune, Maharashtra, India");
+  EXPECT_LE(list->model()->rowCount(), 12);
+  QTest::keyClick(Find("txtCity"), Qt::Key_Escape);
+  EXPECT_FALSE(list->isVisible());
   EXPECT_EQ(Text("txtCity"), "pune");
+  // A click chooses too; the list lies inside the form.
+  TypeCity("pune");
+  EXPECT_TRUE(form_->rect().contains(list->geometry()));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualRect(list->model()->index(0, 0)).center());
+  EXPECT_EQ(Text("txtState"), "Maharashtra");
 
   ChoosePlace("pune");
   const std::pair<const char*, const char*> fields[] = {
