@@ -42,6 +42,13 @@ QLabel* Paragraph(const QString& name, const QString& text, QWidget* parent) {
   return label;
 }
 
+// One line each, however long: a credit broken over lines reads as two.
+QLabel* Credit(const QString& name, const QString& text, QWidget* parent) {
+  QLabel* label = Paragraph(name, text, parent);
+  label->setWordWrap(false);
+  return label;
+}
+
 LinkLabel* Link(const QString& name, const QString& caption, QWidget* parent) {
   auto* label = new LinkLabel(caption, parent);
   label->setObjectName(name);
@@ -102,12 +109,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   grid->addWidget(lblCoBrand, 6, 1, Qt::AlignLeft);
   grid->addWidget(Line2, 7, 0, 1, 2);
   auto* buttons = new QHBoxLayout;
+  auto* credits = new QVBoxLayout;  // the data and libraries compiled in, one a line
   if (PrecisePositionsBuilt())
-    buttons->addWidget(Paragraph(QStringLiteral("lblSwissEphemeris"), kSwissEphemerisCredit, this));
-  QLabel* places_credit =
-      Paragraph("lblPlacesCredit", "Places: GeoNames (geonames.org), CC BY 4.0", this);
-  places_credit->setWordWrap(false);
-  buttons->addWidget(places_credit);
+    credits->addWidget(Credit(QStringLiteral("lblSwissEphemeris"), kSwissEphemerisCredit, this));
+  credits->addWidget(Credit("lblPlacesCredit", "Places: GeoNames (geonames.org), CC BY 4.0", this));
+  buttons->addLayout(credits);
   buttons->addStretch();
   buttons->addWidget(cmdOK);
   grid->addLayout(buttons, 8, 0, 1, 2);
