@@ -307,15 +307,15 @@ int main(int argc, char* argv[]) {
 
   const int division = parser.isSet("division") ? parser.value("division").toInt() : 1;
   if (!IsDivision(division)) {
-    std::cerr << "quendal-chart: --division '" << parser.value("division").toStdString()
-              << "' is not one of 1, 2, 3, 7, 9, 10, 12\n";
+    ReportError({"--division", parser.value("division").toStdString(),
+                 "is not one of 1, 2, 3, 7, 9, 10, 12"});
     return kBadInput;
   }
   const auto style =
       ParseChartStyle(parser.isSet("chart-style") ? parser.value("chart-style") : "natal");
   if (!style) {
-    std::cerr << "quendal-chart: --chart-style '" << parser.value("chart-style").toStdString()
-              << "' is not north, south or natal\n";
+    ReportError({"--chart-style", parser.value("chart-style").toStdString(),
+                 "is not north, south or natal"});
     return kBadInput;
   }
   PlaceFound place;
