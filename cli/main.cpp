@@ -179,9 +179,12 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
       if (parser.isSet(option)) return std::string("--pdf and --") + option;
     }
   }
-  if (parser.isSet("zones")) {
-    for (const char* option : {"reading", "batch", "export", "json"}) {
-      if (parser.isSet(option)) return std::string("--zones and --") + option;
+  // The lists print and stop, so an option given beside one would do nothing.
+  for (const char* list : {"zones", "places"}) {
+    if (!parser.isSet(list)) continue;
+    for (const char* option : {"reading", "batch", "export", "json", "places"}) {
+      if (option != std::string_view(list) && parser.isSet(option))
+        return std::string("--") + list + " and --" + option;
     }
   }
   return {};

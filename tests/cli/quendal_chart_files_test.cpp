@@ -273,10 +273,11 @@ TEST_F(ChartFilesTest, BatchExportWritesEachGoodRecordsExportInTurn) {
 
 TEST_F(ChartFilesTest, SourcesAndFormatsThatCannotGoTogetherAreRefused) {
   const QString reading = WriteReading("asha.kdl", kReading, ReadingShift);
-  for (const QStringList& arguments : {QStringList{"--reading", reading, "--date", "2000-01-01"},
-                                       QStringList{"--reading", reading, "--batch", "-"},
-                                       QStringList{"--reading", reading, "--export", "--json"},
-                                       QStringList{"--zones", "--export"}}) {
+  for (const QStringList& arguments :
+       {QStringList{"--reading", reading, "--date", "2000-01-01"},
+        QStringList{"--reading", reading, "--batch", "-"},
+        QStringList{"--reading", reading, "--export", "--json"}, QStringList{"--zones", "--export"},
+        QStringList{"--places", "pune", "--json"}}) {
     const Outcome run = Program(arguments);
     EXPECT_EQ(run.exit_code, 2) << arguments.join(' ').toStdString();
     EXPECT_TRUE(run.err.contains("cannot be combined")) << run.err.toStdString();
