@@ -1,6 +1,7 @@
 #include "cli/birth_options.h"
 
 #include <string_view>
+#include <vector>
 
 namespace quendal::cli {
 
@@ -37,38 +38,39 @@ void AddBirthOptions(QCommandLineParser& parser) {
   });
 }
 
-BirthParse BirthFromOptions(const QCommandLineParser& parser) {
+BirthParse BirthFromOptions(const QCommandLineParser& parser, PlaceFound& place) {
   BirthRequest request;
   BirthData& birth = request.birth;
-  const auto missing = [](const char* option) {
-    return BirthParse{std::nullopt, {std::string("--") + option, "", "is missing"}};
-  };
-  for (const char* option : {"date", "time", "zone", "lat", "lon"})
-    if (!parser.isSet(option)) return missing(option);
-
-  const std::string date = parser.value("date").toStdString();
-  const std::string time = parser.value("time").toStdString();
-  const std::string zone = parser.value("zone").toStdString();
-  const std::string lat = parser.value("lat").toStdString();
-  const std::string lon = parser.value("lon").toStdString();
-  std::optional<InputError> error = ParseDate("--date", date, birth);
-  if (!error) error = ParseTime("--time", time, birth);
-  if (!error) {
-    const auto row = ParseInteger(zone);
-    if (row)
+  const bool from_atlas = parser.isSet("place");
+  std::vector<const char*> needed = {"date", "time"};
+  if (!from_atlas) needed.insert(needed.end(), {"zone", "lat", "lon"});
+  for (const char* option : needed) {
+    if (!parser.isSet(option))
+      return {std::nullopt, {std::string("--") + option, "", "is missing"}};
+  }
+  const auto value = [&](const char* option) { return parser.value(option).toStdString(); };
+  std::optional<InputError> error = ParseDate("--date", value("date"), birth);
+  if (!error) error = ParseTime("--time", value("time"), birth);
+  // The place first, so that the options given win over it.
+  if (!error && from_atlas)
+    error = ApplyPlace("--place", value("place"), parser.isSet("zone"), request, place);
+  if (!error && parser.isSet("zone")) {
+    if (const auto row = ParseInteger(value("zone")))
       request.zone_row = *row;
     else
-      error = InputError{"--zone", zone, "is not a row number 0 to 70 (see --zones)"};
+      error = InputError{"--zone", value("zone"), "is not a row number 0 to 70 (see --zones)"};
   }
-  if (!error) error = ParseLatitude("--lat", lat, birth);
-  if (!error) error = ParseLongitude("--lon", lon, birth);
+  if (!error && parser.isSet("lat")) error = ParseLatitude("--lat", value("lat"), birth);
+  if (!error && parser.isSet("lon")) error = ParseLongitude("--lon", value("lon"), birth);
   if (error) return {std::nullopt, *error};
 
-  birth.DaylightSaving = parser.isSet("dst");
-  birth.PersonName = parser.value("name").toStdString();
-  birth.BirthCity = parser.value("city").toStdString();
-  birth.BirthState = parser.value("state").toStdString();
-  birth.BirthCountry = parser.value("country").toStdString();
+  if (parser.isSet("dst")) birth.DaylightSaving = true;
+  birth.PersonName = value("name");
+  for (auto [option, text] : {std::pair{"city", &birth.BirthCity},
+                              {"state", &birth.BirthState},
+                              {"country", &birth.BirthCountry}}) {
+    if (parser.isSet(option) || !from_atlas) *text = value(option);
+  }
   return FinishBirth(std::move(request), OptionOf);
 }
 

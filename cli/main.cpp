@@ -190,10 +190,10 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   return {};
 }
 
-// Where the birth comes from: the options, or a reading file.
-BirthParse BirthFromCommandLine(const QCommandLineParser& parser) {
+// Where the birth comes from: the options (and the atlas), or a reading file.
+BirthParse BirthFromCommandLine(const QCommandLineParser& parser, PlaceFound& place) {
   if (parser.isSet("reading")) return BirthFromReading(parser.value("reading").toStdString());
-  return BirthFromOptions(parser);
+  return BirthFromOptions(parser, place);
 }
 
 // How the chart leaves: JSON, the text export, or a page to read.
@@ -322,8 +322,7 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
   PlaceFound place;
-  const BirthParse parse =
-      parser.isSet("place") ? BirthFromPlaceOptions(parser, place) : BirthFromCommandLine(parser);
+  const BirthParse parse = BirthFromCommandLine(parser, place);
   if (!parse.request) {
     ReportError(parse.error);
     return kBadInput;
