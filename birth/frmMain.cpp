@@ -89,6 +89,8 @@ class OfferLabel : public LinkLabel {
 QLabel* ZoneNote(QWidget* parent) {
   QLabel* note = Hint(parent, QString());
   note->setObjectName("lblZoneNote");
+  // Place names come from the atlas: shown as stored, never as markup.
+  note->setTextFormat(Qt::PlainText);
   note->setWordWrap(true);
   note->setMinimumHeight(3 * note->fontMetrics().lineSpacing());
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
