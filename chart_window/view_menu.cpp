@@ -39,8 +39,8 @@ constexpr std::array<DivisionItem, 6> kDivisionalItems = {{{"mnuSub_Dasamsa", 10
                                                            {"mnuSub_Navamsa", 9},
                                                            {"mnuSub_Sapthamsa", 7}}};
 
-constexpr char kStyleKey[] = "chart/style";
-constexpr char kColourKey[] = "chart/colours";
+constexpr char kStyleKey[] = "Chart/Style";
+constexpr char kColourKey[] = "Chart/Colours";
 const QString kWindowCaption = QStringLiteral("Quendal v1.85");
 
 const StyleItem& ItemOf(ChartStyle style) {
