@@ -20,7 +20,8 @@ ChartView MakeChartView(const Chart& chart, const BirthData& birth, int division
   }
   view.chart_name = QString::fromLatin1(DivisionName(division).data(),
                                         static_cast<qsizetype>(DivisionName(division).size()));
-  view.title << QString::fromStdString(birth.PersonName);
+  // quendal-chart may cast a chart without a name; the title then starts with the date.
+  if (!birth.PersonName.empty()) view.title << QString::fromStdString(birth.PersonName);
   if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
     view.title << QStringLiteral("%1 %2, %3")
                       .arg(LongMonthName(birth.BirthMonth))

@@ -8,7 +8,7 @@ namespace quendal {
 NakshatraPlace NakshatraOf(double sidereal_longitude) {
   double x = std::fmod(sidereal_longitude, 360.0);
   if (x < 0) x += 360;
-  // 13°20' is 40/3 degrees: counting in thirds of a degree keeps the boundaries exact.
+  // 13°20' is 360/27 degrees: multiplying before dividing rounds once, not twice.
   const double parts = x * 27 / 360;
   NakshatraPlace place;
   place.index = std::min(26, static_cast<int>(std::floor(parts)));
