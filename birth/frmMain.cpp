@@ -123,7 +123,7 @@ frmMain::frmMain(ChartSession& session, QWidget* parent) : QMainWindow(parent), 
   BuildMenus();
   FillLists();
   SetTabOrder();
-  new PlacePicker(this);
+  place_picker_ = new PlacePicker(this);
   // A form of fixed size, opened in the middle of the screen like the chart window.
   setFixedSize(sizeHint());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -471,6 +471,7 @@ void frmMain::cmdCalculate_Click() {
     ApplyFocusRule(problem->focus);
     return;
   }
+  if (!place_picker_->ConfirmZone()) return;
   const int zone_row = cboTimeZone->currentIndex();
   session_.birth_data = StoreZoneRow(BirthDataFromForm(session_.birth_data), zone_row);
   session_.zone_row = zone_row;

@@ -8,6 +8,7 @@
 
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
+#include "positions/zone_line.h"
 #include "vedic/chart_options.h"
 #include "vedic/divisional_signs.h"
 
@@ -58,13 +59,16 @@ void MDI::BuildStatusBar() {
   lblStatusChart_->setObjectName(QStringLiteral("lblStatusChart"));
   lblStatusZodiac_ = new QLabel(bar);
   lblStatusZodiac_->setObjectName(QStringLiteral("lblStatusZodiac"));
+  auto* zone = new QLabel(bar);
+  zone->setObjectName(QStringLiteral("lblStatusZone"));
   // Permanent, so a saved file's path on the left does not hide them.
-  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_}) {
+  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_, zone}) {
     label->setContentsMargins(8, 0, 8, 0);
     label->setTextFormat(Qt::PlainText);  // the person's name, exactly as stored
   }
   bar->addPermanentWidget(lblStatusChart_);
   bar->addPermanentWidget(lblStatusZodiac_);
+  bar->addPermanentWidget(zone);
 }
 
 void MDI::LoadViewMenu() {
@@ -128,6 +132,9 @@ void MDI::UpdateStatusBar() {
   lblStatusChart_->setText(chart);
   // What the chart on view was cast with.
   lblStatusZodiac_->setText(QString::fromStdString(ZodiacAndPositionsText(view.chart.Options)));
+  if (auto* zone = statusBar()->findChild<QLabel*>(QStringLiteral("lblStatusZone")))
+    zone->setText(
+        QString::fromStdString(ZoneLine(session_.zone_row, session_.birth_data.DaylightSaving)));
 }
 
 void MDI::ShowSaved(const QString& path) {
