@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "birth/chart_calculation.h"
@@ -26,6 +27,7 @@
 #include "shell/links.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
+#include "ui_common/menu_choices.h"
 #include "ui_common/message_box.h"
 
 namespace quendal {
@@ -334,6 +336,10 @@ void frmMain::BuildMenus() {
       add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
   make_money->setEnabled(false);
   make_money->setVisible(false);
+  SetShortcuts(this, {{"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+  // A shortcut of its own: the button's Alt+O stays.
+  connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+          &frmMain::cmdOpen_Click);
 }
 
 void frmMain::FillLists() {

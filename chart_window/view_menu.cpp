@@ -9,6 +9,7 @@
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
 #include "positions/zone_line.h"
+#include "ui_common/menu_choices.h"
 #include "vedic/chart_options.h"
 #include "vedic/divisional_signs.h"
 
@@ -72,6 +73,12 @@ void MDI::BuildStatusBar() {
 }
 
 void MDI::LoadViewMenu() {
+  GroupChoices(this, {"mnuNorth", "mnuSouth", "mnuNatal"});
+  GroupChoices(this, {"mnuColorOn", "mnuColorOff"});
+  SetShortcuts(this, {{"mnuSaveAsText", QKeySequence::Save},
+                      {"mnuExport", QKeySequence(Qt::CTRL | Qt::Key_E)},
+                      {"mnuPrint", QKeySequence::Print},
+                      {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
   Item("mnuStatusBar")->setChecked(true);
   statusBar()->show();
   const QSettings settings;
