@@ -130,9 +130,9 @@ void AppendBodiesJson(std::string& out, const Chart& chart) {
     out += "{\"Longitude\":" + NumberText(row.longitude) + ',';
     AppendPair(out, "Lord", LordName(row.place.lord));
     out += ',';
-    AppendPair(out, "Name", kBodyRowNames[i]);
-    out += ',';
     AppendPair(out, "Nakshatra", kNakshatraNames[static_cast<std::size_t>(row.place.index)]);
+    out += ',';
+    AppendPair(out, "Name", kBodyRowNames[i]);
     out += ",\"Pada\":" + std::to_string(row.place.pada) + ',';
     AppendPair(out, "SubLord", LordName(row.sub_lord));
     out += "},";
