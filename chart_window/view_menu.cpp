@@ -7,6 +7,7 @@
 #include <array>
 
 #include "chart_window/MDI.h"
+#include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
 #include "positions/zone_line.h"
 #include "ui_common/menu_choices.h"
@@ -29,17 +30,17 @@ constexpr std::array<StyleItem, 3> kStyleItems = {{
     {"mnuNatal", ChartStyle::Natal, "natal", "Natal Indian"},
 }};
 
-struct DivisionItem {
+struct DesignedDivision {
   const char* name;
   int division;
 };
 // Divisional check marks are set in this order, each checked only when it is the one chosen.
-constexpr std::array<DivisionItem, 6> kDivisionalItems = {{{"mnuSub_Dasamsa", 10},
-                                                           {"mnuSub_Drekkana", 3},
-                                                           {"mnuSub_Dwadasamsa", 12},
-                                                           {"mnuSub_Hora", 2},
-                                                           {"mnuSub_Navamsa", 9},
-                                                           {"mnuSub_Sapthamsa", 7}}};
+constexpr std::array<DesignedDivision, 6> kDivisionalItems = {{{"mnuSub_Dasamsa", 10},
+                                                               {"mnuSub_Drekkana", 3},
+                                                               {"mnuSub_Dwadasamsa", 12},
+                                                               {"mnuSub_Hora", 2},
+                                                               {"mnuSub_Navamsa", 9},
+                                                               {"mnuSub_Sapthamsa", 7}}};
 
 constexpr char kStyleKey[] = "Chart/Style";
 constexpr char kColourKey[] = "Chart/Colours";
@@ -113,8 +114,9 @@ void MDI::ShowColours(bool coloured) {
 
 void MDI::ShowDivision(int division) {
   Item("mnuChart")->setChecked(division == 1);
-  for (const DivisionItem& item : kDivisionalItems)
+  for (const DesignedDivision& item : kDivisionalItems)
     Item(item.name)->setChecked(item.division == division);
+  CheckDivisionItems(this, division);
   if (display_) {
     display_->SetDivision(division);
     display_->show();
