@@ -19,8 +19,8 @@ std::vector<quendal::Chart> Charts() {
     birth.BirthHour = (i * 7) % 24;
     birth.LatitudeDegrees = (i * 17) % 60;
     birth.LongitudeDegrees = (i * 29) % 180;
-    charts.push_back(quendal::CalculateChart(quendal::StoreZoneRow(birth, i % 71),
-                                             quendal::MatchOptions({})));
+    charts.push_back(
+        quendal::CalculateChart(quendal::StoreZoneRow(birth, i % 71), quendal::MatchOptions({})));
   }
   return charts;
 }

@@ -48,8 +48,7 @@ QString PlainCaption(QString caption) {
 }  // namespace
 
 QString NoPrinterText(const QWidget* window, const QString& what) {
-  QString text =
-      QStringLiteral("No printer is installed, so the %1 cannot be printed.").arg(what);
+  QString text = QStringLiteral("No printer is installed, so the %1 cannot be printed.").arg(what);
   const QAction* pdf =
       window ? window->findChild<QAction*>(QStringLiteral("mnuSaveAsPdf")) : nullptr;
   if (pdf) {

@@ -70,8 +70,10 @@ void WriteReadableMatch(std::ostream& out, const MatchSheet& sheet) {
   out << "Ashtakoota guna milan\n" << sheet.options_line << "\n\n";
   WriteSide(out, sheet.bride);
   WriteSide(out, sheet.groom);
-  out << "\n" << std::left << std::setw(14) << "Koota" << std::setw(14) << "Bride"
-      << std::setw(14) << "Groom" << "Points\n";
+  out << "\n"
+      << std::left << std::setw(14) << "Koota" << std::setw(14) << "Bride" << std::setw(14)
+      << "Groom"
+      << "Points\n";
   for (const KootaRow& row : sheet.kootas) {
     out << std::setw(14) << row.name << std::setw(14) << row.bride << std::setw(14) << row.groom
         << PointsText(row.points) << " of " << PointsText(row.max) << "\n";

@@ -17,8 +17,7 @@ namespace quendal::cli {
 // Options that do nothing beside --match, as "--match and --dasha"; empty when none is set.
 std::string MatchClash(const QCommandLineParser& parser);
 
-QJsonObject MatchJson(const MatchPerson& bride, const MatchPerson& groom,
-                      const MatchResult& match);
+QJsonObject MatchJson(const MatchPerson& bride, const MatchPerson& groom, const MatchResult& match);
 
 void WriteReadableMatch(std::ostream& out, const MatchSheet& sheet);
 

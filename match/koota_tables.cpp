@@ -12,20 +12,19 @@ constexpr std::size_t At(const std::array<T, N>&, int one_based) {
 
 constexpr std::size_t I(auto value) { return static_cast<std::size_t>(value); }
 
-constexpr std::array<Lord, 12> kSignLords = {Lord::Mars,    Lord::Venus,   Lord::Mercury,
-                                             Lord::Moon,    Lord::Sun,     Lord::Mercury,
-                                             Lord::Venus,   Lord::Mars,    Lord::Jupiter,
-                                             Lord::Saturn,  Lord::Saturn,  Lord::Jupiter};
+constexpr std::array<Lord, 12> kSignLords = {
+    Lord::Mars,  Lord::Venus, Lord::Mercury, Lord::Moon,   Lord::Sun,    Lord::Mercury,
+    Lord::Venus, Lord::Mars,  Lord::Jupiter, Lord::Saturn, Lord::Saturn, Lord::Jupiter};
 
-constexpr std::array<Varna, 12> kSignVarnas = {
-    Varna::Kshatriya, Varna::Vaishya, Varna::Shudra,    Varna::Brahmin,
-    Varna::Kshatriya, Varna::Vaishya, Varna::Shudra,    Varna::Brahmin,
-    Varna::Kshatriya, Varna::Vaishya, Varna::Shudra,    Varna::Brahmin};
+constexpr std::array<Varna, 12> kSignVarnas = {Varna::Kshatriya, Varna::Vaishya,   Varna::Shudra,
+                                               Varna::Brahmin,   Varna::Kshatriya, Varna::Vaishya,
+                                               Varna::Shudra,    Varna::Brahmin,   Varna::Kshatriya,
+                                               Varna::Vaishya,   Varna::Shudra,    Varna::Brahmin};
 
 using V = Vashya;
 // Sagittarius and Capricorn hold their group before 15°; the second half is set apart below.
 constexpr std::array<Vashya, 12> kSignVashyas = {
-    V::Chatushpada, V::Chatushpada, V::Manava, V::Jalachara, V::Vanachara,   V::Manava,
+    V::Chatushpada, V::Chatushpada, V::Manava, V::Jalachara,   V::Vanachara, V::Manava,
     V::Manava,      V::Keeta,       V::Manava, V::Chatushpada, V::Manava,    V::Jalachara};
 
 constexpr double kVashyaPoints[5][5] = {
@@ -33,10 +32,10 @@ constexpr double kVashyaPoints[5][5] = {
 
 using Y = Yoni;
 constexpr std::array<Yoni, 27> kNakshatraYonis = {
-    Y::Horse, Y::Elephant, Y::Sheep,   Y::Serpent, Y::Serpent,  Y::Dog,     Y::Cat,
-    Y::Sheep, Y::Cat,      Y::Rat,     Y::Rat,     Y::Cow,      Y::Buffalo, Y::Tiger,
-    Y::Buffalo, Y::Tiger,  Y::Deer,    Y::Deer,    Y::Dog,      Y::Monkey,  Y::Mongoose,
-    Y::Monkey, Y::Lion,    Y::Horse,   Y::Lion,    Y::Cow,      Y::Elephant};
+    Y::Horse,   Y::Elephant, Y::Sheep, Y::Serpent, Y::Serpent, Y::Dog,     Y::Cat,
+    Y::Sheep,   Y::Cat,      Y::Rat,   Y::Rat,     Y::Cow,     Y::Buffalo, Y::Tiger,
+    Y::Buffalo, Y::Tiger,    Y::Deer,  Y::Deer,    Y::Dog,     Y::Monkey,  Y::Mongoose,
+    Y::Monkey,  Y::Lion,     Y::Horse, Y::Lion,    Y::Cow,     Y::Elephant};
 
 constexpr int kYoniPoints[14][14] = {
     {4, 2, 2, 3, 2, 2, 2, 1, 0, 1, 1, 3, 2, 1},  // Horse
@@ -57,10 +56,10 @@ constexpr int kYoniPoints[14][14] = {
 
 using G = Gana;
 constexpr std::array<Gana, 27> kNakshatraGanas = {
-    G::Deva,     G::Manushya, G::Rakshasa, G::Manushya, G::Deva,     G::Manushya, G::Deva,
-    G::Deva,     G::Rakshasa, G::Rakshasa, G::Manushya, G::Manushya, G::Deva,     G::Rakshasa,
-    G::Deva,     G::Rakshasa, G::Deva,     G::Rakshasa, G::Rakshasa, G::Manushya, G::Manushya,
-    G::Deva,     G::Rakshasa, G::Rakshasa, G::Manushya, G::Manushya, G::Deva};
+    G::Deva, G::Manushya, G::Rakshasa, G::Manushya, G::Deva,     G::Manushya, G::Deva,
+    G::Deva, G::Rakshasa, G::Rakshasa, G::Manushya, G::Manushya, G::Deva,     G::Rakshasa,
+    G::Deva, G::Rakshasa, G::Deva,     G::Rakshasa, G::Rakshasa, G::Manushya, G::Manushya,
+    G::Deva, G::Rakshasa, G::Rakshasa, G::Manushya, G::Manushya, G::Deva};
 
 // Rows the bride's gana, columns the groom's.
 constexpr double kGanaPoints[3][3] = {{6, 6, 0}, {5, 6, 0}, {1, 0, 6}};
@@ -68,10 +67,9 @@ constexpr double kGanaPoints[3][3] = {{6, 6, 0}, {5, 6, 0}, {1, 0, 6}};
 using N = Nadi;
 // Adi, Madhya and Antya run 1-2-3-3-2-1 through the nakshatras.
 constexpr std::array<Nadi, 27> kNakshatraNadis = {
-    N::Adi,    N::Madhya, N::Antya,  N::Antya,  N::Madhya, N::Adi,    N::Adi,
-    N::Madhya, N::Antya,  N::Antya,  N::Madhya, N::Adi,    N::Adi,    N::Madhya,
-    N::Antya,  N::Antya,  N::Madhya, N::Adi,    N::Adi,    N::Madhya, N::Antya,
-    N::Antya,  N::Madhya, N::Adi,    N::Adi,    N::Madhya, N::Antya};
+    N::Adi,   N::Madhya, N::Antya, N::Antya, N::Madhya, N::Adi,   N::Adi,   N::Madhya, N::Antya,
+    N::Antya, N::Madhya, N::Adi,   N::Adi,   N::Madhya, N::Antya, N::Antya, N::Madhya, N::Adi,
+    N::Adi,   N::Madhya, N::Antya, N::Antya, N::Madhya, N::Adi,   N::Adi,   N::Madhya, N::Antya};
 
 constexpr Relation F = Relation::Friend, U = Relation::Neutral, E = Relation::Enemy;
 // Rows the lord who regards, columns the one regarded, in the order of Lord; the diagonal is

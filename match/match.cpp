@@ -9,7 +9,9 @@
 namespace quendal {
 namespace {
 
-int SignOf(double longitude) { return static_cast<int>(std::floor(WrapDegrees(longitude) / 30)) % 12 + 1; }
+int SignOf(double longitude) {
+  return static_cast<int>(std::floor(WrapDegrees(longitude) / 30)) % 12 + 1;
+}
 
 std::string Text(std::string_view view) { return std::string(view); }
 
@@ -49,8 +51,7 @@ MatchResult MatchMoons(const MoonPlace& b, const MoonPlace& g) {
       {"Graha Maitri", Text(LordName(bl)), Text(LordName(gl)), GrahaMaitriPoints(bl, gl), 5},
       {"Gana", Text(GanaName(bg)), Text(GanaName(gg)), GanaPoints(bg, gg), 6},
       {"Bhakoot", Text(SignFullNames[static_cast<std::size_t>(b.sign - 1)]),
-       Text(SignFullNames[static_cast<std::size_t>(g.sign - 1)]), BhakootPoints(b.sign, g.sign),
-       7},
+       Text(SignFullNames[static_cast<std::size_t>(g.sign - 1)]), BhakootPoints(b.sign, g.sign), 7},
       {"Nadi", Text(NadiName(bn)), Text(NadiName(gn)), NadiPoints(bn, gn), 8},
   }};
   for (const KootaRow& row : match.kootas) match.total += row.points;

@@ -25,7 +25,7 @@ struct MoonPlace {
 MoonPlace MoonPlaceOf(const Chart& sidereal_chart);
 
 struct KootaRow {
-  std::string name;  // "Varna" ... "Nadi"
+  std::string name;   // "Varna" ... "Nadi"
   std::string bride;  // the bride's attribute, e.g. "Deva"
   std::string groom;
   double points = 0;

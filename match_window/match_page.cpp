@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QWidget>
 #include <algorithm>
 
 #include "chart_window/chart_commands.h"
@@ -131,8 +132,8 @@ void DrawMatchPage(QPainter& painter, const MatchSheet& sheet, const QRectF& are
 
   y = Paragraph(painter, kMargin, y + 8, text_width, Q(sheet.total_line), PageFont(14, true), kInk);
   const bool dosha = sheet.dosha_line.rfind("No ", 0) != 0;
-  y = Paragraph(painter, kMargin, y + 4, text_width, Q(sheet.dosha_line),
-                PageFont(13, dosha), dosha ? kDosha : kInk);
+  y = Paragraph(painter, kMargin, y + 4, text_width, Q(sheet.dosha_line), PageFont(13, dosha),
+                dosha ? kDosha : kInk);
   y = Paragraph(painter, kMargin, y + 2, text_width, Q(sheet.parihara_line),
                 PageFont(12, false, true), kQuiet);
   y = Paragraph(painter, kMargin, y + 14, text_width, QStringLiteral("Mars (Manglik)"),

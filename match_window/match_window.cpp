@@ -93,8 +93,8 @@ MatchWindow::MatchWindow(const BirthData& bride, const BirthData& groom,
   setCentralWidget(client);
 
   Recompute();
-  resize(page_->width() + 24, page_->height() + menuBar()->sizeHint().height() +
-                                  bar->sizeHint().height() + 8);
+  resize(page_->width() + 24,
+         page_->height() + menuBar()->sizeHint().height() + bar->sizeHint().height() + 8);
 }
 
 void MatchWindow::SetPeople(const BirthData& bride, const BirthData& groom,

@@ -14,7 +14,7 @@ TEST(KootaTables, VarnaIsOneWhenTheGroomStandsAsHighOrHigher) {
   struct Case {
     int bride, groom;
     double points;
-  } cases[] = {{kCancer, kLeo, 0},     {kLeo, kCancer, 1},     {kGemini, kGemini, 1},
+  } cases[] = {{kCancer, kLeo, 0},      {kLeo, kCancer, 1},       {kGemini, kGemini, 1},
                {kPisces, kAquarius, 0}, {kAquarius, kScorpio, 1}, {kTaurus, kAries, 1}};
   for (const Case& c : cases)
     EXPECT_EQ(VarnaPoints(VarnaOf(c.bride), VarnaOf(c.groom)), c.points) << c.bride << c.groom;
@@ -61,8 +61,8 @@ TEST(KootaTables, YoniAnimalsAndTheSevenEnemyPairs) {
   EXPECT_EQ(seen[Yoni::Mongoose], 1);
 
   const std::pair<Yoni, Yoni> enemies[] = {
-      {Yoni::Horse, Yoni::Buffalo}, {Yoni::Elephant, Yoni::Lion}, {Yoni::Sheep, Yoni::Monkey},
-      {Yoni::Serpent, Yoni::Mongoose}, {Yoni::Dog, Yoni::Deer}, {Yoni::Cat, Yoni::Rat},
+      {Yoni::Horse, Yoni::Buffalo},    {Yoni::Elephant, Yoni::Lion}, {Yoni::Sheep, Yoni::Monkey},
+      {Yoni::Serpent, Yoni::Mongoose}, {Yoni::Dog, Yoni::Deer},      {Yoni::Cat, Yoni::Rat},
       {Yoni::Cow, Yoni::Tiger}};
   int zeros = 0;
   for (int a = 0; a < 14; ++a) {
@@ -129,8 +129,8 @@ TEST(KootaTables, GanaNadiAndTheirPoints) {
 TEST(KootaTables, BhakootRefusesTwelveFiveNineAndSixEight) {
   for (int groom = 1; groom <= 12; ++groom) {
     const int count = SignCount(kAries, groom);
-    const bool dosha = count == 2 || count == 12 || count == 5 || count == 9 || count == 6 ||
-                       count == 8;
+    const bool dosha =
+        count == 2 || count == 12 || count == 5 || count == 9 || count == 6 || count == 8;
     EXPECT_EQ(BhakootPoints(kAries, groom), dosha ? 0 : 7) << groom;
     EXPECT_EQ(BhakootPoints(groom, kAries), dosha ? 0 : 7) << groom;
   }

@@ -35,14 +35,13 @@ Chart SiderealChart(double moon, double mars, double ascendant) {
 // Mars: bride Libra is the 4th from Cancer, the 6th from Taurus: Manglik; groom Aries is the
 // 9th from Leo and the 4th from Capricorn: Manglik.
 TEST(Match, AWholeMatchWorkedByHand) {
-  const MatchResult match =
-      MatchCharts(SiderealChart(45, 190, 100), SiderealChart(275, 10, 130));
-  const char* const names[] = {"Varna", "Vashya", "Tara",    "Yoni",
-                               "Graha Maitri", "Gana", "Bhakoot", "Nadi"};
+  const MatchResult match = MatchCharts(SiderealChart(45, 190, 100), SiderealChart(275, 10, 130));
+  const char* const names[] = {"Varna",        "Vashya", "Tara",    "Yoni",
+                               "Graha Maitri", "Gana",   "Bhakoot", "Nadi"};
   const double points[] = {1, 2, 3, 0, 5, 6, 0, 0};
   const double max[] = {1, 2, 3, 4, 5, 6, 7, 8};
-  const char* const bride[] = {"Vaishya", "Chatushpada", "Tara 2",   "Serpent",
-                               "Venus",   "Manushya",    "Taurus",   "Antya"};
+  const char* const bride[] = {"Vaishya", "Chatushpada", "Tara 2", "Serpent",
+                               "Venus",   "Manushya",    "Taurus", "Antya"};
   const char* const groom[] = {"Vaishya", "Chatushpada", "Tara 9",    "Mongoose",
                                "Saturn",  "Manushya",    "Capricorn", "Antya"};
   for (std::size_t k = 0; k < 8; ++k) {
@@ -79,11 +78,31 @@ TEST(Match, MarsHousesAndTheirLines) {
     MarsCheck check;
     const char* line;
   } cases[] = {
-      {7, 1, 4, {7, 4, true}, "Mars in the 7th from the ascendant; in the 4th from the Moon: Manglik"},
-      {3, 1, 1, {3, 3, false}, "Mars in the 3rd from the ascendant; in the 3rd from the Moon: not Manglik"},
-      {1, 2, 3, {12, 11, true}, "Mars in the 12th from the ascendant; in the 11th from the Moon: Manglik"},
-      {6, 5, 12, {2, 7, true}, "Mars in the 2nd from the ascendant; in the 7th from the Moon: Manglik"},
-      {12, 2, 4, {11, 9, false}, "Mars in the 11th from the ascendant; in the 9th from the Moon: not Manglik"},
+      {7,
+       1,
+       4,
+       {7, 4, true},
+       "Mars in the 7th from the ascendant; in the 4th from the Moon: Manglik"},
+      {3,
+       1,
+       1,
+       {3, 3, false},
+       "Mars in the 3rd from the ascendant; in the 3rd from the Moon: not Manglik"},
+      {1,
+       2,
+       3,
+       {12, 11, true},
+       "Mars in the 12th from the ascendant; in the 11th from the Moon: Manglik"},
+      {6,
+       5,
+       12,
+       {2, 7, true},
+       "Mars in the 2nd from the ascendant; in the 7th from the Moon: Manglik"},
+      {12,
+       2,
+       4,
+       {11, 9, false},
+       "Mars in the 11th from the ascendant; in the 9th from the Moon: not Manglik"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CheckMars(c.mars, c.ascendant, c.moon), c.check) << c.line;

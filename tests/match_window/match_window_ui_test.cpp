@@ -21,7 +21,7 @@ namespace {
 // Sidereal Moons: the bride's in Cancer (Pushya: Deva, Brahmin), the groom's in Leo (Magha:
 // Rakshasa, Kshatriya), so Varna and Gana change with the roles.
 BirthData Bride() {
-  BirthData birth = test::AtPlace(test::BirthAt(BRIDE_DATE), 73, 52, true, 18, 31);
+  BirthData birth = test::AtPlace(test::BirthAt(1990, 3, 7, 19, 0), 73, 52, true, 18, 31);
   birth.PersonName = "Asha Rao";
   birth.BirthCity = "Pune";
   birth.BirthState = "Maharashtra";
@@ -29,7 +29,7 @@ BirthData Bride() {
   return birth;
 }
 BirthData Groom() {
-  BirthData birth = test::AtPlace(test::BirthAt(GROOM_DATE), 77, 35, true, 12, 58);
+  BirthData birth = test::AtPlace(test::BirthAt(1988, 3, 2, 12, 0), 77, 35, true, 12, 58);
   birth.PersonName = "Vikram Rao";
   birth.BirthCity = "Bangalore";
   birth.BirthState = "Karnataka";
