@@ -84,7 +84,7 @@ TEST_F(MatchWindowTest, ARefusedReadingGivesTheFormsMessagesAndNoWindow) {
     QString path;
     QString message;
   } cases[] = {
-      {Write("broken.kdl", "not a reading"), "Please Check The File."},
+      {Write("huge.kdl", QByteArray(70000, 'x')), "Please Check The File."},
       {Write("groom.txt", QByteArray::fromStdString(EncodeReading(Groom(), 29))),
        "Please Check The File."},
       {Write("stateless.kdl", QByteArray::fromStdString(EncodeReading(stateless, 29))),
