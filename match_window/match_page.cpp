@@ -18,7 +18,7 @@ namespace quendal {
 namespace {
 
 constexpr double kWidth = 760;
-constexpr double kHeight = 700;
+constexpr double kHeight = 640;
 constexpr double kMargin = 28;
 const QColor kInk(0x1c, 0x24, 0x4a);
 const QColor kQuiet(0x5a, 0x60, 0x70);

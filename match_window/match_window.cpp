@@ -94,7 +94,7 @@ MatchWindow::MatchWindow(const BirthData& bride, const BirthData& groom,
 
   Recompute();
   resize(page_->width() + 24,
-         page_->height() + menuBar()->sizeHint().height() + bar->sizeHint().height() + 8);
+         page_->height() + menuBar()->sizeHint().height() + bar->sizeHint().height() + 24);
 }
 
 void MatchWindow::SetPeople(const BirthData& bride, const BirthData& groom,
