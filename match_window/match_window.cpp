@@ -93,7 +93,7 @@ MatchWindow::MatchWindow(const BirthData& bride, const BirthData& groom,
   setCentralWidget(client);
 
   Recompute();
-  resize(page_->width() + 24,
+  resize(page_->width() + 40,
          page_->height() + menuBar()->sizeHint().height() + bar->sizeHint().height() + 24);
 }
 
