@@ -21,6 +21,7 @@
 #include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/pdf_output.h"
+#include "match_window/match_open.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
 #include "ui_common/layout.h"
@@ -52,6 +53,8 @@ const MenuEntry kMenus[] = {
     {Entry::Item, "mnuSaveAsPdf", "Save As P&DF", &MDI::mnuSaveAsPdf_Click},
     {Entry::Separator},
     {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuMatch", "&Match With Saved Reading...", &MDI::mnuMatch_Click},
     {Entry::Separator},
     {Entry::Item, "mnuPrint", "&Print", &MDI::mnuPrint_Click},
     {Entry::Separator},
@@ -383,6 +386,7 @@ void MDI::mnuSaveAsPdf_Click() { ShowSaved(SaveChartAsPdf(this, display_)); }
 void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
 void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
 void MDI::mnuPrint_Click() { PrintChart(this, display_); }
+void MDI::mnuMatch_Click() { MatchWithSavedReading(this, session_); }
 void MDI::mnuOnline_Click() { OpenOnlineHelp(); }
 void MDI::mnuVisit_Click() { OpenHomePage(); }
 void MDI::mnuUpdate_Click() { OpenDownloadPage(); }

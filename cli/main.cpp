@@ -18,6 +18,7 @@
 #include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
+#include "cli/match_output.h"
 #include "cli/place_options.h"
 #include "cli/quoted_value.h"
 #include "cli/reading_input.h"
@@ -95,6 +96,13 @@ const char kDescription[] =
     "24, 27, 30, 40, 45 or 60) in the houses of the page and in HouseCells, SignCells and\n"
     "SignPictures of --json, which then names it under Division; it divides the positions\n"
     "of the birth, in the zodiac of --zodiac.\n"
+    "\n"
+    "--match FILE.kdl matches the birth given (or --reading) as the bride with the birth of a\n"
+    "reading file as the groom: the eight kootas of Ashtakoota guna milan out of 36 points, the\n"
+    "Nadi and Bhakoot doshas and the Mars (Manglik) check of each, with both charts sidereal\n"
+    "(Lahiri) whatever --zodiac says, and the positions of --positions. With --json it prints\n"
+    "one object: Bride, Groom, Kootas, Total, Max, Doshas and Mars. No exceptions (parihara)\n"
+    "or cancellations are applied.\n"
     "\n"
     "--pdf writes the chart window's PDF page (the chart, the birth details and the positions)\n"
     "into FILE without showing a window, in the chart style of --chart-style (north, south or\n"
@@ -297,6 +305,7 @@ int main(int argc, char* argv[]) {
       {"division", "Show divisional chart N (1, 2, 3, 4, 7, 9, ..., 45, 60).", "N"},
       {"pdf", "Write the chart page as a PDF document into FILE.", "FILE"},
       {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
+      {"match", "Match the birth (the bride) with the groom of a reading file.", "FILE"},
   });
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -313,7 +322,9 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
 
-  if (const std::string clash = ClashingOptions(parser); !clash.empty()) {
+  std::string clash = ClashingOptions(parser);
+  if (clash.empty()) clash = MatchClash(parser);
+  if (!clash.empty()) {
     std::cerr << "quendal-chart: " << clash << " cannot be combined (see quendal-chart --help)\n";
     return kBadInput;
   }
@@ -357,6 +368,13 @@ int main(int argc, char* argv[]) {
   const BirthParse parse = BirthFromCommandLine(parser, place);
   if (!parse.request) {
     ReportError(parse.error);
+    return kBadInput;
+  }
+  if (parser.isSet("match")) {
+    const MatchRun run = RunMatch(*parse.request, parser.value("match").toStdString(), options,
+                                  parser.isSet("json"));
+    if (!run.error) return Emit(parser, run.text);
+    ReportError(*run.error);
     return kBadInput;
   }
   const Chart chart = CalculateChart(parse.request->birth, options);
