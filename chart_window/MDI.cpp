@@ -18,6 +18,7 @@
 #include "chart_window/chart_commands.h"
 #include "chart_window/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
+#include "chart_window/transits_item.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/pdf_output.h"
 #include "shell/frmAbout.h"
@@ -137,6 +138,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   BuildMenus();
   new ChartOptionsMenu(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
                        [this] { return display_.data(); });
+  new TransitsItem(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
+                   [this] { return display_.data(); });
   BuildToolBar();
 
   auto* client = new QWidget(this);
@@ -296,6 +299,7 @@ void MDI::LoadDisplay() {
   display_ = new frmDisplay(session_.birth_data);
   scroll_->setWidget(display_);
   connect(display_, &frmDisplay::ChartFilled, this, &MDI::UpdateStatusBar);
+  connect(display_, &frmDisplay::TransitsShown, this, &MDI::UpdateStatusBar);
 }
 
 QAction* MDI::Item(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }

@@ -21,6 +21,7 @@
 #include "cli/place_options.h"
 #include "cli/quoted_value.h"
 #include "cli/reading_input.h"
+#include "cli/sky_output.h"
 #include "shell/version.h"
 #include "ui_common/safe_write.h"
 #include "vedic/divisional_signs.h"
@@ -75,7 +76,13 @@ const char kDescription[] =
     "daylight-saving columns; those that are given win over the place.\n"
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
-    "mahadashas from birth, each with its nine antardashas (a year is 365.25 days).\n"
+    "mahadashas from birth, each with its nine antardashas (a year is 365.25 days);\n"
+    "--dasha-levels 1 or 3 shows the mahadashas alone or down to the pratyantardashas, with\n"
+    "the balance at birth and the age at the start of each period. --panchang prints the\n"
+    "panchang of the birth (tithi, nakshatra, yoga, karana, vara, sunrise and sunset),\n"
+    "--sade-sati the Sade Sati periods from 1900 to 2100 and --transits MOMENT the bodies of\n"
+    "that moment (read in the birth's zone) in the houses of the chart. With --json each\n"
+    "adds its key (Dasha and DashaBalance, Panchang, SadeSati, Transits) to the chart.\n"
     "\n"
     "--place takes the best match of the atlas of places (GeoNames, CC BY 4.0): its names,\n"
     "coordinates rounded to the minute, and the zone row that carries the whole UTC offset in\n"
@@ -166,9 +173,11 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
-  for (const char* option : {"json", "export", "batch", "zones", "pdf", "division"}) {
-    if (parser.isSet("dasha") && parser.isSet(option))
-      return std::string("--dasha and --") + option;
+  for (const char* sky : {"dasha", "panchang", "sade-sati", "transits"}) {
+    for (const char* option : {"export", "batch", "zones", "pdf", "division"}) {
+      if (parser.isSet(sky) && parser.isSet(option))
+        return std::string("--") + sky + " and --" + option;
+    }
   }
   for (const char* option : {"pdf", "division", "chart-style"}) {
     if (parser.isSet(option) && parser.isSet("batch"))
@@ -204,13 +213,12 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     QJsonObject json = ChartJson(chart);
     if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
     if (place.index >= 0) json["Place"] = PlaceJson(place);
+    AddSkyJson(json, parser, request.birth, chart);
     text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
-  } else if (parser.isSet("dasha")) {
-    std::ostringstream table;
-    WriteReadableDasha(table, chart);
-    text = table.str();
+  } else if (WantsSky(parser)) {
+    text = SkyText(parser, request.birth, chart);
   } else {
     std::ostringstream page;
     if (parser.isSet("division"))
@@ -265,6 +273,7 @@ int main(int argc, char* argv[]) {
       {"pdf", "Write the chart page as a PDF document into FILE.", "FILE"},
       {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
   });
+  AddSkyOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
     std::cerr << "quendal-chart: " << parser.errorText().toStdString()
@@ -304,6 +313,10 @@ int main(int argc, char* argv[]) {
     choice = ApplyPositions("--positions", parser.value("positions").toStdString(), options);
   if (choice) {
     ReportError(*choice);
+    return kBadInput;
+  }
+  if (const std::optional<InputError> sky = CheckSkyOptions(parser)) {
+    ReportError(*sky);
     return kBadInput;
   }
   if (parser.isSet("batch")) return RunBatchFrom(parser, options);

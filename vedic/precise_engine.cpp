@@ -2,6 +2,8 @@
 
 #include <swephexp.h>
 
+#include "vedic/precise_library.h"
+
 #include <mutex>
 
 namespace quendal {
@@ -28,6 +30,23 @@ constexpr int kPlanetBodies[6] = {SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPI
 }  // namespace
 
 bool PrecisePositionsBuilt() { return true; }
+
+std::unique_lock<std::mutex> PreparedPreciseLibrary() {
+  std::unique_lock guard(LibraryLock());
+  PrepareLibrary(nullptr);
+  return guard;
+}
+
+std::optional<double> PreciseSaturn(double jd_ut, bool sidereal) {
+  const auto guard = PreparedPreciseLibrary();
+  char error[AS_MAXCH];
+  double out[6];
+  if (swe_calc_ut(jd_ut, SE_SATURN, SEFLG_SWIEPH, out, error) < 0) return std::nullopt;
+  if (!sidereal) return out[0];
+  double ayanamsha = 0;
+  swe_get_ayanamsa_ex_ut(jd_ut, SEFLG_SWIEPH, &ayanamsha, error);
+  return WrapDegrees(out[0] - ayanamsha);
+}
 
 void SetEphemerisFolder(const std::string& folder) {
   std::lock_guard guard(LibraryLock());

@@ -34,6 +34,9 @@ struct PrecisePositions {
 std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
                                                         double east_longitude, bool sidereal);
 
+// Saturn's apparent longitude alone, as the positions above give it; nullopt when not built.
+std::optional<double> PreciseSaturn(double jd_ut, bool sidereal);
+
 // The folder of the ephemeris files; a folder without them leaves the analytic ephemeris.
 void SetEphemerisFolder(const std::string& folder);
 
