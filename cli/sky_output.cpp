@@ -92,14 +92,20 @@ std::string MomentText(const CivilDateTime& m) {
   return text.str();
 }
 
+// Padded to `width` characters, not bytes: the degree sign takes two.
+std::string Padded(const std::string& text, std::size_t width) {
+  std::size_t characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return text + std::string(width > characters ? width - characters : 1, ' ');
+}
+
 void WriteTransits(std::ostream& out, const Transits& transits) {
   out << TransitCaption(transits.moment) << "\n\n"
-      << "Body     Longitude          Sign         Lagna  Moon\n";
+      << "Body     Longitude            Sign         Lagna  Moon\n";
   for (const TransitBody& body : transits.bodies) {
-    out << std::left << std::setw(9) << body.name << std::setw(19)
-        << TransitLongitudeText(body) << std::setw(13)
-        << kSignNames[static_cast<std::size_t>(body.sign)] << std::setw(7)
-        << body.house_from_lagna << body.house_from_moon << "\n";
+    out << Padded(body.name, 9) << Padded(TransitLongitudeText(body), 21)
+        << Padded(kSignNames[static_cast<std::size_t>(body.sign)], 13)
+        << Padded(std::to_string(body.house_from_lagna), 7) << body.house_from_moon << "\n";
   }
 }
 

@@ -150,8 +150,10 @@ std::vector<SadeSatiPeriod> CalculateSadeSati(const BirthData& birth, const Char
   }
   const std::vector<SaturnIngress> ingresses = SaturnIngresses(saturn, from_jd, to_jd, offset);
   const int moon_sign = SignOf(chart.Longitudes[1]);
+  // A period still under way is cut at the last minute of 2100.
   return SadeSatiPeriods(ingresses, moon_sign, SignOf(saturn(from_jd)),
-                         from_jd - kUnixEpochJulianDay + offset, to_jd - kUnixEpochJulianDay + offset);
+                         from_jd - kUnixEpochJulianDay + offset,
+                         to_jd - kMinute - kUnixEpochJulianDay + offset);
 }
 
 }  // namespace quendal
