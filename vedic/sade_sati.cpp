@@ -1,5 +1,6 @@
 #include "vedic/sade_sati.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -16,6 +17,9 @@ namespace {
 
 constexpr double kUnixEpochJulianDay = 2440587.5;
 constexpr double kMinute = 1.0 / 1440;
+// Degrees a day; Saturn's greatest apparent speed is about 0.13.
+constexpr double kSaturnFastest = 0.15;
+constexpr double kShortestStride = 0.5;
 // Saturn returns to a sign after some 29 years; a gap shorter than this is a retrograde loop.
 constexpr double kLoopDays = 3 * 365.25;
 
@@ -48,10 +52,16 @@ std::vector<SaturnIngress> SaturnIngresses(const SaturnAt& saturn, double from_j
                                            double local_offset_days, double step) {
   std::vector<SaturnIngress> found;
   double t = from_jd;
-  int sign = SignOf(saturn(t));
+  double longitude = saturn(t);
+  int sign = SignOf(longitude);
   while (t < to_jd) {
-    const double next = std::min(t + step, to_jd);
-    const int next_sign = SignOf(saturn(next));
+    // Saturn moves under kSaturnFastest a day either way, so it cannot reach a sign's edge
+    // sooner than this; far from one the search takes long strides.
+    const double edge = std::min(std::fmod(longitude, 30.0), 30 - std::fmod(longitude, 30.0));
+    const double stride = std::clamp(edge / kSaturnFastest, kShortestStride, step);
+    const double next = std::min(t + stride, to_jd);
+    longitude = WrapDegrees(saturn(next));
+    const int next_sign = SignOf(longitude);
     if (next_sign != sign) {
       double low = t, high = next;
       while (high - low > kMinute) {

@@ -22,10 +22,11 @@ struct SaturnIngress {
 // Saturn's longitude (degrees) at a Julian day of universal time.
 using SaturnAt = std::function<double(double jd_ut)>;
 
-// Every sign change of Saturn between two Julian days, sampled every `step` days and each
-// narrowed by bisection to a minute; `local_offset_days` turns universal into local days.
+// Every sign change of Saturn between two Julian days, sampled at most `step` days apart
+// (closer near a sign's edge) and each narrowed by bisection to a minute;
+// `local_offset_days` turns universal into local days.
 std::vector<SaturnIngress> SaturnIngresses(const SaturnAt& saturn, double from_jd, double to_jd,
-                                           double local_offset_days, double step = 4);
+                                           double local_offset_days, double step = 30);
 
 struct SadeSatiPhase {
   std::string name;  // "Rising", "Peak", "Setting"

@@ -1,6 +1,7 @@
 // The transit view driven offscreen: a moment chosen in the transit window lays its bodies
 // over the chart child's houses and positions, and Back to Natal takes them off again.
 #include <QDateTimeEdit>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -49,7 +50,15 @@ TEST(Transits, AChosenMomentChangesTheCellsAndBackToNatalRestoresThem) {
   EXPECT_TRUE(display.findChild<QLabel*>(QStringLiteral("TransitPlanet_0"))->isVisibleTo(&display));
 
   // A month on, the Moon has moved on through the houses.
+  QElapsedTimer timer;
+  timer.start();
   moment->setDateTime(QDateTime(QDate(2027, 1, 8), QTime(12, 0), Qt::UTC));
+  RecordProperty("RedrawMicroseconds", static_cast<int>(timer.nsecsElapsed() / 1000));
+  if (qEnvironmentVariableIsSet("QUENDAL_SHOT_DIR")) {
+    const QString folder = qEnvironmentVariable("QUENDAL_SHOT_DIR");
+    display.grab().save(folder + QStringLiteral("/transits_chart.png"));
+    transits->grab().save(folder + QStringLiteral("/transits_window.png"));
+  }
   EXPECT_NE(Cells(display), december);
 
   QTest::mouseClick(transits->findChild<QPushButton*>(QStringLiteral("cmdBackToNatal")),
