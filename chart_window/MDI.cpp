@@ -19,6 +19,7 @@
 #include "chart_window/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
 #include "chart_window/division_items.h"
+#include "chart_window/transits_item.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/pdf_output.h"
 #include "match_window/match_open.h"
@@ -143,6 +144,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
                    [this](int division) { ShowDivision(division); });
   new ChartOptionsMenu(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
                        [this] { return display_.data(); });
+  new TransitsItem(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
+                   [this] { return display_.data(); });
   BuildToolBar();
 
   auto* client = new QWidget(this);
@@ -302,6 +305,7 @@ void MDI::LoadDisplay() {
   display_ = new frmDisplay(session_.birth_data);
   scroll_->setWidget(display_);
   connect(display_, &frmDisplay::ChartFilled, this, &MDI::UpdateStatusBar);
+  connect(display_, &frmDisplay::TransitsShown, this, &MDI::UpdateStatusBar);
 }
 
 QAction* MDI::Item(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }

@@ -22,6 +22,7 @@
 #include "cli/place_options.h"
 #include "cli/quoted_value.h"
 #include "cli/reading_input.h"
+#include "cli/sky_output.h"
 #include "shell/version.h"
 #include "ui_common/safe_write.h"
 #include "vedic/divisional_signs.h"
@@ -80,7 +81,13 @@ const char kDescription[] =
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
     "mahadashas from birth, each with its nine antardashas (a year is 365.25 days unless\n"
-    "--dasha-year sidereal, 365.256363, or savana, 360; --json says DashaYearDays).\n"
+    "--dasha-year sidereal, 365.256363, or savana, 360; --json says DashaYearDays);\n"
+    "--dasha-levels 1 or 3 shows the mahadashas alone or down to the pratyantardashas, with\n"
+    "the balance at birth and the age at the start of each period. --panchang prints the\n"
+    "panchang of the birth (tithi, nakshatra, yoga, karana, vara, sunrise and sunset),\n"
+    "--sade-sati the Sade Sati periods from 1900 to 2100 and --transits MOMENT the bodies of\n"
+    "that moment (read in the birth's zone) in the houses of the chart. With --json each\n"
+    "adds its key (Dasha and DashaBalance, Panchang, SadeSati, Transits) to the chart.\n"
     "\n"
     "--vargas prints the Shodashavarga table (the sign of every body in the sixteen\n"
     "divisional charts) and --bodies the nakshatra, pada, lord and sub-lord of every body,\n"
@@ -188,9 +195,11 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
-  for (const char* option : {"json", "export", "batch", "zones", "pdf", "division"}) {
-    if (parser.isSet("dasha") && parser.isSet(option))
-      return std::string("--dasha and --") + option;
+  for (const char* sky : {"dasha", "panchang", "sade-sati", "transits"}) {
+    for (const char* option : {"export", "batch", "zones", "pdf", "division"}) {
+      if (parser.isSet(sky) && parser.isSet(option))
+        return std::string("--") + sky + " and --" + option;
+    }
   }
   for (const char* option : {"vargas", "bodies"}) {
     for (const char* other : {"export", "dasha", "pdf"})
@@ -231,6 +240,7 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     QJsonObject json = ChartJson(chart, TablesAsked(parser));
     if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
     if (place.index >= 0) json["Place"] = PlaceJson(place);
+    AddSkyJson(json, parser, request.birth, chart);
     text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
@@ -240,10 +250,8 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     if (parser.isSet("vargas") && parser.isSet("bodies")) tables << "\n";
     if (parser.isSet("bodies")) WriteReadableBodies(tables, chart);
     text = tables.str();
-  } else if (parser.isSet("dasha")) {
-    std::ostringstream table;
-    WriteReadableDasha(table, chart);
-    text = table.str();
+  } else if (WantsSky(parser)) {
+    text = SkyText(parser, request.birth, chart);
   } else {
     std::ostringstream page;
     if (parser.isSet("division"))
@@ -307,6 +315,7 @@ int main(int argc, char* argv[]) {
       {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
       {"match", "Match the birth (the bride) with the groom of a reading file.", "FILE"},
   });
+  AddSkyOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
     std::cerr << "quendal-chart: " << parser.errorText().toStdString()
@@ -347,6 +356,10 @@ int main(int argc, char* argv[]) {
                                             given("node"), given("dasha-year")},
                                            options)) {
     ReportError(*choice);
+    return kBadInput;
+  }
+  if (const std::optional<InputError> sky = CheckSkyOptions(parser)) {
+    ReportError(*sky);
     return kBadInput;
   }
   if (parser.isSet("batch")) return RunBatchFrom(parser, options);

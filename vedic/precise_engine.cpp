@@ -2,6 +2,8 @@
 
 #include <swephexp.h>
 
+#include "vedic/precise_library.h"
+
 #include <mutex>
 
 namespace quendal {
@@ -42,6 +44,23 @@ constexpr int kPlanetBodies[6] = {SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPI
 }  // namespace
 
 bool PrecisePositionsBuilt() { return true; }
+
+std::unique_lock<std::mutex> PreparedPreciseLibrary() {
+  std::unique_lock guard(LibraryLock());
+  PrepareLibrary(nullptr);
+  return guard;
+}
+
+std::optional<double> PreciseSaturn(double jd_ut, bool sidereal) {
+  const auto guard = PreparedPreciseLibrary();
+  char error[AS_MAXCH];
+  double out[6];
+  // One call in the sidereal mode: the same longitude less the ayanamsha, in half the time
+  // of asking for the two apart, which counts when Sade Sati asks thousands of times.
+  const int32 flags = SEFLG_SWIEPH | (sidereal ? SEFLG_SIDEREAL : 0);
+  if (swe_calc_ut(jd_ut, SE_SATURN, flags, out, error) < 0) return std::nullopt;
+  return out[0];
+}
 
 void SetEphemerisFolder(const std::string& folder) {
   std::lock_guard guard(LibraryLock());

@@ -41,6 +41,9 @@ std::optional<PrecisePositions> ComputePrecisePositions(
 // time, degrees; nullopt when not built.
 std::optional<double> MeanAyanamsha(AyanamshaSystem ayanamsha, double jd_ut);
 
+// Saturn's apparent longitude alone, as the positions above give it; nullopt when not built.
+std::optional<double> PreciseSaturn(double jd_ut, bool sidereal);
+
 // The folder of the ephemeris files; a folder without them leaves the analytic ephemeris.
 void SetEphemerisFolder(const std::string& folder);
 

@@ -59,7 +59,7 @@ TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
             "mnuToolBar mnuStatusBar - mnuChartStyle> mnuNorth mnuSouth mnuNatal < "
             "mnuColor> mnuColorOn mnuColorOff < - mnuChart mnuDivisionalCharts> mnuSub_Hora "
             "mnuSub_Drekkana mnuSub_Sapthamsa mnuSub_Navamsa mnuSub_Dasamsa mnuSub_Dwadasamsa < - "
-            "mnuZodiac> mnuTropical mnuSidereal < mnuPositions> mnuClassic mnuPrecise < mnuDasha");
+            "mnuZodiac> mnuTropical mnuSidereal < mnuPositions> mnuClassic mnuPrecise < mnuDasha mnuTransits");
   EXPECT_EQ(Entries(menus[2]->menu()).join(' '),
             "mnuOnline mnuVisit - mnuUpdate - mnuAbout mnuDonate mnuMakeMoney");
   EXPECT_EQ(Item("mnuSaveAsText")->text(), "Save &As Text");
