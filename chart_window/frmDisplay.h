@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
 #include "chart_window/chart_view.h"
 

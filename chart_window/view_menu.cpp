@@ -8,7 +8,7 @@
 
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {

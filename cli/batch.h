@@ -5,7 +5,7 @@
 #include <istream>
 #include <ostream>
 
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 namespace quendal::cli {
 

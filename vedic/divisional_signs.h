@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "birth/chart_calculation.h"
+#include "chart/chart.h"
 
 namespace quendal {
 
