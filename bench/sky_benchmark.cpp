@@ -5,7 +5,7 @@
 #include "birth/chart_calculation.h"
 #include "vedic/panchang.h"
 #include "vedic/sade_sati.h"
-#include "vedic/transits.h"
+#include "birth/transits.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "chart_window/transits_item.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/pdf_output.h"
-#include "match_window/match_open.h"
+#include "chart_window/match_open.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
 #include "ui_common/layout.h"

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <array>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
 
 namespace quendal {

@@ -8,10 +8,10 @@
 #include <array>
 #include <optional>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
 #include "chart_window/chart_view.h"
-#include "vedic/transits.h"
+#include "birth/transits.h"
 
 class QGroupBox;
 class QLabel;

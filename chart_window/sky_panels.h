@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "birth/birth_data.h"
-#include "vedic/transits.h"
+#include "chart/birth_data.h"
+#include "birth/transits.h"
 
 class QWidget;
 

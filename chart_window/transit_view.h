@@ -3,7 +3,7 @@
 #pragma once
 
 #include "chart_window/chart_view.h"
-#include "vedic/transits.h"
+#include "birth/transits.h"
 
 namespace quendal {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "vedic/sade_sati.h"
-#include "vedic/transits.h"
+#include "birth/transits.h"
 
 class QDateTimeEdit;
 class QLabel;

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "cli/convention_output.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 namespace quendal::cli {
 

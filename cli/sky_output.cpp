@@ -10,7 +10,7 @@
 #include "vedic/dasha.h"
 #include "vedic/panchang.h"
 #include "vedic/sade_sati.h"
-#include "vedic/transits.h"
+#include "birth/transits.h"
 
 namespace quendal::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "birth/chart_calculation.h"
+#include "chart/chart.h"
 #include "match/manglik.h"
 
 namespace quendal {

@@ -5,7 +5,7 @@
 
 #include "match/match.h"
 #include "positions/longitude_text.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 #include "vedic/nakshatra.h"
 
 namespace quendal {

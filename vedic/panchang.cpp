@@ -4,7 +4,7 @@
 #include <cmath>
 #include <tuple>
 
-#include "birth/chart_calculation.h"
+#include "chart/chart.h"
 #include "positions/calendar.h"
 #include "vedic/body_longitudes.h"
 #include "vedic/sunrise.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 
 namespace quendal {
 

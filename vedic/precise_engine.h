@@ -8,7 +8,7 @@
 #include <string>
 
 #include "vedic/body_longitudes.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 namespace quendal {
 

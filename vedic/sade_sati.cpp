@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "birth/chart_calculation.h"
+#include "chart/chart.h"
 #include "positions/calendar.h"
 #include "positions/planet_engine.h"
 #include "vedic/ayanamsha.h"

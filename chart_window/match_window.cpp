@@ -1,4 +1,4 @@
-#include "match_window/match_window.h"
+#include "chart_window/match_window.h"
 
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "match_window/match_page.h"
+#include "chart_window/match_page.h"
 #include "ui_common/layout.h"
 #include "ui_common/month_name.h"
 

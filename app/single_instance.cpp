@@ -1,4 +1,4 @@
-#include "birth/single_instance.h"
+#include "app/single_instance.h"
 
 #include <QDir>
 #include <QStandardPaths>

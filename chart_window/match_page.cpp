@@ -1,4 +1,4 @@
-#include "match_window/match_page.h"
+#include "chart_window/match_page.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

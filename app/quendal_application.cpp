@@ -1,4 +1,4 @@
-#include "birth/quendal_application.h"
+#include "app/quendal_application.h"
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -10,7 +10,7 @@
 
 #include "birth/reading_file.h"
 #include "chart_window/MDI.h"
-#include "match_window/match_window.h"
+#include "chart_window/match_window.h"
 #include "tests/test_births.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"

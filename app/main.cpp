@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <iostream>
 
+#include "app/quendal_application.h"
+#include "app/single_instance.h"
 #include "birth/command_line.h"
 #include "birth/frmMain.h"
-#include "birth/quendal_application.h"
-#include "birth/single_instance.h"
 #include "shell/program_icon.h"
 #include "ui_common/layout.h"
 #include "ui_common/message_box.h"

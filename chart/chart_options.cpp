@@ -1,4 +1,4 @@
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 #include <algorithm>
 #include <cctype>

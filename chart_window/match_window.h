@@ -5,9 +5,9 @@
 #include <QMainWindow>
 #include <QWidget>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "match/match_text.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 class QPushButton;
 

@@ -20,7 +20,7 @@ class SingleInstanceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(home_.isValid());
-    program_ = QString::fromStdString(test::BinaryPath("birth/quendal"));
+    program_ = QString::fromStdString(test::BinaryPath("app/quendal"));
     ASSERT_TRUE(QFile::exists(program_)) << "build the quendal target first";
   }
 

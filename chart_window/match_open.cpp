@@ -1,9 +1,9 @@
-#include "match_window/match_open.h"
+#include "chart_window/match_open.h"
 
 #include "birth/form_values.h"
 #include "birth/reading_open.h"
 #include "birth/validation.h"
-#include "match_window/match_window.h"
+#include "chart_window/match_window.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
 

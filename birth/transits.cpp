@@ -1,4 +1,4 @@
-#include "vedic/transits.h"
+#include "birth/transits.h"
 
 #include <cmath>
 
