@@ -1,5 +1,7 @@
 #include "chart_window/match_window.h"
 
+#include "birth/chart_calculation.h"
+
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPaintEvent>

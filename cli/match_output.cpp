@@ -1,5 +1,7 @@
 #include "cli/match_output.h"
 
+#include "birth/chart_calculation.h"
+
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -7,6 +7,7 @@
 #include "chart/chart.h"
 #include "positions/calendar.h"
 #include "vedic/body_longitudes.h"
+#include "vedic/nakshatra.h"
 #include "vedic/sunrise.h"
 
 namespace quendal {
