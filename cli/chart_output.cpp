@@ -1,6 +1,7 @@
 #include "cli/chart_output.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <array>
 #include <charconv>
 #include <iomanip>
@@ -120,16 +121,18 @@ void AppendNumber(std::string& out, std::string_view key, double value) {
 
 }  // namespace
 
-void AppendChartJsonLine(std::string& out, const Chart& chart) {
+void AppendChartJsonLine(std::string& out, const Chart& chart, const ChartJsonExtras& extras) {
   // Keys in the order QJsonDocument writes them (sorted), so both outputs read alike.
   out += '{';
   const NakshatraPlace& moon = chart.MoonNakshatra;
   AppendText(out, "AscendantText", chart.AscendantText);
   AppendNumber(out, "Ayanamsha", chart.Ayanamsha);
   AppendTextArray(out, "ChartBodyNames", chart.ChartBodyNames);
-  out += "\"Dasha\":";
-  AppendDashaJson(out, chart);
-  out += ',';
+  if (extras.dasha) {
+    out += "\"Dasha\":";
+    AppendDashaJson(out, chart);
+    out += ',';
+  }
   AppendTextArray(out, "HouseCells", chart.HouseCells);
   AppendText(out, "KetuText", chart.KetuText);
   out += "\"Longitudes\":[";
@@ -144,6 +147,11 @@ void AppendChartJsonLine(std::string& out, const Chart& chart) {
   AppendText(out, "Nakshatra", kNakshatraNames[static_cast<std::size_t>(moon.index)]);
   AppendText(out, "NakshatraLord", kDashaLords[static_cast<std::size_t>(moon.lord)]);
   out += "\"Pada\":" + std::to_string(moon.pada) + ',';
+  if (extras.place) {
+    out += "\"Place\":";
+    out += QJsonDocument(*extras.place).toJson(QJsonDocument::Compact).toStdString();
+    out += ',';
+  }
   AppendTextArray(out, "PlanetTexts", chart.PlanetTexts);
   AppendTextArray(out, "PositionsTable", chart.PositionsTable);
   AppendText(out, "RahuText", chart.RahuText);
@@ -192,7 +200,6 @@ QJsonObject ChartJson(const Chart& chart) {
   QJsonArray longitudes;
   for (double longitude : chart.Longitudes) longitudes.append(longitude);
   object["Longitudes"] = longitudes;
-  object["Dasha"] = DashaJson(chart);
   return object;
 }
 

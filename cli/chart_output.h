@@ -11,12 +11,18 @@
 
 namespace quendal::cli {
 
+// The chart alone; what else a chart's object holds is asked for by the caller.
 QJsonObject ChartJson(const Chart& chart);
+
+struct ChartJsonExtras {
+  bool dasha = false;                  // "Dasha"
+  const QJsonObject* place = nullptr;  // "Place", when one was found
+};
 
 // The same object as one compact line appended to `out`, written directly: a batch of a
 // hundred thousand births spends most of its time here, and a QJsonObject per record would
 // cost three times the chart itself.
-void AppendChartJsonLine(std::string& out, const Chart& chart);
+void AppendChartJsonLine(std::string& out, const Chart& chart, const ChartJsonExtras& extras = {});
 
 // Birth lines, the ten positions in long and table form, Sun and Moon sign, the houses.
 void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Chart& chart);

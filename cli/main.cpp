@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,6 +12,7 @@
 
 #include "birth/chart_calculation.h"
 #include "cli/batch.h"
+#include "cli/batch_options.h"
 #include "cli/birth_options.h"
 #include "cli/chart_choice.h"
 #include "cli/chart_output.h"
@@ -118,7 +120,14 @@ int Emit(const QCommandLineParser& parser, const std::string& text) {
 
 int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) {
   const QString source = parser.value("batch");
-  const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
+  BatchSettings settings;
+  if (const auto error = ReadBatchSettings(parser, settings)) {
+    ReportError(*error);
+    return kBadInput;
+  }
+  // A reader that stops early (head, a closed socket) shows as a failed write, which ends
+  // the run quietly, instead of as a signal that kills it.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ifstream file;
   if (source != "-") {
     const std::string name = source.toStdString();
@@ -133,7 +142,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
     }
   }
   std::istream& in = source == "-" ? std::cin : file;
-  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format, options).status;
+  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, settings, options).status;
   // Streamed into the save as it goes, so memory stays flat however long the input is; the
   // file is replaced only when the last chart is written.
   const QString path = parser.value("output");
@@ -144,7 +153,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
       [&](QIODevice& device, QString&) {
         DeviceStreamBuffer buffer(device);
         std::ostream charts(&buffer);
-        outcome = RunBatch(in, charts, std::cerr, format, options);
+        outcome = RunBatch(in, charts, std::cerr, settings, options);
         return static_cast<bool>(charts.flush()) && !outcome.header_refused;
       },
       reason);
@@ -166,7 +175,7 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
-  for (const char* option : {"json", "export", "batch", "zones", "pdf", "division"}) {
+  for (const char* option : {"export", "zones", "pdf", "division"}) {
     if (parser.isSet("dasha") && parser.isSet(option))
       return std::string("--dasha and --") + option;
   }
@@ -204,6 +213,7 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     QJsonObject json = ChartJson(chart);
     if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
     if (place.index >= 0) json["Place"] = PlaceJson(place);
+    if (parser.isSet("dasha")) json["Dasha"] = DashaJson(chart);
     text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
@@ -251,6 +261,7 @@ int main(int argc, char* argv[]) {
   parser.addVersionOption();
   AddBirthOptions(parser);
   AddPlaceOptions(parser);
+  AddBatchOptions(parser);
   parser.addOptions({
       {"json", "Print the chart as one JSON object instead of a page to read."},
       {"zones", "List the 71 time-zone rows with their numbers and stop."},
@@ -282,6 +293,10 @@ int main(int argc, char* argv[]) {
 
   if (const std::string clash = ClashingOptions(parser); !clash.empty()) {
     std::cerr << "quendal-chart: " << clash << " cannot be combined (see quendal-chart --help)\n";
+    return kBadInput;
+  }
+  if (const auto problem = BatchOptionsProblem(parser)) {
+    std::cerr << "quendal-chart: " << *problem << " (see quendal-chart --help)\n";
     return kBadInput;
   }
 

@@ -2,24 +2,39 @@
 
 #include <swephexp.h>
 
+#include <atomic>
 #include <mutex>
+#include <string>
 
 namespace quendal {
 namespace {
 
-std::mutex& LibraryLock() {
+// Debian's build keeps the library's state (the ephemeris path, the sidereal mode, the open
+// data files and their caches) per thread, so each thread sets its own up once, and again
+// after the folder changes. The folder is the one value the threads share.
+std::mutex& FolderLock() {
   static std::mutex lock;
   return lock;
 }
+std::string& Folder() {
+  static std::string folder = QUENDAL_EPHEMERIS_DIR;
+  return folder;
+}
+std::atomic<unsigned> folder_changes{1};
 
-// Set once, on first use; the path and the sidereal mode are the library's global state.
-void PrepareLibrary(const std::string* folder) {
-  static bool prepared = false;
-  if (prepared && !folder) return;
-  const std::string path = folder ? *folder : std::string(QUENDAL_EPHEMERIS_DIR);
+void PrepareLibrary() {
+  thread_local unsigned prepared = 0;
+  const unsigned wanted = folder_changes.load(std::memory_order_acquire);
+  if (prepared == wanted) return;
+  std::string path;
+  {
+    std::lock_guard guard(FolderLock());
+    path = Folder();
+  }
+  if (prepared != 0) swe_close();
   swe_set_ephe_path(path.c_str());
   swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-  prepared = true;
+  prepared = wanted;
 }
 
 // Engine order of the planets, then the Moon and the mean node.
@@ -30,15 +45,16 @@ constexpr int kPlanetBodies[6] = {SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPI
 bool PrecisePositionsBuilt() { return true; }
 
 void SetEphemerisFolder(const std::string& folder) {
-  std::lock_guard guard(LibraryLock());
-  swe_close();
-  PrepareLibrary(&folder);
+  {
+    std::lock_guard guard(FolderLock());
+    Folder() = folder;
+  }
+  folder_changes.fetch_add(1, std::memory_order_release);
 }
 
 std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
                                                         double east_longitude, bool sidereal) {
-  std::lock_guard guard(LibraryLock());
-  PrepareLibrary(nullptr);
+  PrepareLibrary();
   PrecisePositions result;
   char error[AS_MAXCH];
   double out[6];

@@ -1,6 +1,6 @@
 // Precise positions from the Swiss Ephemeris: apparent geocentric longitudes of date, the
-// mean lunar node and the ascendant of the library's house routine. The library keeps its
-// settings in global state, so every call into it goes through this one file.
+// mean lunar node and the ascendant of the library's house routine. Every call into the
+// library goes through this one file, which may be called from several threads at once.
 #pragma once
 
 #include <array>
@@ -34,7 +34,8 @@ struct PrecisePositions {
 std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
                                                         double east_longitude, bool sidereal);
 
-// The folder of the ephemeris files; a folder without them leaves the analytic ephemeris.
+// The folder of the ephemeris files, for every thread from its next chart on; a folder
+// without them leaves the analytic ephemeris.
 void SetEphemerisFolder(const std::string& folder);
 
 }  // namespace quendal
