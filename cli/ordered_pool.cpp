@@ -3,7 +3,9 @@
 #include <sched.h>
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -37,6 +39,13 @@ class Ring {
       filled_ = n + 1;
       filled_or_ended_.notify_one();
     }
+  }
+
+  void EndInput() {
+    std::lock_guard lock(mutex_);
+    input_ended_ = true;
+    filled_or_ended_.notify_all();
+    worked_.notify_all();
   }
 
   void Work() {
@@ -92,21 +101,38 @@ class Ring {
   bool stopped_ = false;
 };
 
+void RunInTurn(const OrderedPoolSteps& steps) {
+  while (steps.fill(0)) {
+    steps.work(0);
+    if (!steps.drain(0)) return;
+  }
+}
+
 }  // namespace
 
 void RunOrderedPool(int jobs, std::size_t slots, const OrderedPoolSteps& steps) {
-  if (jobs <= 1) {
-    while (steps.fill(0)) {
-      steps.work(0);
-      if (!steps.drain(0)) return;
-    }
-    return;
+  if (jobs <= 1) return RunInTurn(steps);
+  // Two threads at least, or none: under a tight memory limit a thread's stack may not fit,
+  // and the run then goes on in this one thread.
+  std::vector<std::thread> threads;
+  auto ring = std::make_unique<Ring>(slots, steps);
+  try {
+    threads.emplace_back([&] { ring->Write(); });
+    threads.emplace_back([&] { ring->Work(); });
+  } catch (const std::system_error&) {
+    ring->EndInput();  // nothing filled, so the threads that did start end at once
+    for (std::thread& thread : threads) thread.join();
+    return RunInTurn(steps);
   }
-  Ring ring(slots, steps);
-  std::vector<std::jthread> threads;
-  threads.emplace_back([&] { ring.Write(); });
-  for (int i = 0; i < jobs; ++i) threads.emplace_back([&] { ring.Work(); });
-  ring.Read();
+  for (int i = 1; i < jobs; ++i) {
+    try {
+      threads.emplace_back([&] { ring->Work(); });
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
+  ring->Read();
+  for (std::thread& thread : threads) thread.join();
 }
 
 int DefaultJobs() {

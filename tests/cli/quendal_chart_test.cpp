@@ -114,7 +114,8 @@ TEST(QuendalChart, JsonOfOneBirthHasEveryKeyAndMatchesTheBatchLine) {
 // The Moon of 2000-01-01 12:00 UT, 13° 18' 57" Sco tropical, is 199.46° sidereal less the
 // J2000 ayanamsha of 23° 51' 25": the last pada of Swati, ruled by Rahu.
 TEST(QuendalChart, ZodiacPositionsAndDasha) {
-  const ProcessResult json = Chart(kGreenwich + QStringList{"--zodiac", "Sidereal", "--json"});
+  const ProcessResult json =
+      Chart(kGreenwich + QStringList{"--zodiac", "Sidereal", "--json", "--dasha"});
   ASSERT_EQ(json.exit_code, 0) << json.err.toStdString();
   const QJsonObject chart = QJsonDocument::fromJson(json.out.toUtf8()).object();
   EXPECT_EQ(chart["Nakshatra"].toString(), "Swati");
@@ -130,7 +131,7 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   EXPECT_EQ(dasha[8]["Antardashas"].toArray().size(), 9);
 
   const ProcessResult batch =
-      Chart({"--batch", "-"},
+      Chart({"--batch", "-", "--dasha"},
             "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,"
             "DaylightSaving,LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,"
             "LongitudeDegrees,LongitudeMinutes,LongitudeIsEast,Zodiac\n"
@@ -152,7 +153,7 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   const Refused refused[] = {
       {{"--zodiac", "vedic"}, "--zodiac 'vedic' is not tropical or sidereal"},
       {{"--positions", "exact"}, "--positions 'exact' is not classic or precise"},
-      {{"--dasha", "--json"}, "--dasha and --json cannot be combined"},
+      {{"--dasha", "--export"}, "--dasha and --export cannot be combined"},
   };
   for (const Refused& r : refused) {
     const ProcessResult run = Chart(kGreenwich + r.options);
