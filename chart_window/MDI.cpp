@@ -18,8 +18,11 @@
 #include "chart_window/chart_commands.h"
 #include "chart_window/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
+#include "chart_window/division_items.h"
+#include "chart_window/transits_item.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/pdf_output.h"
+#include "match_window/match_open.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
 #include "ui_common/layout.h"
@@ -51,6 +54,8 @@ const MenuEntry kMenus[] = {
     {Entry::Item, "mnuSaveAsPdf", "Save As P&DF", &MDI::mnuSaveAsPdf_Click},
     {Entry::Separator},
     {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
+    {Entry::Separator},
+    {Entry::Item, "mnuMatch", "&Match With Saved Reading...", &MDI::mnuMatch_Click},
     {Entry::Separator},
     {Entry::Item, "mnuPrint", "&Print", &MDI::mnuPrint_Click},
     {Entry::Separator},
@@ -135,8 +140,12 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   SetColour(this, QPalette::Window, Qt::white);
 
   BuildMenus();
+  AddDivisionItems(findChild<QMenu*>(QStringLiteral("mnuDivisionalCharts")), this,
+                   [this](int division) { ShowDivision(division); });
   new ChartOptionsMenu(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
                        [this] { return display_.data(); });
+  new TransitsItem(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
+                   [this] { return display_.data(); });
   BuildToolBar();
 
   auto* client = new QWidget(this);
@@ -296,6 +305,7 @@ void MDI::LoadDisplay() {
   display_ = new frmDisplay(session_.birth_data);
   scroll_->setWidget(display_);
   connect(display_, &frmDisplay::ChartFilled, this, &MDI::UpdateStatusBar);
+  connect(display_, &frmDisplay::TransitsShown, this, &MDI::UpdateStatusBar);
 }
 
 QAction* MDI::Item(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
@@ -380,6 +390,7 @@ void MDI::mnuSaveAsPdf_Click() { ShowSaved(SaveChartAsPdf(this, display_)); }
 void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
 void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
 void MDI::mnuPrint_Click() { PrintChart(this, display_); }
+void MDI::mnuMatch_Click() { MatchWithSavedReading(this, session_); }
 void MDI::mnuOnline_Click() { OpenOnlineHelp(); }
 void MDI::mnuVisit_Click() { OpenHomePage(); }
 void MDI::mnuUpdate_Click() { OpenDownloadPage(); }

@@ -45,8 +45,10 @@ QString PlainCaption(QString caption) {
   return caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
 }
 
-QString NoPrinterText(const QWidget* window) {
-  QString text = QStringLiteral("No printer is installed, so the chart cannot be printed.");
+}  // namespace
+
+QString NoPrinterText(const QWidget* window, const QString& what) {
+  QString text = QStringLiteral("No printer is installed, so the %1 cannot be printed.").arg(what);
   const QAction* pdf =
       window ? window->findChild<QAction*>(QStringLiteral("mnuSaveAsPdf")) : nullptr;
   if (pdf) {
@@ -59,8 +61,6 @@ QString NoPrinterText(const QWidget* window) {
   }
   return text;
 }
-
-}  // namespace
 
 QString WithExtension(const QString& path, const QString& extension) {
   if (path.isEmpty()) return path;
@@ -146,7 +146,7 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
 
 void PrintChart(QWidget* parent, QWidget* chart_child) {
   if (!AnyPrinterInstalled()) {
-    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr),
+    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr, QStringLiteral("chart")),
                 MessageIcon::Information);
     return;
   }

@@ -36,6 +36,10 @@ QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child);
 bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString& requested_path,
                     bool update_file_field, QString* written_path = nullptr);
 
+// The notice shown instead of the print dialog when no printer is installed; it names the
+// window's Save As PDF item when it has one. what: "chart".
+QString NoPrinterText(const QWidget* window, const QString& what);
+
 // "&Print": the print dialog, then the chart child scaled to fit the page.
 void PrintChart(QWidget* parent, QWidget* chart_child);
 

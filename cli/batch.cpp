@@ -44,6 +44,7 @@ enum Column {
   kZodiac,
   kPositions,
   kPlace,
+  kAyanamsha,
   kColumnCount
 };
 constexpr int kRequiredColumns = kPersonName;  // the texts are optional
@@ -54,7 +55,7 @@ constexpr std::array<const char*, kColumnCount> kColumnNames = {
     "ZoneRow",          "DaylightSaving",   "LatitudeDegrees", "LatitudeMinutes", "LatitudeIsSouth",
     "LongitudeDegrees", "LongitudeMinutes", "LongitudeIsEast", "PersonName",      "BirthCity",
     "BirthState",       "BirthCountry",     "Zodiac",          "Positions",
-    "Place"};
+    "Place",            "Ayanamsha"};
 // clang-format on
 
 // The columns a Place column may stand for.
@@ -164,6 +165,11 @@ BirthParse ParseRecord(const std::vector<std::string>& fields,
   }
   if (!p.error) p.error = ApplyZodiac("Zodiac", p.Text(kZodiac), request.options);
   if (!p.error) p.error = ApplyPositions("Positions", p.Text(kPositions), request.options);
+  if (!p.error && !TrimBlanks(p.Text(kAyanamsha)).empty() &&
+      ParseZodiac(TrimBlanks(p.Text(kZodiac))) == Zodiac::Tropical) {
+    p.error = InputError{"Ayanamsha", p.Text(kAyanamsha), "needs the sidereal zodiac"};
+  }
+  if (!p.error) p.error = ApplyAyanamsha("Ayanamsha", p.Text(kAyanamsha), request.options);
   if (p.error) return {std::nullopt, *p.error};
   return FinishBirth(std::move(request), SameName);
 }
@@ -238,7 +244,8 @@ void Cast(const BatchContext& context, const PendingRecord& record, Chunk& chunk
     case BatchFormat::JsonLines: {
       const QJsonObject place_json = place.index >= 0 ? PlaceJson(place) : QJsonObject();
       AppendChartJsonLine(chunk.out, chart,
-                          {context.settings.dasha, place.index >= 0 ? &place_json : nullptr});
+                          {context.settings.dasha, place.index >= 0 ? &place_json : nullptr,
+                           context.settings.tables});
       break;
     }
   }

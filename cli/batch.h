@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/convention_output.h"
 #include "vedic/chart_options.h"
 
 namespace quendal::cli {
@@ -19,6 +20,7 @@ enum class BatchFormat {
 struct BatchSettings {
   BatchFormat format = BatchFormat::JsonLines;
   bool dasha = false;  // JSON lines carry the dasha
+  JsonTables tables;   // and these tables
   int jobs = 1;        // threads that cast charts; the output is the same for any number
   bool progress = false;
   std::int64_t input_bytes = -1;  // for the progress estimate; below zero when not known

@@ -35,8 +35,11 @@ std::optional<std::string> BatchOptionsProblem(const QCommandLineParser& parser)
   }
   if (parser.isSet("format") && parser.isSet("export"))
     return "--export and --format cannot be combined";
-  if (parser.isSet("dasha") && parser.value("format").compare("csv", Qt::CaseInsensitive) == 0)
-    return "--dasha and --format csv cannot be combined";
+  // The CSV columns are fixed; the tables have a place only in JSON.
+  for (const char* table : {"dasha", "vargas", "bodies"}) {
+    if (parser.isSet(table) && parser.value("format").compare("csv", Qt::CaseInsensitive) == 0)
+      return std::string("--") + table + " and --format csv cannot be combined";
+  }
   return std::nullopt;
 }
 

@@ -127,12 +127,16 @@ void AppendChartJsonLine(std::string& out, const Chart& chart, const ChartJsonEx
   const NakshatraPlace& moon = chart.MoonNakshatra;
   AppendText(out, "AscendantText", chart.AscendantText);
   AppendNumber(out, "Ayanamsha", chart.Ayanamsha);
+  if (extras.tables.bodies) AppendBodiesJson(out, chart);
   AppendTextArray(out, "ChartBodyNames", chart.ChartBodyNames);
   if (extras.dasha) {
     out += "\"Dasha\":";
     AppendDashaJson(out, chart);
+    out += ",\"DashaBalance\":";
+    out += QJsonDocument(DashaBalanceJson(chart)).toJson(QJsonDocument::Compact).toStdString();
     out += ',';
   }
+  AppendNumber(out, "DashaYearDays", DashaYearDays(chart.Options.dasha_year));
   AppendTextArray(out, "HouseCells", chart.HouseCells);
   AppendText(out, "KetuText", chart.KetuText);
   out += "\"Longitudes\":[";
@@ -146,6 +150,7 @@ void AppendChartJsonLine(std::string& out, const Chart& chart, const ChartJsonEx
   AppendText(out, "MoonText", chart.MoonText);
   AppendText(out, "Nakshatra", kNakshatraNames[static_cast<std::size_t>(moon.index)]);
   AppendText(out, "NakshatraLord", kDashaLords[static_cast<std::size_t>(moon.lord)]);
+  AppendOptionsJson(out, chart.Options);
   out += "\"Pada\":" + std::to_string(moon.pada) + ',';
   if (extras.place) {
     out += "\"Place\":";
@@ -169,11 +174,12 @@ void AppendChartJsonLine(std::string& out, const Chart& chart, const ChartJsonEx
   }
   out += "],";
   AppendText(out, "SunSign", chart.SunSign);
+  if (extras.tables.vargas) AppendVargasJson(out, chart);
   out.back() = '}';
   out += '\n';
 }
 
-QJsonObject ChartJson(const Chart& chart) {
+QJsonObject ChartJson(const Chart& chart, const JsonTables& tables) {
   QJsonObject object;
   object["PositionsTable"] = TextArray(chart.PositionsTable);
   object["PlanetTexts"] = TextArray(chart.PlanetTexts);
@@ -200,6 +206,9 @@ QJsonObject ChartJson(const Chart& chart) {
   QJsonArray longitudes;
   for (double longitude : chart.Longitudes) longitudes.append(longitude);
   object["Longitudes"] = longitudes;
+  object["DashaYearDays"] = DashaYearDays(chart.Options.dasha_year);
+  object["Options"] = OptionsJson(chart.Options);
+  AddTables(object, chart, tables);
   return object;
 }
 

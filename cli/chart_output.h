@@ -8,15 +8,17 @@
 
 #include "birth/chart_calculation.h"
 #include "cli/birth_input.h"
+#include "cli/convention_output.h"
 
 namespace quendal::cli {
 
-// The chart alone; what else a chart's object holds is asked for by the caller.
-QJsonObject ChartJson(const Chart& chart);
+// The chart and the tables asked for; the dasha and the place are added by the caller.
+QJsonObject ChartJson(const Chart& chart, const JsonTables& tables = {});
 
 struct ChartJsonExtras {
-  bool dasha = false;                  // "Dasha"
+  bool dasha = false;                  // "Dasha" and "DashaBalance"
   const QJsonObject* place = nullptr;  // "Place", when one was found
+  JsonTables tables;
 };
 
 // The same object as one compact line appended to `out`, written directly: a batch of a

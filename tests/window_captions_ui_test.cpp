@@ -162,6 +162,7 @@ TEST(WindowCaptions, ChartWindow) {
                           "mnuSaveAsJpeg=Save As &JPEG",
                           "mnuSaveAsPdf=Save As P&DF",
                           "mnuExport=&Export Chart As Text",
+                          "mnuMatch=&Match With Saved Reading...",
                           "mnuPrint=&Print",
                           "mnuBack=&Back",
                           "mnuExit=E&xit",
