@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,6 +12,7 @@
 
 #include "birth/chart_calculation.h"
 #include "cli/batch.h"
+#include "cli/batch_options.h"
 #include "cli/birth_options.h"
 #include "cli/chart_choice.h"
 #include "cli/chart_output.h"
@@ -77,7 +79,17 @@ const char kDescription[] =
     "--json, one per line.\n"
     "A record longer than 65,536 bytes is reported and skipped; a UTF-8 byte-order mark is\n"
     "allowed. A Place column (as --place) may stand for the latitude, longitude, zone and\n"
-    "daylight-saving columns; those that are given win over the place.\n"
+    "daylight-saving columns; those that are given win over the place. --batch - reads\n"
+    "standard input; a header row met again inside the input is skipped, so joined files and\n"
+    "blocks that each repeat it read as one.\n"
+    "\n"
+    "--format csv writes CSV instead (CR LF, RFC 4180 quoting): the input's columns as given,\n"
+    "then the ten longitudes in degrees, the ten positions in table form, SunSign, MoonSign,\n"
+    "the five retrograde flags, Nakshatra, Pada, NakshatraLord and Error, one record per\n"
+    "input record; a bad record keeps its input cells and says why under Error. --jobs N\n"
+    "casts on N threads (default: every core); the output is the same for any N, in input\n"
+    "order. A reader that closes the pipe ends the run at once with status 1. On a terminal,\n"
+    "standard error shows the records done, the rate and the time left.\n"
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
     "mahadashas from birth, each with its nine antardashas (a year is 365.25 days unless\n"
@@ -87,7 +99,8 @@ const char kDescription[] =
     "panchang of the birth (tithi, nakshatra, yoga, karana, vara, sunrise and sunset),\n"
     "--sade-sati the Sade Sati periods from 1900 to 2100 and --transits MOMENT the bodies of\n"
     "that moment (read in the birth's zone) in the houses of the chart. With --json each\n"
-    "adds its key (Dasha and DashaBalance, Panchang, SadeSati, Transits) to the chart.\n"
+    "adds its key (Dasha and DashaBalance, Panchang, SadeSati, Transits) to the chart; the\n"
+    "keys are there only when asked. --batch takes --dasha (level 2), --vargas and --bodies.\n"
     "\n"
     "--vargas prints the Shodashavarga table (the sign of every body in the sixteen\n"
     "divisional charts) and --bodies the nakshatra, pada, lord and sub-lord of every body,\n"
@@ -145,7 +158,15 @@ JsonTables TablesAsked(const QCommandLineParser& parser) {
 
 int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) {
   const QString source = parser.value("batch");
-  const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
+  BatchSettings settings;
+  if (const auto error = ReadBatchSettings(parser, settings)) {
+    ReportError(*error);
+    return kBadInput;
+  }
+  settings.tables = TablesAsked(parser);
+  // A reader that stops early (head, a closed socket) shows as a failed write, which ends
+  // the run quietly, instead of as a signal that kills it.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ifstream file;
   if (source != "-") {
     const std::string name = source.toStdString();
@@ -160,9 +181,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
     }
   }
   std::istream& in = source == "-" ? std::cin : file;
-  const JsonTables tables = TablesAsked(parser);
-  if (!parser.isSet("output"))
-    return RunBatch(in, std::cout, std::cerr, format, options, tables).status;
+  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, settings, options).status;
   // Streamed into the save as it goes, so memory stays flat however long the input is; the
   // file is replaced only when the last chart is written.
   const QString path = parser.value("output");
@@ -173,7 +192,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
       [&](QIODevice& device, QString&) {
         DeviceStreamBuffer buffer(device);
         std::ostream charts(&buffer);
-        outcome = RunBatch(in, charts, std::cerr, format, options, tables);
+        outcome = RunBatch(in, charts, std::cerr, settings, options);
         return static_cast<bool>(charts.flush()) && !outcome.header_refused;
       },
       reason);
@@ -197,10 +216,13 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
   for (const char* sky : {"dasha", "panchang", "sade-sati", "transits"}) {
     for (const char* option : {"export", "batch", "zones", "pdf", "division"}) {
+      // A batch line carries the dasha when asked; the other tables are for one chart.
+      if (std::string_view(sky) == "dasha" && std::string_view(option) == "batch") continue;
       if (parser.isSet(sky) && parser.isSet(option))
         return std::string("--") + sky + " and --" + option;
     }
   }
+  if (parser.isSet("dasha-levels") && parser.isSet("batch")) return "--dasha-levels and --batch";
   for (const char* option : {"vargas", "bodies"}) {
     for (const char* other : {"export", "dasha", "pdf"})
       if (parser.isSet(option) && parser.isSet(other))
@@ -292,6 +314,7 @@ int main(int argc, char* argv[]) {
   parser.addVersionOption();
   AddBirthOptions(parser);
   AddPlaceOptions(parser);
+  AddBatchOptions(parser);
   parser.addOptions({
       {"json", "Print the chart as one JSON object instead of a page to read."},
       {"zones", "List the 71 time-zone rows with their numbers and stop."},
@@ -335,6 +358,10 @@ int main(int argc, char* argv[]) {
   if (clash.empty()) clash = MatchClash(parser);
   if (!clash.empty()) {
     std::cerr << "quendal-chart: " << clash << " cannot be combined (see quendal-chart --help)\n";
+    return kBadInput;
+  }
+  if (const auto problem = BatchOptionsProblem(parser)) {
+    std::cerr << "quendal-chart: " << *problem << " (see quendal-chart --help)\n";
     return kBadInput;
   }
 

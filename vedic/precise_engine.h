@@ -1,6 +1,6 @@
 // Precise positions from the Swiss Ephemeris: apparent geocentric longitudes of date, the
-// mean lunar node and the ascendant of the library's house routine. The library keeps its
-// settings in global state, so every call into it goes through this one file.
+// mean lunar node and the ascendant of the library's house routine. Every call into the
+// library goes through this one file, which may be called from several threads at once.
 #pragma once
 
 #include <array>
@@ -44,7 +44,8 @@ std::optional<double> MeanAyanamsha(AyanamshaSystem ayanamsha, double jd_ut);
 // Saturn's apparent longitude alone, as the positions above give it; nullopt when not built.
 std::optional<double> PreciseSaturn(double jd_ut, bool sidereal);
 
-// The folder of the ephemeris files; a folder without them leaves the analytic ephemeris.
+// The folder of the ephemeris files, for every thread from its next chart on; a folder
+// without them leaves the analytic ephemeris.
 void SetEphemerisFolder(const std::string& folder);
 
 }  // namespace quendal

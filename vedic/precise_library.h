@@ -1,11 +1,9 @@
-// The Swiss Ephemeris keeps its settings in global state: every file that calls it holds this
-// lock, taken with the library prepared (ephemeris path, Lahiri sidereal mode).
+// Debian's Swiss Ephemeris keeps its settings per thread: every file that calls it first
+// prepares this thread's (ephemeris path, Lahiri sidereal mode). No lock is needed.
 #pragma once
-
-#include <mutex>
 
 namespace quendal {
 
-std::unique_lock<std::mutex> PreparedPreciseLibrary();
+void PreparePreciseLibrary();
 
 }  // namespace quendal

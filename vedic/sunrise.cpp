@@ -11,8 +11,7 @@ std::optional<double> Event(double from, int32 which, double* place) {
   char error[AS_MAXCH];
   double moment = 0;
   // -2: the Sun stays above or below the horizon; an event after the day belongs to the next.
-  if (swe_rise_trans(from, SE_SUN, nullptr, SEFLG_SWIEPH, which, place, 0, 0, &moment, error) !=
-      0)
+  if (swe_rise_trans(from, SE_SUN, nullptr, SEFLG_SWIEPH, which, place, 0, 0, &moment, error) != 0)
     return std::nullopt;
   if (moment < from || moment >= from + 1) return std::nullopt;
   return moment;
@@ -21,7 +20,7 @@ std::optional<double> Event(double from, int32 which, double* place) {
 }  // namespace
 
 SunDay SunriseAndSunset(double midnight_jd_ut, double latitude, double east_longitude) {
-  const auto guard = PreparedPreciseLibrary();
+  PreparePreciseLibrary();
   double place[3] = {east_longitude, latitude, 0};
   SunDay day;
   day.built = true;
