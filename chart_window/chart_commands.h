@@ -36,6 +36,10 @@ QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child);
 bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString& requested_path,
                     bool update_file_field, QString* written_path = nullptr);
 
+// Why nothing can be printed, pointing to the File item (by object name) that keeps the
+// same as a PDF file when the window has it.
+QString NoPrinterText(const QWidget* window, const char* pdf_item);
+
 // "&Print": the print dialog, then the chart child scaled to fit the page.
 void PrintChart(QWidget* parent, QWidget* chart_child);
 
