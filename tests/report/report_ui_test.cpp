@@ -188,6 +188,8 @@ class ReportCommands : public test::RunningProgram {
     CastChart(test::GoldenChartById(0).input);
     SetReportDialogHandler([this](ReportDialog& dialog) {
       ++dialogs_;
+      if (dialogs_ == 1 && qEnvironmentVariableIsSet("QUENDAL_REPORT_DIR"))
+        dialog.grab().save(qEnvironmentVariable("QUENDAL_REPORT_DIR") + "/dialog.png", "PNG");
       for (const auto& [key, ticked] : ticks_)
         dialog.findChild<QCheckBox*>(QStringLiteral("chkReport_%1").arg(key))->setChecked(ticked);
       if (!paper_.isEmpty()) dialog.findChild<QComboBox*>("cboReportPaper")->setCurrentText(paper_);
