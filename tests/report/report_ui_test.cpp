@@ -1,9 +1,5 @@
 // The horoscope report: the page plan on both papers (without drawing), one report read back
 // as text, and the chart window's two commands with a failed save, a print and no printer.
-#include <signal.h>
-#include <sys/resource.h>
-
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -16,6 +12,7 @@
 #include "report/report_layout.h"
 #include "report/report_sections.h"
 #include "tests/birth/running_program.h"
+#include "tests/file_size_limit.h"
 #include "vedic/dasha.h"
 
 namespace quendal {
@@ -161,24 +158,7 @@ TEST(Report, ReadBackItHoldsTheBirthTheNavamsaEveryMahadashaAndEveryPageNumber) 
   }
 }
 
-// The process may not write past `bytes` into any file while this lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    old_handler_ = signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, old_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, old_handler_);
-  }
-
- private:
-  rlimit old_{};
-  sighandler_t old_handler_;
-};
+using test::FileSizeLimit;
 
 class ReportCommands : public test::RunningProgram {
  protected:
