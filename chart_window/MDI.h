@@ -52,6 +52,7 @@ class MDI : public QMainWindow {
   void mnuPrint_Click();
   void mnuSaveReportAsPdf_Click();
   void mnuPrintReport_Click();
+  void mnuMatch_Click();  // the match window of this chart and a saved reading
   void mnuOnline_Click();
   void mnuVisit_Click();
   void mnuUpdate_Click();

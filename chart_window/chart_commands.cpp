@@ -49,8 +49,8 @@ QString PlainCaption(QString caption) {
 
 }  // namespace
 
-QString NoPrinterText(const QWidget* window, const char* pdf_item) {
-  QString text = QStringLiteral("No printer is installed, so the chart cannot be printed.");
+QString NoPrinterText(const QWidget* window, const QString& what, const char* pdf_item) {
+  QString text = QStringLiteral("No printer is installed, so the %1 cannot be printed.").arg(what);
   const QAction* pdf = window ? window->findChild<QAction*>(QLatin1String(pdf_item)) : nullptr;
   if (pdf) {
     QString menu = QStringLiteral("File");
@@ -147,7 +147,7 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
 
 void PrintChart(QWidget* parent, QWidget* chart_child) {
   if (!AnyPrinterInstalled()) {
-    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr, "mnuSaveAsPdf"),
+    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr, QStringLiteral("chart")),
                 MessageIcon::Information);
     return;
   }

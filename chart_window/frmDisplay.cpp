@@ -11,6 +11,8 @@
 #include "chart_window/house_number_label.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
+#include "chart_window/sky_panels.h"
+#include "chart_window/transit_view.h"
 #include "chart_window/vedic_details.h"
 #include "ui_common/layout.h"
 #include "ui_common/month_name.h"
@@ -96,6 +98,7 @@ frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent
   BuildSignsFrame();
   BuildStores();
   AddChartOptionsLine(this);
+  AddSkyPanels(this);
   Form_Load(birth);
 }
 
@@ -263,11 +266,22 @@ void frmDisplay::FillChart(const Chart& chart) {
   chart_ = chart;
   ShowView();
   FillVedicDetails(this, chart);
+  FillSkyPanels(this, birth_, chart);
   emit ChartFilled();
 }
 
 ChartView frmDisplay::View() const {
-  return MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
+  ChartView view =
+      MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
+  if (transits_ && division_ == 1) return TransitChartView(std::move(view), *transits_);
+  return view;
+}
+
+void frmDisplay::SetTransits(const std::optional<Transits>& transits) {
+  transits_ = transits;
+  ShowView();
+  ShowTransitPositions(this, transits_);
+  emit TransitsShown();
 }
 
 void frmDisplay::ShowView() {
@@ -284,7 +298,7 @@ void frmDisplay::ShowView() {
   }
   picNatal_->setVisible(style_ == ChartStyle::Natal);
   picChart_->setVisible(style_ != ChartStyle::Natal);
-  lblChartName_->setText(division_ == 1 ? QString() : view.chart_name);
+  lblChartName_->setText(division_ == 1 && !transits_ ? QString() : view.chart_name);
 }
 
 void frmDisplay::SetChartStyle(ChartStyle style) {

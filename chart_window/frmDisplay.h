@@ -6,10 +6,12 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "birth/birth_data.h"
 #include "birth/chart_calculation.h"
 #include "chart_window/chart_view.h"
+#include "vedic/transits.h"
 
 class QGroupBox;
 class QLabel;
@@ -50,10 +52,15 @@ class frmDisplay : public QWidget {
   int Division() const { return division_; }
   // What the chart area shows now; empty cells before the first chart.
   ChartView View() const;
+  // Bodies of another moment over the birth chart, or none: the birth chart alone.
+  void SetTransits(const std::optional<Transits>& transits);
+  bool ShowsTransits() const { return transits_.has_value(); }
 
  signals:
   // After FillChart: a chart cast anew, with other options perhaps.
   void ChartFilled();
+  // The transits shown changed.
+  void TransitsShown();
 
  private:
   void BuildWheel();
@@ -85,6 +92,7 @@ class frmDisplay : public QWidget {
   ChartStyle style_ = ChartStyle::Natal;
   int division_ = 1;
   bool coloured_ = false;
+  std::optional<Transits> transits_;
 };
 
 }  // namespace quendal

@@ -21,7 +21,8 @@ std::string ReportClash(const QCommandLineParser& parser) {
   if (parser.isSet("report-sections") && !parser.isSet("report"))
     return "--report-sections without --report";
   if (!parser.isSet("report")) return {};
-  for (const char* option : {"json", "export", "output", "batch", "dasha", "pdf", "division"}) {
+  for (const char* option : {"json", "export", "output", "batch", "dasha", "panchang", "sade-sati",
+                             "transits", "match", "pdf", "division"}) {
     if (parser.isSet(option)) return std::string("--report and --") + option;
   }
   return {};

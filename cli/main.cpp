@@ -19,9 +19,11 @@
 #include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
+#include "cli/match_output.h"
 #include "cli/place_options.h"
 #include "cli/quoted_value.h"
 #include "cli/reading_input.h"
+#include "cli/sky_output.h"
 #include "shell/version.h"
 #include "ui_common/safe_write.h"
 #include "vedic/divisional_signs.h"
@@ -38,8 +40,10 @@ const char kDescription[] =
     "Casts the natal chart of a birth: the ascendant, the Sun, the Moon, Mercury to Saturn,\n"
     "Rahu and Ketu, the Sun and Moon signs and the twelve houses, exactly as Quendal shows\n"
     "them. Longitudes are tropical and from the classic formulas unless --zodiac sidereal\n"
-    "(Lahiri ayanamsha) or --positions precise (the Swiss Ephemeris) ask otherwise; the\n"
-    "Moon's nakshatra, pada and lord are sidereal in every case.\n"
+    "(Lahiri ayanamsha), --ayanamsha (sidereal in another ayanamsha) or --positions precise\n"
+    "(the Swiss Ephemeris) ask otherwise; --node true takes the true node (precise positions\n"
+    "only). The Moon's nakshatra, pada and lord are sidereal in every case. --json names the\n"
+    "conventions under Options.\n"
     "\n"
     "Examples:\n"
     "  quendal-chart --date 1984-07-09 --time 05:40 --zone 34 --lat 18:31N --lon 73:52E \\\n"
@@ -69,14 +73,26 @@ const char kDescription[] =
     "BirthDay, BirthHour, BirthMinute, ZoneRow, DaylightSaving, LatitudeDegrees,\n"
     "LatitudeMinutes, LatitudeIsSouth, LongitudeDegrees, LongitudeMinutes, LongitudeIsEast\n"
     "and optionally PersonName, BirthCity, BirthState, BirthCountry (flags true/false or\n"
-    "1/0), and optional Zodiac and Positions columns (an empty cell takes --zodiac and\n"
-    "--positions). It writes one JSON object per record, the keys of --json, one per line.\n"
+    "1/0), and optional Zodiac, Ayanamsha and Positions columns (an empty cell takes\n"
+    "--zodiac, --ayanamsha and --positions). It writes one JSON object per record, the keys of "
+    "--json, one per line.\n"
     "A record longer than 65,536 bytes is reported and skipped; a UTF-8 byte-order mark is\n"
     "allowed. A Place column (as --place) may stand for the latitude, longitude, zone and\n"
     "daylight-saving columns; those that are given win over the place.\n"
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
-    "mahadashas from birth, each with its nine antardashas (a year is 365.25 days).\n"
+    "mahadashas from birth, each with its nine antardashas (a year is 365.25 days unless\n"
+    "--dasha-year sidereal, 365.256363, or savana, 360; --json says DashaYearDays);\n"
+    "--dasha-levels 1 or 3 shows the mahadashas alone or down to the pratyantardashas, with\n"
+    "the balance at birth and the age at the start of each period. --panchang prints the\n"
+    "panchang of the birth (tithi, nakshatra, yoga, karana, vara, sunrise and sunset),\n"
+    "--sade-sati the Sade Sati periods from 1900 to 2100 and --transits MOMENT the bodies of\n"
+    "that moment (read in the birth's zone) in the houses of the chart. With --json each\n"
+    "adds its key (Dasha and DashaBalance, Panchang, SadeSati, Transits) to the chart.\n"
+    "\n"
+    "--vargas prints the Shodashavarga table (the sign of every body in the sixteen\n"
+    "divisional charts) and --bodies the nakshatra, pada, lord and sub-lord of every body,\n"
+    "instead of the chart; with --json they add Vargas and Bodies.\n"
     "\n"
     "--place takes the best match of the atlas of places (GeoNames, CC BY 4.0): its names,\n"
     "coordinates rounded to the minute, and the zone row that carries the whole UTC offset in\n"
@@ -84,10 +100,17 @@ const char kDescription[] =
     "carries a \"Place\" object. --places lists the matches: city, state, country, latitude,\n"
     "longitude, time zone and population, separated by tabs.\n"
     "\n"
-    "--division N shows divisional chart N (1 the birth chart, 2, 3, 7, 9, 10 or 12) in the\n"
-    "houses of the page and in HouseCells, SignCells and SignPictures of --json, which then\n"
-    "names it under Division; it divides the positions of the birth, in the zodiac of\n"
-    "--zodiac.\n"
+    "--division N shows divisional chart N (1 the birth chart, 2, 3, 4, 7, 9, 10, 12, 16, 20,\n"
+    "24, 27, 30, 40, 45 or 60) in the houses of the page and in HouseCells, SignCells and\n"
+    "SignPictures of --json, which then names it under Division; it divides the positions\n"
+    "of the birth, in the zodiac of --zodiac.\n"
+    "\n"
+    "--match FILE.kdl matches the birth given (or --reading) as the bride with the birth of a\n"
+    "reading file as the groom: the eight kootas of Ashtakoota guna milan out of 36 points, the\n"
+    "Nadi and Bhakoot doshas and the Mars (Manglik) check of each, with both charts sidereal\n"
+    "(Lahiri) whatever --zodiac says, and the positions of --positions. With --json it prints\n"
+    "one object: Bride, Groom, Kootas, Total, Max, Doshas and Mars. No exceptions (parihara)\n"
+    "or cancellations are applied.\n"
     "\n"
     "--pdf writes the chart window's PDF page (the chart, the birth details and the positions)\n"
     "into FILE without showing a window, in the chart style of --chart-style (north, south or\n"
@@ -121,6 +144,10 @@ int Emit(const QCommandLineParser& parser, const std::string& text) {
   return std::cout ? 0 : kWriteFailed;
 }
 
+JsonTables TablesAsked(const QCommandLineParser& parser) {
+  return {parser.isSet("vargas"), parser.isSet("bodies")};
+}
+
 int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) {
   const QString source = parser.value("batch");
   const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
@@ -138,7 +165,9 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
     }
   }
   std::istream& in = source == "-" ? std::cin : file;
-  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format, options).status;
+  const JsonTables tables = TablesAsked(parser);
+  if (!parser.isSet("output"))
+    return RunBatch(in, std::cout, std::cerr, format, options, tables).status;
   // Streamed into the save as it goes, so memory stays flat however long the input is; the
   // file is replaced only when the last chart is written.
   const QString path = parser.value("output");
@@ -149,7 +178,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
       [&](QIODevice& device, QString&) {
         DeviceStreamBuffer buffer(device);
         std::ostream charts(&buffer);
-        outcome = RunBatch(in, charts, std::cerr, format, options);
+        outcome = RunBatch(in, charts, std::cerr, format, options, tables);
         return static_cast<bool>(charts.flush()) && !outcome.header_refused;
       },
       reason);
@@ -171,9 +200,16 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
-  for (const char* option : {"json", "export", "batch", "zones", "pdf", "division"}) {
-    if (parser.isSet("dasha") && parser.isSet(option))
-      return std::string("--dasha and --") + option;
+  for (const char* sky : {"dasha", "panchang", "sade-sati", "transits"}) {
+    for (const char* option : {"export", "batch", "zones", "pdf", "division"}) {
+      if (parser.isSet(sky) && parser.isSet(option))
+        return std::string("--") + sky + " and --" + option;
+    }
+  }
+  for (const char* option : {"vargas", "bodies"}) {
+    for (const char* other : {"export", "dasha", "pdf"})
+      if (parser.isSet(option) && parser.isSet(other))
+        return std::string("--") + option + " and --" + other;
   }
   for (const char* option : {"pdf", "division", "chart-style"}) {
     if (parser.isSet(option) && parser.isSet("batch"))
@@ -207,16 +243,21 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
                const PlaceFound& place) {
   std::string text;
   if (parser.isSet("json")) {
-    QJsonObject json = ChartJson(chart);
+    QJsonObject json = ChartJson(chart, TablesAsked(parser));
     if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
     if (place.index >= 0) json["Place"] = PlaceJson(place);
+    AddSkyJson(json, parser, request.birth, chart);
     text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
-  } else if (parser.isSet("dasha")) {
-    std::ostringstream table;
-    WriteReadableDasha(table, chart);
-    text = table.str();
+  } else if (parser.isSet("vargas") || parser.isSet("bodies")) {
+    std::ostringstream tables;
+    if (parser.isSet("vargas")) WriteReadableVargas(tables, chart);
+    if (parser.isSet("vargas") && parser.isSet("bodies")) tables << "\n";
+    if (parser.isSet("bodies")) WriteReadableBodies(tables, chart);
+    text = tables.str();
+  } else if (WantsSky(parser)) {
+    text = SkyText(parser, request.birth, chart);
   } else {
     std::ostringstream page;
     if (parser.isSet("division"))
@@ -268,11 +309,21 @@ int main(int argc, char* argv[]) {
       {"output", "Save the output into FILE instead of printing it.", "FILE"},
       {"zodiac", "tropical (the default) or sidereal (Lahiri).", "ZODIAC"},
       {"positions", "classic (the default formulas) or precise (Swiss Ephemeris).", "SOURCE"},
+      {"ayanamsha",
+       "Sidereal in lahiri, krishnamurti, raman, true-chitrapaksha, yukteshwar or "
+       "fagan-bradley.",
+       "NAME"},
+      {"node", "mean (the default) or true (with --positions precise).", "NODE"},
+      {"dasha-year", "julian (365.25 days, the default), sidereal or savana.", "YEAR"},
+      {"vargas", "Print the Shodashavarga table (with --json: Vargas)."},
+      {"bodies", "Print every body's nakshatra and sub-lord (with --json: Bodies)."},
       {"dasha", "Print the Vimshottari dasha of the chart."},
-      {"division", "Show divisional chart N (1, 2, 3, 7, 9, 10, 12).", "N"},
+      {"division", "Show divisional chart N (1, 2, 3, 4, 7, 9, ..., 45, 60).", "N"},
       {"pdf", "Write the chart page as a PDF document into FILE.", "FILE"},
       {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
+      {"match", "Match the birth (the bride) with the groom of a reading file.", "FILE"},
   });
+  AddSkyOptions(parser);
   AddReportOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -289,7 +340,9 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
 
-  if (const std::string clash = ClashingOptions(parser); !clash.empty()) {
+  std::string clash = ClashingOptions(parser);
+  if (clash.empty()) clash = MatchClash(parser);
+  if (!clash.empty()) {
     std::cerr << "quendal-chart: " << clash << " cannot be combined (see quendal-chart --help)\n";
     return kBadInput;
   }
@@ -307,20 +360,23 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
   ChartOptions options;
-  std::optional<InputError> choice =
-      ApplyZodiac("--zodiac", parser.value("zodiac").toStdString(), options);
-  if (!choice)
-    choice = ApplyPositions("--positions", parser.value("positions").toStdString(), options);
-  if (choice) {
+  const auto given = [&parser](const char* name) { return parser.value(name).toStdString(); };
+  if (const auto choice = ApplyConventions({given("zodiac"), given("positions"), given("ayanamsha"),
+                                            given("node"), given("dasha-year")},
+                                           options)) {
     ReportError(*choice);
+    return kBadInput;
+  }
+  if (const std::optional<InputError> sky = CheckSkyOptions(parser)) {
+    ReportError(*sky);
     return kBadInput;
   }
   if (parser.isSet("batch")) return RunBatchFrom(parser, options);
 
   const int division = parser.isSet("division") ? parser.value("division").toInt() : 1;
   if (!IsDivision(division)) {
-    ReportError({"--division", parser.value("division").toStdString(),
-                 "is not one of 1, 2, 3, 7, 9, 10, 12"});
+    ReportError(
+        {"--division", parser.value("division").toStdString(), "is not one of " + DivisionList()});
     return kBadInput;
   }
   const auto style =
@@ -334,6 +390,13 @@ int main(int argc, char* argv[]) {
   const BirthParse parse = BirthFromCommandLine(parser, place);
   if (!parse.request) {
     ReportError(parse.error);
+    return kBadInput;
+  }
+  if (parser.isSet("match")) {
+    const MatchRun run = RunMatch(*parse.request, parser.value("match").toStdString(), options,
+                                  parser.isSet("json"));
+    if (!run.error) return Emit(parser, run.text);
+    ReportError(*run.error);
     return kBadInput;
   }
   const Chart chart = CalculateChart(parse.request->birth, options);

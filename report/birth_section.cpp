@@ -7,6 +7,7 @@
 #include "ui_common/month_name.h"
 #include "vedic/ayanamsha.h"
 #include "vedic/nakshatra.h"
+#include "vedic/panchang.h"
 
 namespace quendal {
 namespace {
@@ -67,9 +68,14 @@ std::vector<ReportBlock> BirthDetailsBlocks(const ReportInput& input, const QSiz
       {QStringLiteral("Coordinates"), Coordinates(b)},
       {QStringLiteral("Zodiac"), ReportText(ZodiacName(chart.Options.zodiac))},
       {QStringLiteral("Ayanamsha"),
-       QStringLiteral("Lahiri, ") + QString::fromStdString(FormatAyanamsha(chart.Ayanamsha))},
+       ReportText(AyanamshaName(chart.Options.zodiac == Zodiac::Tropical
+                                    ? AyanamshaSystem::Lahiri
+                                    : chart.Options.ayanamsha)) +
+           QStringLiteral(", ") + QString::fromStdString(FormatAyanamsha(chart.Ayanamsha))},
       {QStringLiteral("Positions"), ReportText(PositionsName(chart.Options.positions))},
-      {QStringLiteral("Nodes"), QStringLiteral("Mean node")},
+      {QStringLiteral("Nodes"), chart.Options.node == NodeKind::True ? QStringLiteral("True node")
+                                                                     : QStringLiteral("Mean node")},
+      {QStringLiteral("Dasha year"), ReportText(DashaYearName(chart.Options.dasha_year))},
       {QStringLiteral("Lagna"), WithSignName(chart.AscendantText)},
       {QStringLiteral("Sun sign"), QString::fromStdString(chart.SunSign)},
       {QStringLiteral("Moon sign"), QString::fromStdString(chart.MoonSignName)},
@@ -81,8 +87,13 @@ std::vector<ReportBlock> BirthDetailsBlocks(const ReportInput& input, const QSiz
   };
   std::vector<ReportRow> rows;
   for (const auto& [caption, value] : details) rows.push_back({{caption, value}});
-  std::vector<ReportBlock> blocks = {TableBlock({0, 110}, std::move(rows))};
-  TitleFirstBlock(blocks, QStringLiteral("Birth details"));
+  std::vector<ReportRow> panchang;
+  for (const auto& [caption, value] : PanchangRows(CalculatePanchang(b, chart), chart))
+    panchang.push_back({{QString::fromStdString(caption), QString::fromStdString(value)}});
+  std::vector<ReportBlock> blocks = {
+      TableBlock({0, 110}, std::move(rows)),
+      TableBlock({0, 110}, std::move(panchang), {QStringLiteral("Panchang of birth"), QString()})};
+  TitleFirstBlock(blocks, QStringLiteral("Birth details and panchang"));
   return blocks;
 }
 

@@ -5,6 +5,7 @@
 #include "report/report_sections.h"
 #include "report/report_text.h"
 #include "vedic/dasha.h"
+#include "vedic/dasha_levels.h"
 
 namespace quendal {
 namespace {
@@ -13,19 +14,15 @@ QString Lord(const DashaPeriod& period) {
   return ReportText(kDashaLords[static_cast<std::size_t>(period.lord)]);
 }
 
-// Whole years and months since birth; nothing for a period that began before it.
-QString AgeAt(double start, double birth) {
-  if (start < birth) return QString();
-  const auto months = static_cast<int>(std::floor((start - birth) / kDashaYearDays * 12 + 1e-9));
-  return QStringLiteral("%1 y %2 m").arg(months / 12).arg(months % 12);
-}
-
 ReportRow PeriodRow(const DashaPeriod& period, double birth, bool maha, bool in_force) {
   ReportRow row;
   row.cells = {
-      maha ? Lord(period) : QString(),   maha ? QString() : Lord(period),
-      ReportText(IsoDate(period.start)), ReportText(IsoDate(period.end)),
-      AgeAt(period.start, birth),        in_force ? QStringLiteral("in force") : QString()};
+      maha ? Lord(period) : QString(),
+      maha ? QString() : Lord(period),
+      ReportText(IsoDate(period.start)),
+      ReportText(IsoDate(period.end)),
+      period.start < birth ? QString() : QString::fromStdString(AgeText(birth, period.start)),
+      in_force ? QStringLiteral("in force") : QString()};
   row.bold = maha;
   row.shaded = in_force;
   return row;
@@ -36,21 +33,22 @@ ReportRow PeriodRow(const DashaPeriod& period, double birth, bool maha, bool in_
 std::vector<ReportBlock> DashaBlocks(const ReportInput& input, const QSizeF&) {
   const Chart& chart = input.chart;
   const NakshatraPlace& moon = chart.MoonNakshatra;
-  const Dasha dasha = VimshottariDasha(chart.BirthDay, moon);
+  const double year_days = DashaYearDays(chart.Options.dasha_year);
+  const Dasha dasha = VimshottariDasha(chart.BirthDay, moon, year_days);
   const QDate date = input.printed.date();
   const QTime time = input.printed.time();
   const double today = DayNumber(date.year(), date.month(), date.day(), time.hour(), time.minute());
-  const double balance = (1 - moon.passed) * kDashaYears[static_cast<std::size_t>(moon.lord)];
 
   std::vector<ReportBlock> blocks;
   blocks.push_back(TableBlock(
-      {0}, {{{QStringLiteral("Balance of the %1 dasha at birth: %2 years (Moon in %3, pada %4).")
-                  .arg(ReportText(kDashaLords[static_cast<std::size_t>(moon.lord)]))
-                  .arg(balance, 0, 'f', 2)
-                  .arg(ReportText(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
-                  .arg(moon.pada)}},
-            {{QStringLiteral("A year of the dasha is 365.25 days. Shaded: the periods in force "
-                             "on the printing day.")}}}));
+      {0},
+      {{{QStringLiteral("Balance at birth: %1 (Moon in %2, pada %3).")
+             .arg(QString::fromStdString(DashaBalanceText(dasha)))
+             .arg(ReportText(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
+             .arg(moon.pada)}},
+       {{QStringLiteral("A year of the dasha: %1. Shaded: the periods in force on the printing "
+                        "day.")
+             .arg(ReportText(DashaYearName(chart.Options.dasha_year)))}}}));
   const std::vector<double> lefts = {0, 80, 160, 250, 340, 420};
   const QStringList header = {QStringLiteral("Mahadasha"),    QStringLiteral("Antardasha"),
                               QStringLiteral("Start"),        QStringLiteral("End"),

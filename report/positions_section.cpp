@@ -4,7 +4,7 @@
 #include "report/report_text.h"
 #include "vedic/divisional_signs.h"
 #include "vedic/nakshatra.h"
-#include "vedic/sidereal_positions.h"
+#include "vedic/varga_table.h"
 
 namespace quendal {
 namespace {
@@ -17,11 +17,11 @@ constexpr std::array<const char*, 10> kBodies = {
 std::vector<ReportBlock> PositionsBlocks(const ReportInput& input, const QSizeF&) {
   const Chart& chart = input.chart;
   const auto texts = LongTexts(chart);
-  const auto sidereal = SiderealLongitudes(chart);
+  const auto nakshatras = BodyNakshatras(chart);
   std::vector<ReportRow> rows;
   for (std::size_t i = 0; i < kBodies.size(); ++i) {
     const auto position = ParseLongitudeText(texts[i]);
-    const NakshatraPlace place = NakshatraOf(sidereal[i]);
+    const NakshatraPlace& place = nakshatras[i].place;
     const bool retrograde = i >= 2 && i <= 6 && chart.RetrogradeFlags[i - 2];
     rows.push_back(
         {{QLatin1String(kBodies[i]),
@@ -33,14 +33,14 @@ std::vector<ReportBlock> PositionsBlocks(const ReportInput& input, const QSizeF&
           retrograde ? QStringLiteral("R") : QString()}});
   }
   std::vector<ReportBlock> blocks = {
-      TableBlock({0, 70, 150, 245, 365, 400, 470}, std::move(rows),
+      TableBlock({0, 62, 135, 222, 330, 362, 418, 474}, std::move(rows),
                  {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Longitude"),
                   QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Lord"),
-                  QStringLiteral("Retro")})};
+                  QStringLiteral("Sub-lord"), QStringLiteral("Retro")})};
   if (chart.Options.zodiac == Zodiac::Tropical) {
     blocks.push_back(TableBlock(
         {0}, {{{QStringLiteral("Signs and longitudes are tropical; nakshatras are sidereal "
-                               "(Lahiri), as always.")}}}));
+                               "(Lahiri), as always. Sub-lords are those of Krishnamurti.")}}}));
   }
   TitleFirstBlock(blocks, QStringLiteral("Positions"));
   return blocks;

@@ -55,7 +55,9 @@ QString SaveReportAsPdf(QWidget* parent, const ChartSession& session, frmDisplay
 
 void PrintReport(QWidget* parent, const ChartSession& session, frmDisplay* chart_child) {
   if (!AnyPrinterInstalled()) {
-    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr, "mnuSaveReportAsPdf"),
+    ShowMessage(parent,
+                NoPrinterText(parent ? parent->window() : nullptr, QStringLiteral("report"),
+                              "mnuSaveReportAsPdf"),
                 MessageIcon::Information);
     return;
   }

@@ -8,10 +8,11 @@ namespace quendal {
 
 const std::vector<ReportSectionName>& OfferedReportSections() {
   static const std::vector<ReportSectionName> sections = {
-      {ReportSection::Birth, "birth", "Birth details"},
+      {ReportSection::Birth, "birth", "Birth details and panchang"},
       {ReportSection::Charts, "charts", "Birth chart and navamsa"},
       {ReportSection::Positions, "positions", "Positions"},
       {ReportSection::Divisions, "divisions", "Divisional charts"},
+      {ReportSection::Vargas, "vargas", "Shodashavarga table"},
       {ReportSection::Dasha, "dasha", "Vimshottari dasha"},
   };
   return sections;

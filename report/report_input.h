@@ -15,7 +15,7 @@
 namespace quendal {
 
 // In report order.
-enum class ReportSection { Birth, Charts, Positions, Divisions, Dasha };
+enum class ReportSection { Birth, Charts, Positions, Divisions, Vargas, Dasha };
 
 struct ReportSectionName {
   ReportSection section;

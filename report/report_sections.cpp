@@ -17,6 +17,8 @@ std::vector<ReportBlock> SectionBlocks(ReportSection section, const ReportInput&
       return PositionsBlocks(input, body);
     case ReportSection::Divisions:
       return DivisionsBlocks(input, body);
+    case ReportSection::Vargas:
+      return VargasBlocks(input, body);
     case ReportSection::Dasha:
       return DashaBlocks(input, body);
   }

@@ -13,6 +13,7 @@ std::vector<ReportBlock> BirthDetailsBlocks(const ReportInput& input, const QSiz
 std::vector<ReportBlock> ChartsBlocks(const ReportInput& input, const QSizeF& body);
 std::vector<ReportBlock> PositionsBlocks(const ReportInput& input, const QSizeF& body);
 std::vector<ReportBlock> DivisionsBlocks(const ReportInput& input, const QSizeF& body);
+std::vector<ReportBlock> VargasBlocks(const ReportInput& input, const QSizeF& body);
 std::vector<ReportBlock> DashaBlocks(const ReportInput& input, const QSizeF& body);
 
 std::vector<ReportBlock> SectionBlocks(ReportSection section, const ReportInput& input,

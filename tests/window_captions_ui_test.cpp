@@ -163,6 +163,7 @@ TEST(WindowCaptions, ChartWindow) {
                           "mnuSaveAsPdf=Save As P&DF",
                           "mnuSaveReportAsPdf=Save &Report As PDF...",
                           "mnuExport=&Export Chart As Text",
+                          "mnuMatch=&Match With Saved Reading...",
                           "mnuPrint=&Print",
                           "mnuPrintReport=Print &Report...",
                           "mnuBack=&Back",

@@ -5,10 +5,15 @@ namespace quendal {
 
 bool PrecisePositionsBuilt() { return false; }
 
+std::optional<double> PreciseSaturn(double, bool) { return std::nullopt; }
+
 void SetEphemerisFolder(const std::string&) {}
 
-std::optional<PrecisePositions> ComputePrecisePositions(double, double, double, bool) {
+std::optional<PrecisePositions> ComputePrecisePositions(double, double, double, bool,
+                                                        AyanamshaSystem, NodeKind) {
   return std::nullopt;
 }
+
+std::optional<double> MeanAyanamsha(AyanamshaSystem, double) { return std::nullopt; }
 
 }  // namespace quendal

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,12 +54,12 @@ TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
   EXPECT_EQ(menus[2]->text(), "&Help");
   EXPECT_EQ(Entries(menus[0]->menu()).join(' '),
             "mnuNew - mnuSaveAsText mnuSaveAsJpeg mnuSaveAsPdf mnuSaveReportAsPdf - mnuExport - "
-            "mnuPrint mnuPrintReport - mnuBack - mnuExit");
+            "mnuMatch - mnuPrint mnuPrintReport - mnuBack - mnuExit");
   EXPECT_EQ(Entries(menus[1]->menu()).join(' '),
             "mnuToolBar mnuStatusBar - mnuChartStyle> mnuNorth mnuSouth mnuNatal < "
             "mnuColor> mnuColorOn mnuColorOff < - mnuChart mnuDivisionalCharts> mnuSub_Hora "
             "mnuSub_Drekkana mnuSub_Sapthamsa mnuSub_Navamsa mnuSub_Dasamsa mnuSub_Dwadasamsa < - "
-            "mnuZodiac> mnuTropical mnuSidereal < mnuPositions> mnuClassic mnuPrecise < mnuDasha");
+            "mnuZodiac> mnuTropical mnuSidereal < mnuPositions> mnuClassic mnuPrecise < mnuDasha mnuTransits");
   EXPECT_EQ(Entries(menus[2]->menu()).join(' '),
             "mnuOnline mnuVisit - mnuUpdate - mnuAbout mnuDonate mnuMakeMoney");
   EXPECT_EQ(Item("mnuSaveAsText")->text(), "Save &As Text");
@@ -83,6 +84,29 @@ TEST_F(ChartWindow, StartsWithTheLoadCheckMarksAndTheToolbarShown) {
   for (const char* name : {"mnuNorth", "mnuSouth", "mnuColorOn", "mnuSub_Hora"})
     EXPECT_FALSE(Item(name)->isChecked()) << name;
   EXPECT_FALSE(Widget("TB")->isHidden());
+}
+
+// Each of these menus is one choice: triggering an item twice leaves it checked alone.
+TEST_F(ChartWindow, ChoiceMenusAreExclusiveGroupsAndCommandsHaveTheirKeys) {
+  for (const QStringList& group :
+       {QStringList{"mnuNorth", "mnuSouth", "mnuNatal"}, QStringList{"mnuColorOn", "mnuColorOff"},
+        QStringList{"mnuTropical", "mnuSidereal"}, QStringList{"mnuClassic", "mnuPrecise"}}) {
+    for (const QString& name : group) {
+      QAction* item = Item(name.toLatin1());
+      ASSERT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive()) << name.toStdString();
+      if (!name.startsWith("mnuNo") && !name.startsWith("mnuSo") && !name.startsWith("mnuCo"))
+        continue;  // the zodiac and positions recast the chart: tested with a chart
+      item->trigger();
+      item->trigger();
+      for (const QString& other : group)
+        EXPECT_EQ(Item(other.toLatin1())->isChecked(), other == name) << other.toStdString();
+    }
+  }
+  const std::pair<const char*, const char*> keys[] = {{"mnuSaveAsText", "Ctrl+S"},
+                                                      {"mnuExport", "Ctrl+E"},
+                                                      {"mnuPrint", "Ctrl+P"},
+                                                      {"mnuExit", "Ctrl+Q"}};
+  for (const auto& [name, key] : keys) EXPECT_EQ(Item(name)->shortcut().toString(), key) << name;
 }
 
 TEST_F(ChartWindow, ToolbarItemTogglesTheToolbarAndItsCheckMark) {

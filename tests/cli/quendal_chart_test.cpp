@@ -145,6 +145,18 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   EXPECT_TRUE(table.out.contains("a year is 365.25 days")) << table.out.toStdString();
   EXPECT_EQ(table.out.count(QRegularExpression("\\d{4}-\\d{2}-\\d{2}  \\d{4}")), 90);
 
+  // With --json, each option of the day and the sky adds its key.
+  const ProcessResult sky = Chart(kGreenwich + QStringList{"--json", "--dasha", "--dasha-levels",
+                                                           "3", "--panchang", "--transits",
+                                                           "2026-12-08T12:00"});
+  ASSERT_EQ(sky.exit_code, 0) << sky.err.toStdString();
+  const QJsonObject deep = QJsonDocument::fromJson(sky.out.toUtf8()).object();
+  EXPECT_EQ(deep["Dasha"][0]["Antardashas"][0]["Pratyantardashas"].toArray().size(), 9);
+  EXPECT_EQ(deep["DashaBalance"]["Lord"].toString(), "Rahu");
+  EXPECT_EQ(deep["Panchang"].toObject().size(), 14);
+  EXPECT_EQ(deep["Transits"]["Bodies"].toArray().size(), 10);
+  EXPECT_EQ(deep["Transits"]["Moment"].toString(), "2026-12-08T12:00");
+
   struct Refused {
     QStringList options;
     const char* message;
@@ -152,7 +164,9 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   const Refused refused[] = {
       {{"--zodiac", "vedic"}, "--zodiac 'vedic' is not tropical or sidereal"},
       {{"--positions", "exact"}, "--positions 'exact' is not classic or precise"},
-      {{"--dasha", "--json"}, "--dasha and --json cannot be combined"},
+      {{"--dasha", "--dasha-levels", "4"}, "--dasha-levels '4' is not 1, 2 or 3"},
+      {{"--transits", "2026-02-30"}, "--transits '2026-02-30' is not a date"},
+      {{"--sade-sati", "--export"}, "--sade-sati and --export cannot be combined"},
   };
   for (const Refused& r : refused) {
     const ProcessResult run = Chart(kGreenwich + r.options);
@@ -433,6 +447,54 @@ TEST(QuendalChart, BatchWithAPlaceColumn) {
   EXPECT_TRUE(errors[0].startsWith("quendal-chart: line 4: Place 'chicago' is Chicago"));
   EXPECT_TRUE(errors[1].contains("line 5: Place 'kathmandu'"));
   EXPECT_TRUE(errors[1].contains("give the row in a ZoneRow column"));
+}
+
+}  // namespace
+}  // namespace quendal
+
+namespace quendal {
+namespace {
+
+// The conventions reach every output: Options in JSON, the tables only when asked, the same
+// line from --batch as from --json, and the clashes refused.
+TEST(QuendalChart, ConventionsAndTablesOfEveryBody) {
+  const ProcessResult plain = Chart(kGreenwich + QStringList{"--json"});
+  const QJsonObject json = QJsonDocument::fromJson(plain.out.toUtf8()).object();
+  EXPECT_EQ(json["Options"].toObject(), QJsonObject({{"Zodiac", "tropical"},
+                                                     {"Ayanamsha", "lahiri"},
+                                                     {"Positions", "classic"},
+                                                     {"Node", "mean"}}));
+  EXPECT_EQ(json["DashaYearDays"].toDouble(), 365.25);
+  EXPECT_FALSE(json.contains("Vargas") || json.contains("Bodies"));
+
+  const ProcessResult tables =
+      Chart(kGreenwich + QStringList{"--json", "--vargas", "--bodies", "--dasha-year", "savana"});
+  const QJsonObject full = QJsonDocument::fromJson(tables.out.toUtf8()).object();
+  EXPECT_EQ(full["Vargas"].toObject().size(), 16);
+  EXPECT_EQ(full["Bodies"].toArray().size(), 10);
+  EXPECT_EQ(full["DashaYearDays"].toDouble(), 360);
+  const ProcessResult batch =
+      Chart({"--batch", "-", "--vargas", "--bodies", "--dasha-year", "savana"},
+            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,DaylightSaving,"
+            "LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,LongitudeDegrees,LongitudeMinutes,"
+            "LongitudeIsEast\n2000,1,1,12,0,29,0,51,30,0,0,0,0\n");
+  EXPECT_EQ(batch.out.trimmed(),
+            QString::fromUtf8(QJsonDocument(full).toJson(QJsonDocument::Compact)));
+
+  const struct {
+    QStringList options;
+    const char* message;
+  } refused[] = {
+      {{"--ayanamsha", "sayana"}, "--ayanamsha 'sayana' is not lahiri"},
+      {{"--zodiac", "tropical", "--ayanamsha", "raman"}, "needs the sidereal zodiac"},
+      {{"--node", "true"}, "--node 'true' needs --positions precise"},
+      {{"--division", "5"}, "is not one of 1, 2, 3, 4, 7, 9, 10, 12, 16, 20, 24, 27, 30"},
+  };
+  for (const auto& r : refused) {
+    const ProcessResult run = Chart(kGreenwich + r.options);
+    EXPECT_EQ(run.exit_code, 2) << r.message;
+    EXPECT_TRUE(run.err.contains(r.message)) << run.err.toStdString();
+  }
 }
 
 }  // namespace
