@@ -118,8 +118,8 @@ const char kDescription[] =
     "--positions precise says so on the page.\n"
     "\n"
     "--report writes the chart window's horoscope report (\"Save Report As PDF\") into FILE:\n"
-    "the sections of --report-sections (birth, charts, positions, divisions, dasha; all when\n"
-    "not given) on the locale's paper, the charts in the style of --chart-style.\n"
+    "the sections of --report-sections (birth, charts, positions, divisions, vargas, dasha;\n"
+    "all when not given) on the locale's paper, the charts in the style of --chart-style.\n"
     "\n"
     "Bad input is reported on standard error, naming the field and the value, and the exit\n"
     "status is 2; in batch mode the other records are still charted.";
