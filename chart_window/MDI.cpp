@@ -23,6 +23,7 @@
 #include "chart_window/frmDisplay.h"
 #include "chart_window/pdf_output.h"
 #include "chart_window/match_open.h"
+#include "report/report_commands.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
 #include "ui_common/layout.h"
@@ -52,12 +53,14 @@ const MenuEntry kMenus[] = {
     {Entry::Item, "mnuSaveAsText", "Save &As Text", &MDI::mnuSaveAsText_Click},
     {Entry::Item, "mnuSaveAsJpeg", "Save As &JPEG", &MDI::mnuSaveAsJpeg_Click},
     {Entry::Item, "mnuSaveAsPdf", "Save As P&DF", &MDI::mnuSaveAsPdf_Click},
+    {Entry::Item, "mnuSaveReportAsPdf", "Save &Report As PDF...", &MDI::mnuSaveReportAsPdf_Click},
     {Entry::Separator},
     {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
     {Entry::Separator},
     {Entry::Item, "mnuMatch", "&Match With Saved Reading...", &MDI::mnuMatch_Click},
     {Entry::Separator},
     {Entry::Item, "mnuPrint", "&Print", &MDI::mnuPrint_Click},
+    {Entry::Item, "mnuPrintReport", "Print &Report...", &MDI::mnuPrintReport_Click},
     {Entry::Separator},
     {Entry::Item, "mnuBack", "&Back", &MDI::mnuBack_Click},
     {Entry::Separator},
@@ -390,6 +393,8 @@ void MDI::mnuSaveAsPdf_Click() { ShowSaved(SaveChartAsPdf(this, display_)); }
 void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
 void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
 void MDI::mnuPrint_Click() { PrintChart(this, display_); }
+void MDI::mnuSaveReportAsPdf_Click() { ShowSaved(SaveReportAsPdf(this, session_, display_)); }
+void MDI::mnuPrintReport_Click() { PrintReport(this, session_, display_); }
 void MDI::mnuMatch_Click() { MatchWithSavedReading(this, session_); }
 void MDI::mnuOnline_Click() { OpenOnlineHelp(); }
 void MDI::mnuVisit_Click() { OpenHomePage(); }

@@ -50,6 +50,8 @@ class MDI : public QMainWindow {
   void mnuSaveAsText_Click();
   void mnuExport_Click();
   void mnuPrint_Click();
+  void mnuSaveReportAsPdf_Click();
+  void mnuPrintReport_Click();
   void mnuMatch_Click();  // the match window of this chart and a saved reading
   void mnuOnline_Click();
   void mnuVisit_Click();

@@ -37,8 +37,10 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
                     bool update_file_field, QString* written_path = nullptr);
 
 // The notice shown instead of the print dialog when no printer is installed; it names the
-// window's Save As PDF item when it has one. what: "chart".
-QString NoPrinterText(const QWidget* window, const QString& what);
+// window's File item that keeps the same as a PDF file (by object name) when it has one.
+// what: "chart".
+QString NoPrinterText(const QWidget* window, const QString& what,
+                      const char* pdf_item = "mnuSaveAsPdf");
 
 // "&Print": the print dialog, then the chart child scaled to fit the page.
 void PrintChart(QWidget* parent, QWidget* chart_child);

@@ -17,6 +17,7 @@
 #include "cli/chart_choice.h"
 #include "cli/chart_output.h"
 #include "cli/chart_pdf.h"
+#include "cli/chart_report.h"
 #include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
@@ -129,6 +130,10 @@ const char kDescription[] =
     "natal, the wheel; natal when not given). A chart cast with --zodiac sidereal or\n"
     "--positions precise says so on the page.\n"
     "\n"
+    "--report writes the chart window's horoscope report (\"Save Report As PDF\") into FILE:\n"
+    "the sections of --report-sections (birth, charts, positions, divisions, vargas, dasha;\n"
+    "all when not given) on the locale's paper, the charts in the style of --chart-style.\n"
+    "\n"
     "Bad input is reported on standard error, naming the field and the value, and the exit\n"
     "status is 2; in batch mode the other records are still charted.";
 
@@ -237,6 +242,7 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
       if (parser.isSet(option)) return std::string("--pdf and --") + option;
     }
   }
+  if (std::string report = ReportClash(parser); !report.empty()) return report;
   // The lists print and stop, so an option given beside one would do nothing.
   for (const char* list : {"zones", "places"}) {
     if (!parser.isSet(list)) continue;
@@ -289,7 +295,9 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
 bool WantsPdf(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "--pdf" || argument.starts_with("--pdf=")) return true;
+    for (std::string_view drawn : {"--pdf", "--report"})
+      if (argument == drawn || (argument.starts_with(drawn) && argument[drawn.size()] == '='))
+        return true;
   }
   return false;
 }
@@ -339,6 +347,7 @@ int main(int argc, char* argv[]) {
       {"match", "Match the birth (the bride) with the groom of a reading file.", "FILE"},
   });
   AddSkyOptions(parser);
+  AddReportOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
     std::cerr << "quendal-chart: " << parser.errorText().toStdString()
@@ -418,6 +427,7 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
   const Chart chart = CalculateChart(parse.request->birth, options);
+  if (parser.isSet("report")) return RunReport(parser, *parse.request, chart, *style);
   if (parser.isSet("pdf")) {
     QString reason;
     const QString path = parser.value("pdf");

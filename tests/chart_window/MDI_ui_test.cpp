@@ -53,8 +53,8 @@ TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
   EXPECT_EQ(menus[1]->text(), "&View");
   EXPECT_EQ(menus[2]->text(), "&Help");
   EXPECT_EQ(Entries(menus[0]->menu()).join(' '),
-            "mnuNew - mnuSaveAsText mnuSaveAsJpeg mnuSaveAsPdf - mnuExport - mnuMatch - mnuPrint - "
-            "mnuBack - mnuExit");
+            "mnuNew - mnuSaveAsText mnuSaveAsJpeg mnuSaveAsPdf mnuSaveReportAsPdf - mnuExport - "
+            "mnuMatch - mnuPrint mnuPrintReport - mnuBack - mnuExit");
   EXPECT_EQ(Entries(menus[1]->menu()).join(" ").toStdString(),
             "mnuToolBar mnuStatusBar - mnuChartStyle> mnuNorth mnuSouth mnuNatal < "
             "mnuColor> mnuColorOn mnuColorOff < - mnuChart mnuDivisionalCharts> mnuSub_Rashi "
