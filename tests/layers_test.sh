@@ -39,7 +39,7 @@ for dir in "$root"/*/; do
   fi
   while IFS= read -r line; do
     file=${line%%:*}
-    target=$(sed -E 's/.*#include "([^/"]+)\/.*/\1/' <<<"${line#*:}")
+    [[ ${line#*:} =~ \#include\ \"([^/\"]+)/ ]] && target=${BASH_REMATCH[1]}
     [[ $target == "$folder" ]] && continue
     if [[ " ${allowed[$folder]} " != *" $target "* ]]; then
       echo "${file#"$root"/} includes $target/, above or beside $folder/"
