@@ -11,15 +11,12 @@
 #include <QVBoxLayout>
 
 #include "chart_window/transit_view.h"
+#include "positions/longitude_text.h"
 #include "ui_common/layout.h"
 #include "vedic/dasha.h"
 
 namespace quendal {
 namespace {
-
-constexpr std::array<const char*, 12> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -112,7 +109,7 @@ void TransitWindow::SetTransits(const Transits& transits) {
   for (int row = 0; row < 10; ++row) {
     const TransitBody& body = transits.bodies[static_cast<std::size_t>(row)];
     const QStringList cells = {Text(body.name), Text(TransitLongitudeText(body)),
-                               QLatin1String(kSignNames[static_cast<std::size_t>(body.sign)]),
+                               QLatin1String(SignFullNames[static_cast<std::size_t>(body.sign)]),
                                QString::number(body.house_from_lagna),
                                QString::number(body.house_from_moon)};
     for (int column = 0; column < cells.size(); ++column) {
@@ -126,8 +123,8 @@ void TransitWindow::SetTransits(const Transits& transits) {
 void TransitWindow::SetSadeSati(const std::vector<SadeSatiPeriod>& periods, double today) {
   treSadeSati_->clear();
   for (const SadeSatiPeriod& period : periods) {
-    auto* item = new QTreeWidgetItem({QStringLiteral("Sade Sati"), Text(IsoDate(period.start)),
-                                      Text(IsoDate(period.end))});
+    auto* item = new QTreeWidgetItem(
+        {QStringLiteral("Sade Sati"), Text(IsoDate(period.start)), Text(IsoDate(period.end))});
     QStringList returns;
     for (const std::string& text : period.reentries) returns << Text(text);
     if (!returns.isEmpty()) item->setToolTip(0, returns.join(QLatin1Char('\n')));

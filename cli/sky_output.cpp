@@ -6,18 +6,15 @@
 #include <iomanip>
 #include <sstream>
 
+#include "birth/transits.h"
 #include "cli/dasha_output.h"
+#include "positions/longitude_text.h"
 #include "vedic/dasha.h"
 #include "vedic/panchang.h"
 #include "vedic/sade_sati.h"
-#include "birth/transits.h"
 
 namespace quendal::cli {
 namespace {
-
-constexpr std::array<const char*, 12> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 int DashaLevels(const QCommandLineParser& parser) {
   return parser.isSet("dasha-levels") ? parser.value("dasha-levels").toInt() : 2;
@@ -77,9 +74,8 @@ QJsonArray SadeSatiJson(const std::vector<SadeSatiPeriod>& periods) {
       phases.append(QJsonObject{{"Name", Q(phase.name)},
                                 {"Start", Q(IsoDate(phase.start))},
                                 {"End", Q(IsoDate(phase.end))}});
-    array.append(QJsonObject{{"Start", Q(IsoDate(period.start))},
-                             {"End", Q(IsoDate(period.end))},
-                             {"Phases", phases}});
+    array.append(QJsonObject{
+        {"Start", Q(IsoDate(period.start))}, {"End", Q(IsoDate(period.end))}, {"Phases", phases}});
   }
   return array;
 }
@@ -87,8 +83,7 @@ QJsonArray SadeSatiJson(const std::vector<SadeSatiPeriod>& periods) {
 std::string MomentText(const CivilDateTime& m) {
   std::ostringstream text;
   text << std::setfill('0') << std::setw(4) << m.year << '-' << std::setw(2) << m.month << '-'
-       << std::setw(2) << m.day << 'T' << std::setw(2) << m.hour << ':' << std::setw(2)
-       << m.minute;
+       << std::setw(2) << m.day << 'T' << std::setw(2) << m.hour << ':' << std::setw(2) << m.minute;
   return text.str();
 }
 
@@ -104,7 +99,7 @@ void WriteTransits(std::ostream& out, const Transits& transits) {
       << "Body     Longitude            Sign         Lagna  Moon\n";
   for (const TransitBody& body : transits.bodies) {
     out << Padded(body.name, 9) << Padded(TransitLongitudeText(body), 21)
-        << Padded(kSignNames[static_cast<std::size_t>(body.sign)], 13)
+        << Padded(std::string(SignFullNames[static_cast<std::size_t>(body.sign)]), 13)
         << Padded(std::to_string(body.house_from_lagna), 7) << body.house_from_moon << "\n";
   }
 }
@@ -112,12 +107,13 @@ void WriteTransits(std::ostream& out, const Transits& transits) {
 QJsonObject TransitsJson(const Transits& transits) {
   QJsonArray bodies;
   for (const TransitBody& body : transits.bodies)
-    bodies.append(QJsonObject{{"Name", Q(body.name)},
-                              {"Longitude", std::round(body.longitude * 1e6) / 1e6},
-                              {"Sign", kSignNames[static_cast<std::size_t>(body.sign)]},
-                              {"HouseFromLagna", body.house_from_lagna},
-                              {"HouseFromMoon", body.house_from_moon},
-                              {"Retrograde", body.retrograde}});
+    bodies.append(
+        QJsonObject{{"Name", Q(body.name)},
+                    {"Longitude", std::round(body.longitude * 1e6) / 1e6},
+                    {"Sign", QLatin1String(SignFullNames[static_cast<std::size_t>(body.sign)])},
+                    {"HouseFromLagna", body.house_from_lagna},
+                    {"HouseFromMoon", body.house_from_moon},
+                    {"Retrograde", body.retrograde}});
   return {{"Moment", Q(MomentText(transits.moment))}, {"Bodies", bodies}};
 }
 

@@ -6,6 +6,7 @@
 
 #include "chart/chart.h"
 #include "positions/calendar.h"
+#include "positions/longitude_text.h"
 #include "positions/planet_engine.h"
 #include "vedic/ayanamsha.h"
 #include "vedic/body_longitudes.h"
@@ -24,10 +25,6 @@ constexpr double kShortestStride = 0.5;
 constexpr double kLoopDays = 3 * 365.25;
 
 constexpr std::array<const char*, 3> kPhaseNames = {"Rising", "Peak", "Setting"};
-constexpr std::array<const char*, 12> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 int SignOf(double longitude) {
   return static_cast<int>(std::floor(WrapDegrees(longitude) / 30)) % 12;
 }
@@ -77,8 +74,7 @@ std::vector<SaturnIngress> SaturnIngresses(const SaturnAt& saturn, double from_j
 }
 
 std::vector<SadeSatiPeriod> SadeSatiPeriods(const std::vector<SaturnIngress>& ingresses,
-                                            int moon_sign, int first_sign, double from,
-                                            double to) {
+                                            int moon_sign, int first_sign, double from, double to) {
   std::vector<SadeSatiPeriod> periods;
   SadeSatiPeriod open;
   bool inside = false;
@@ -105,8 +101,8 @@ std::vector<SadeSatiPeriod> SadeSatiPeriods(const std::vector<SaturnIngress>& in
     const auto note_return = [&] {
       const double back = i + 1 < ingresses.size() ? ingresses[i + 1].day : to;
       open.reentries.push_back(std::string("Back in ") +
-                               kSignNames[static_cast<std::size_t>(step.to)] + " from " +
-                               IsoDate(step.day) + " to " + IsoDate(back));
+                               std::string(SignFullNames[static_cast<std::size_t>(step.to)]) +
+                               " from " + IsoDate(step.day) + " to " + IsoDate(back));
     };
     if (step.Retrograde() && inside) note_return();
     if (phase < 0) {
