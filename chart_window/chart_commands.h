@@ -36,7 +36,7 @@ QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child);
 bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString& requested_path,
                     bool update_file_field, QString* written_path = nullptr);
 
-// "&Print": the print dialog, then the chart child scaled to fit the page.
-void PrintChart(QWidget* parent, QWidget* chart_child);
+// "&Print": the print dialog, then the chart child's page scaled to fit the paper.
+void PrintChart(QWidget* parent, frmDisplay* chart_child);
 
 }  // namespace quendal

@@ -216,24 +216,4 @@ void DrawSouthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   painter.restore();
 }
 
-ChartDrawing::ChartDrawing(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void ChartDrawing::SetView(const ChartView& view, ChartStyle style) {
-  view_ = view;
-  style_ = style;
-  update();
-}
-
-void ChartDrawing::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const QRectF bounds = QRectF(rect()).adjusted(1, 1, -1, -1);
-  if (style_ == ChartStyle::North) {
-    DrawNorthIndian(painter, view_, bounds);
-  } else {
-    DrawSouthIndian(painter, view_, bounds);
-  }
-}
-
 }  // namespace quendal

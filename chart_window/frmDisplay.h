@@ -9,6 +9,7 @@
 
 #include "birth/birth_data.h"
 #include "birth/chart_calculation.h"
+#include "chart_window/chart_page.h"
 #include "chart_window/chart_view.h"
 
 class QGroupBox;
@@ -17,7 +18,6 @@ class QLineEdit;
 
 namespace quendal {
 
-class ChartDrawing;
 class HouseCellLabel;
 class NatalWheel;
 class SignImage;
@@ -50,10 +50,16 @@ class frmDisplay : public QWidget {
   int Division() const { return division_; }
   // What the chart area shows now; empty cells before the first chart.
   ChartView View() const;
+  // The page the chart child shows, drawn from what its controls hold (the image-name
+  // boxes left out): print and PDF draw this.
+  ChartPage Page() const;
 
  signals:
   // After FillChart: a chart cast anew, with other options perhaps.
   void ChartFilled();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildWheel();
@@ -78,7 +84,7 @@ class frmDisplay : public QWidget {
   QLineEdit* txtFile_ = nullptr;
   QLineEdit* txtFolder_ = nullptr;
   QImage snapshot_;
-  ChartDrawing* picChart_ = nullptr;
+  QWidget* picChart_ = nullptr;
   QLabel* lblChartName_ = nullptr;
   BirthData birth_;
   Chart chart_;

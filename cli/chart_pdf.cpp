@@ -1,7 +1,7 @@
 #include "cli/chart_pdf.h"
 
-#include "chart_window/frmDisplay.h"
-#include "chart_window/pdf_output.h"
+#include "chart_window/chart_page.h"
+#include "chart_window/page_pdf.h"
 #include "ui_common/safe_write.h"
 
 namespace quendal::cli {
@@ -15,14 +15,11 @@ std::optional<ChartStyle> ParseChartStyle(const QString& name) {
 
 bool WriteChartPdfFile(const QString& path, const BirthData& birth, const Chart& chart,
                        int division, ChartStyle style, QString& reason) {
-  frmDisplay display(birth);
-  display.FillChart(chart);
-  display.SetChartStyle(style);
-  display.SetDivision(division);
-  const QString title = display.View().title.join(QStringLiteral(", "));
+  const ChartPage page = MakeChartPage(birth, chart, style, division, false);
+  const QString title = page.view.title.join(QStringLiteral(", "));
   return WriteFileSafely(
       path,
-      [&](QIODevice& device, QString& why) { return WriteChartPdf(device, display, title, why); },
+      [&](QIODevice& device, QString& why) { return WriteChartPdf(device, page, title, why); },
       reason);
 }
 

@@ -1,5 +1,5 @@
-// quendal-chart --pdf: the chart window's PDF page made without showing a window, by the
-// same chart child and page routine the window uses.
+// quendal-chart --pdf: the chart window's PDF page, drawn by the page routine the window
+// uses, with no window at all.
 #pragma once
 
 #include <QString>

@@ -1,7 +1,7 @@
 // quendal-chart: the natal chart of one birth on the command line, or of many from CSV.
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <filesystem>
 #include <fstream>
@@ -221,8 +221,7 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
   return Emit(parser, text);
 }
 
-// The PDF page is drawn by widgets, which need a GUI application; an offscreen one shows no
-// window and needs no display.
+// The PDF page's fonts need a GUI application; an offscreen one needs no display.
 bool WantsPdf(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
@@ -238,7 +237,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QCoreApplication> application;
   if (WantsPdf(argc, argv)) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = std::make_unique<QApplication>(argc, argv);
+    application = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     application = std::make_unique<QCoreApplication>(argc, argv);
   }
