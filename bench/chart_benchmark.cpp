@@ -6,6 +6,7 @@
 #include "moon_retro/retrogrades.h"
 #include "positions/ascendant.h"
 #include "positions/planet_positions.h"
+#include "vedic/varga_table.h"
 
 namespace {
 
@@ -44,6 +45,31 @@ void BM_ChartOptions(benchmark::State& state) {
     return quendal::CalculateChart(birth, options);
   });
 }
+// Every ayanamsha (0 Lahiri to 5 Fagan-Bradley) of the sidereal zodiac, classic or precise
+// positions, and the true node (precise only).
+void BM_Conventions(benchmark::State& state) {
+  quendal::ChartOptions options{
+      quendal::Zodiac::SiderealLahiri,
+      state.range(1) ? quendal::PositionsSource::Precise : quendal::PositionsSource::Classic,
+      static_cast<quendal::AyanamshaSystem>(state.range(0)),
+      state.range(2) ? quendal::NodeKind::True : quendal::NodeKind::Mean};
+  Run(state, [&options](const quendal::BirthData& birth) {
+    return quendal::CalculateChart(birth, options);
+  });
+}
+
+// The Shodashavarga and nakshatra tables of one chart.
+void BM_VargaTables(benchmark::State& state) {
+  std::vector<quendal::Chart> charts;
+  for (int i = 0; i < 64; ++i) charts.push_back(quendal::CalculateChart(Birth(i)));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const quendal::Chart& chart = charts[i++ % charts.size()];
+    benchmark::DoNotOptimize(quendal::ShodashavargaTable(chart));
+    benchmark::DoNotOptimize(quendal::BodyNakshatras(chart));
+  }
+}
+
 void BM_PlanetPositions(benchmark::State& state) { Run(state, quendal::ComputePlanetPositions); }
 void BM_Moon(benchmark::State& state) { Run(state, quendal::ComputeMoonPosition); }
 void BM_Ascendant(benchmark::State& state) { Run(state, quendal::ComputeAscendant); }
@@ -51,6 +77,11 @@ void BM_RetrogradeMarks(benchmark::State& state) { Run(state, quendal::MarkRetro
 
 BENCHMARK(BM_CalculateChart);
 BENCHMARK(BM_ChartOptions)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"sidereal", "precise"});
+BENCHMARK(BM_Conventions)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1}, {0}})
+    ->Args({0, 1, 1})
+    ->ArgNames({"ayanamsha", "precise", "true_node"});
+BENCHMARK(BM_VargaTables);
 BENCHMARK(BM_PlanetPositions);
 BENCHMARK(BM_Moon);
 BENCHMARK(BM_Ascendant);

@@ -39,9 +39,49 @@ BodyLongitudes ClassicLongitudes(const BirthData& birth) {
   return at;
 }
 
-std::optional<PrecisePositions> PreciseAt(const BirthData& birth, bool sidereal) {
+std::optional<PrecisePositions> PreciseAt(const BirthData& birth, bool sidereal,
+                                          const ChartOptions& options) {
   const HemisphereTime time = ApplyHemisphereRule(birth);
-  return ComputePrecisePositions(BirthJulianDay(birth), time.N, -time.W, sidereal);
+  return ComputePrecisePositions(BirthJulianDay(birth), time.N, -time.W, sidereal,
+                                 options.ayanamsha, options.node);
+}
+
+// The classic planets are of the J2000 frame, so each ayanamsha's J2000 value serves every
+// chart; worked out once.
+std::optional<double> MeanAyanamshaAtJ2000(AyanamshaSystem system) {
+  static const std::array<std::optional<double>, kAyanamshaSystems.size()> values = [] {
+    std::array<std::optional<double>, kAyanamshaSystems.size()> at{};
+    for (AyanamshaSystem s : kAyanamshaSystems)
+      at[static_cast<std::size_t>(s)] = MeanAyanamsha(s, kJ2000JulianDay);
+    return at;
+  }();
+  return values[static_cast<std::size_t>(system)];
+}
+
+// The classic longitudes in the options' zodiac; Lahiri keeps its own formula, the others
+// are the library's mean values. Returns the ayanamsha of the birth moment.
+double ClassicZodiac(const BirthData& birth, ChartOptions& options, BodyLongitudes& at) {
+  const bool sidereal = options.zodiac == Zodiac::SiderealLahiri;
+  const double jd = BirthJulianDay(birth);
+  if (options.ayanamsha != AyanamshaSystem::Lahiri) {
+    const std::optional<double> of_birth = MeanAyanamsha(options.ayanamsha, jd);
+    const std::optional<double> of_j2000 = MeanAyanamshaAtJ2000(options.ayanamsha);
+    if (of_birth && of_j2000) {
+      if (sidereal) at = ClassicToSidereal(at, *of_birth, *of_j2000);
+      return *of_birth;
+    }
+    options.ayanamsha = AyanamshaSystem::Lahiri;
+  }
+  const double lahiri = LahiriAyanamsha(JulianCenturiesFromJ2000(jd));
+  if (sidereal) at = ClassicToSidereal(at, lahiri);
+  return lahiri;
+}
+
+std::array<double, 10> TableOrder(const BodyLongitudes& at) {
+  return {at.planets[kSun],    at.Moon,           at.planets[kMercury],
+          at.planets[kVenus],  at.planets[kMars], at.planets[kJupiter],
+          at.planets[kSaturn], at.Rahu,           at.Ketu,
+          at.Ascendant};
 }
 
 }  // namespace
@@ -97,29 +137,37 @@ Chart CalculateChart(const BirthData& birth, const ChartOptions& options) {
   const bool sidereal = options.zodiac == Zodiac::SiderealLahiri;
   Chart chart;
   chart.Options = options;
+  if (!sidereal) chart.Options.ayanamsha = AyanamshaSystem::Lahiri;
   BodyLongitudes at;
   RetrogradeMarks marks;
   std::optional<PrecisePositions> precise;
-  if (options.positions == PositionsSource::Precise) precise = PreciseAt(birth, sidereal);
+  if (options.positions == PositionsSource::Precise)
+    precise = PreciseAt(birth, sidereal, chart.Options);
   if (precise) {
     at = precise->longitudes;
     chart.Ayanamsha = precise->ayanamsha;
     marks = RetrogradeMarksOf(precise->retrograde);
   } else {
+    // The classic formulas have a node of their own.
     chart.Options.positions = PositionsSource::Classic;
+    chart.Options.node = NodeKind::Mean;
     at = ClassicLongitudes(birth);
-    chart.Ayanamsha = LahiriAyanamsha(JulianCenturiesFromJ2000(BirthJulianDay(birth)));
-    if (sidereal) at = ClassicToSidereal(at, chart.Ayanamsha);
+    const BodyLongitudes tropical = at;
+    chart.Ayanamsha = ClassicZodiac(birth, chart.Options, at);
+    chart.SiderealLongitudes =
+        TableOrder(sidereal ? at : ClassicToSidereal(tropical, chart.Ayanamsha));
     marks = MarkRetrogradePlanets(birth);
   }
   chart.SiderealMoon = sidereal ? at.Moon : WrapDegrees(at.Moon - chart.Ayanamsha);
   chart.MoonNakshatra = NakshatraOf(chart.SiderealMoon);
   chart.BirthDay = DayNumber(birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour,
                              birth.BirthMinute);
-  chart.Longitudes = {at.planets[kSun],    at.Moon,           at.planets[kMercury],
-                      at.planets[kVenus],  at.planets[kMars], at.planets[kJupiter],
-                      at.planets[kSaturn], at.Rahu,           at.Ketu,
-                      at.Ascendant};
+  chart.Longitudes = TableOrder(at);
+  if (precise) {
+    chart.SiderealLongitudes = chart.Longitudes;
+    if (!sidereal)
+      for (double& x : chart.SiderealLongitudes) x = WrapDegrees(x - chart.Ayanamsha);
+  }
 
   chart.AscendantText = FormatLongitude(at.Ascendant);
   MoonPosition moon = MoonPositionAt(at.Moon);

@@ -33,10 +33,14 @@ struct Chart {
   int AscendantSign = -1;  // 0 = Aries; -1 when no cell holds "Asc"
 
   // The options that made the chart: precise positions asked of a program built without
-  // them give the classic chart, and say so here.
+  // them give the classic chart, and say so here; so do the true node under the classic
+  // formulas, and an ayanamsha the program cannot compute (Lahiri then). A tropical chart
+  // names Lahiri, the ayanamsha of its nakshatras.
   ChartOptions Options;
   std::array<double, 10> Longitudes{};  // table order, degrees, in the chosen zodiac
-  double Ayanamsha = 0;                 // Lahiri, degrees, at the birth moment
+  // The same in the sidereal zodiac of the chart's ayanamsha, whatever the zodiac shown.
+  std::array<double, 10> SiderealLongitudes{};
+  double Ayanamsha = 0;     // of the options (Lahiri in a tropical chart), degrees, at birth
   double SiderealMoon = 0;  // degrees: a nakshatra is sidereal whatever the zodiac shown
   NakshatraPlace MoonNakshatra;
   double BirthDay = 0;  // local clock, as a DayNumber: where the dasha starts

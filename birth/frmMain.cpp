@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "birth/chart_calculation.h"
@@ -26,6 +27,7 @@
 #include "shell/links.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
+#include "ui_common/menu_choices.h"
 #include "ui_common/message_box.h"
 
 namespace quendal {
@@ -123,7 +125,7 @@ frmMain::frmMain(ChartSession& session, QWidget* parent) : QMainWindow(parent), 
   BuildMenus();
   FillLists();
   SetTabOrder();
-  new PlacePicker(this);
+  place_picker_ = new PlacePicker(this);
   // A form of fixed size, opened in the middle of the screen like the chart window.
   setFixedSize(sizeHint());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -334,6 +336,10 @@ void frmMain::BuildMenus() {
       add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
   make_money->setEnabled(false);
   make_money->setVisible(false);
+  SetShortcuts(this, {{"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+  // A shortcut of its own: the button's Alt+O stays.
+  connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+          &frmMain::cmdOpen_Click);
 }
 
 void frmMain::FillLists() {
@@ -471,6 +477,7 @@ void frmMain::cmdCalculate_Click() {
     ApplyFocusRule(problem->focus);
     return;
   }
+  if (!place_picker_->ConfirmZone()) return;
   const int zone_row = cboTimeZone->currentIndex();
   session_.birth_data = StoreZoneRow(BirthDataFromForm(session_.birth_data), zone_row);
   session_.zone_row = zone_row;

@@ -18,6 +18,7 @@ namespace quendal {
 
 class FilteredLineEdit;
 class LinkLabel;
+class PlacePicker;
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -72,6 +73,7 @@ class frmMain : public QMainWindow {
   void ApplyFocusRule(FormField field);
 
   ChartSession& session_;
+  PlacePicker* place_picker_ = nullptr;
 
   FilteredLineEdit* txtName = nullptr;
   QComboBox* cboMonth = nullptr;

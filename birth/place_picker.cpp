@@ -13,6 +13,9 @@
 #include "places/atlas.h"
 #include "places/place_choice.h"
 #include "places/place_search.h"
+#include "places/text_folding.h"
+#include "positions/zone_line.h"
+#include "ui_common/message_box.h"
 
 namespace quendal {
 namespace {
@@ -64,6 +67,44 @@ PlacePicker::PlacePicker(QWidget* form)
     connect(option, &QRadioButton::toggled, this, taken_over);
   connect(zone_, &QComboBox::currentIndexChanged, this, taken_over);
   connect(dst_, &QCheckBox::toggled, this, taken_over);
+  // After taken_over, which clears the atlas's note.
+  connect(zone_, &QComboBox::currentIndexChanged, this, &PlacePicker::NoteDaylightTwice);
+  connect(dst_, &QCheckBox::toggled, this, &PlacePicker::NoteDaylightTwice);
+}
+
+bool PlacePicker::ConfirmZone() {
+  if (chosen_ < 0 || !no_row_question_) return true;
+  const QString question =
+      *no_row_question_ + QStringLiteral(" Cast the chart in %1 anyway?").arg(zone_->currentText());
+  if (ShowMessage(zone_->window(), question, MessageIcon::Question, MessageButtons::YesNo) ==
+      MessageAnswer::Yes)
+    return true;
+  zone_->setFocus();
+  return false;
+}
+
+void PlacePicker::NoteNoMatch(const QString& text) {
+  const bool none = matches_.empty() && !FoldForSearch(text).isEmpty();
+  if (none) {
+    note_->setText(QStringLiteral("No place in the atlas matches '%1'; type the coordinates and "
+                                  "choose the zone.")
+                       .arg(text.trimmed()));
+  } else if (no_match_noted_) {
+    note_->clear();
+  }
+  no_match_noted_ = none;
+}
+
+void PlacePicker::NoteDaylightTwice() {
+  if (placing_) return;
+  const bool twice = dst_->isChecked() && RowHoldsDaylightSaving(zone_->currentIndex());
+  if (twice) {
+    note_->setText(QString::fromUtf8(kDaylightTwiceNote));
+    note_->setToolTip(QString());
+  } else if (daylight_noted_) {
+    note_->clear();
+  }
+  daylight_noted_ = twice;
 }
 
 void PlacePicker::Search(const QString& text) {
@@ -87,8 +128,9 @@ void PlacePicker::Search(const QString& text) {
   const Atlas& atlas = Atlas::Builtin();
   matches_ = SearchPlaces(atlas, text);
   QStringList labels;
-  for (int index : matches_) labels << atlas.Label(atlas.Place(index));
+  for (const PlaceMatch& match : matches_) labels << atlas.Label(match);
   static_cast<QStringListModel*>(list_->model())->setStringList(labels);
+  NoteNoMatch(text);
   if (labels.isEmpty()) {
     CloseList();
     return;
@@ -137,9 +179,10 @@ bool PlacePicker::eventFilter(QObject* watched, QEvent* event) {
       return select(0);
     case Qt::Key_Return:
     case Qt::Key_Enter:
+      // The list is open, so the key chooses from it (the first place when none is
+      // highlighted) and never casts the chart with the place chosen before.
       CloseList();
-      if (current < 0) return false;  // nothing chosen: the key is the field's, as before
-      Choose(current);
+      Choose(std::max(current, 0));
       return true;
     case Qt::Key_Escape:
       CloseList();
@@ -152,8 +195,9 @@ bool PlacePicker::eventFilter(QObject* watched, QEvent* event) {
 void PlacePicker::Choose(int row) {
   if (row < 0 || row >= static_cast<int>(matches_.size())) return;
   const Atlas& atlas = Atlas::Builtin();
-  const int index = matches_[static_cast<size_t>(row)];
-  const PlaceEntry entry = EntryForPlace(atlas, atlas.Place(index));
+  const PlaceMatch match = matches_[static_cast<size_t>(row)];
+  PlaceEntry entry = EntryForPlace(atlas, atlas.Place(match.place));
+  entry.city = TextForReadingFile(atlas.CityName(match));
   placing_ = true;
   // Placed text is not filtered, as for the text a reading file places.
   city_->setText(entry.city);
@@ -166,7 +210,8 @@ void PlacePicker::Choose(int row) {
   lon_minutes_->setText(QString::number(entry.longitude_minutes));
   lon_east_[entry.longitude_is_east ? 0 : 1]->setChecked(true);
   placing_ = false;
-  chosen_ = index;
+  chosen_ = match.place;
+  chosen_match_ = match;
   Suggest();
 }
 
@@ -175,8 +220,12 @@ void PlacePicker::Suggest() {
   const QDate date(year_->currentText().toInt(), month_->currentIndex() + 1,
                    day_->currentText().toInt());
   const QTime time(hour_->currentText().toInt(), minute_->currentText().toInt());
-  const PlaceChoice choice = ChoosePlace(atlas, atlas.Place(chosen_), date, time);
+  const PlaceChoice choice = ChoosePlace(atlas, chosen_match_, date, time);
+  no_row_question_.reset();
+  if (choice.zone.verdict == ZoneVerdict::NoRow)
+    no_row_question_ = NoRowQuestion(choice.entry.city, date, choice.zone);
   placing_ = true;
+  daylight_noted_ = false;
   if (const int row = choice.zone.Row(); row >= 0) {
     zone_->setCurrentIndex(row);
     dst_->setChecked(false);
@@ -188,7 +237,9 @@ void PlacePicker::Suggest() {
 
 void PlacePicker::StopSuggesting() {
   chosen_ = -1;
-  note_->clear();
+  no_row_question_.reset();
+  // The field's edit may have put the no-match note there already.
+  if (!no_match_noted_) note_->clear();
   note_->setToolTip(QString());
 }
 

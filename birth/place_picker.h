@@ -6,7 +6,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <optional>
 #include <vector>
+
+#include "places/atlas.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,6 +30,10 @@ class PlacePicker : public QObject {
   // Finds the form's controls by their names; the note is the label lblZoneNote.
   explicit PlacePicker(QWidget* form);
 
+  // Asks before a chart is cast in a row left over because no row carries the offset the
+  // atlas found; false when the user goes back to the zone list.
+  bool ConfirmZone();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -35,6 +43,8 @@ class PlacePicker : public QObject {
   void Choose(int row);  // row of the list of matches
   void Suggest();
   void StopSuggesting();
+  void NoteDaylightTwice();
+  void NoteNoMatch(const QString& text);
 
   FilteredLineEdit* city_;
   QLineEdit* state_;
@@ -56,9 +66,13 @@ class PlacePicker : public QObject {
 
   // Made at the first keystroke in the city field, with the atlas, so start-up never waits.
   QListView* list_ = nullptr;
-  std::vector<int> matches_;  // atlas indices of the listed places
-  int chosen_ = -1;           // the atlas index the zone follows, -1 when it follows none
-  bool placing_ = false;      // the picker itself is changing the controls
+  std::vector<PlaceMatch> matches_;  // the listed places
+  int chosen_ = -1;  // the index in the atlas the zone follows, -1 when it follows none
+  PlaceMatch chosen_match_;
+  bool no_match_noted_ = false;
+  bool placing_ = false;  // the picker itself is changing the controls
+  bool daylight_noted_ = false;
+  std::optional<QString> no_row_question_;  // while the note says no row has the offset
 };
 
 }  // namespace quendal

@@ -139,20 +139,35 @@ std::string FromWindows1252(std::string_view bytes) {
   return out;
 }
 
+// The letters from EF (ï) to FF (ÿ) cannot move up by the shift. Each is written as two
+// bytes instead: the shifted code of NUL, which no text of the form holds, then its own code
+// wrapped past 255 and shifted once more, which lands between the shift and twice the shift
+// and so never on a line end (13) when the shift is larger than that.
+bool EscapesHighCodes(int shift) { return shift > '\r' && shift <= 127; }
+
 std::string ShiftEncode(std::string_view text, int shift) {
   std::string out;
   for (const char c : ToWindows1252(text)) {
     const int code = static_cast<unsigned char>(c) + shift;
-    if (code <= 255) out += static_cast<char>(code);
+    if (code <= 255) {
+      out += static_cast<char>(code);
+    } else if (EscapesHighCodes(shift)) {
+      out += static_cast<char>(shift);
+      out += static_cast<char>(code - 256 + shift);
+    }
   }
   return out;
 }
 
 std::string ShiftDecode(std::string_view bytes, int shift) {
   std::string plain;
-  for (const char c : bytes) {
-    const int code = static_cast<unsigned char>(c) - shift;
-    if (code >= 0) plain += static_cast<char>(code);
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const int code = static_cast<unsigned char>(bytes[i]) - shift;
+    if (code == 0 && EscapesHighCodes(shift) && i + 1 < bytes.size()) {
+      plain += static_cast<char>(static_cast<unsigned char>(bytes[++i]) + 256 - 2 * shift);
+    } else if (code >= 0) {
+      plain += static_cast<char>(code);
+    }
   }
   return FromWindows1252(plain);
 }

@@ -22,7 +22,8 @@ inline constexpr std::string_view kCheckFileMessage = "Please Check The File.";
 std::string ToWindows1252(std::string_view utf8);
 std::string FromWindows1252(std::string_view bytes);
 
-// UTF-8 text in, shifted Windows-1252 bytes out; a code that would pass 255 is dropped.
+// UTF-8 text in, shifted Windows-1252 bytes out. A code that would pass 255 takes two bytes
+// when the shift is 14 to 127 (ours is), and is dropped otherwise.
 std::string ShiftEncode(std::string_view text, int shift = ReadingShift);
 // Shifted Windows-1252 bytes in, UTF-8 text out; a code that would fall below 0 is dropped.
 std::string ShiftDecode(std::string_view bytes, int shift = ReadingShift);

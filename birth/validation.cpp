@@ -51,8 +51,16 @@ BirthValueProblem DegreesProblem(std::string_view field, int degrees, int minute
 }  // namespace
 
 bool PassesLettersFilter(char32_t code) {
-  return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z') || code == U' ' ||
-         code == kBackspace || code == kDelete;
+  if ((code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z') || code == U' ' ||
+      code == kBackspace || code == kDelete)
+    return true;
+  // Names as people write them: Jean-Luc, O'Brien, St. Louis, and the accented letters the
+  // reading file can keep (Windows-1252).
+  if (code == U'-' || code == U'\'' || code == U'\u2019' || code == U'.') return true;
+  if (code >= 0xC0 && code <= 0xFF) return code != 0xD7 && code != 0xF7;  // not × and ÷
+  for (char32_t letter : {U'Š', U'š', U'Œ', U'œ', U'Ž', U'ž', U'Ÿ'})
+    if (code == letter) return true;
+  return false;
 }
 
 bool PassesDigitsFilter(char32_t code) {

@@ -13,12 +13,13 @@ namespace quendal {
 inline constexpr std::string_view kOnlyLettersMessage = "Please enter only letters";
 inline constexpr std::string_view kOnlyNumbersMessage = "Please enter only numbers";
 
-// Letters filter (name and place fields): A-Z, a-z, blank, backspace, delete.
+// Letters filter (name and place fields): A-Z, a-z, blank, backspace, delete, the hyphen,
+// the apostrophe, the full stop and the accented letters of Windows-1252.
 bool PassesLettersFilter(char32_t code);
 // Digits filter (coordinate fields): 0-9, backspace, delete.
 bool PassesDigitsFilter(char32_t code);
 
-enum class MessageIcon { Stop, Information, Critical };
+enum class MessageIcon { Stop, Information, Critical, Question };
 
 // What the form does after a failed check.
 enum class FormField {

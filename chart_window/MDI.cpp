@@ -18,6 +18,7 @@
 #include "chart_window/chart_commands.h"
 #include "chart_window/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
+#include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/pdf_output.h"
 #include "shell/frmAbout.h"
@@ -135,6 +136,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   SetColour(this, QPalette::Window, Qt::white);
 
   BuildMenus();
+  AddDivisionItems(findChild<QMenu*>(QStringLiteral("mnuDivisionalCharts")), this,
+                   [this](int division) { ShowDivision(division); });
   new ChartOptionsMenu(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
                        [this] { return display_.data(); });
   BuildToolBar();

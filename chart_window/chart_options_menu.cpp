@@ -4,9 +4,11 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QSettings>
+#include <array>
 
 #include "chart_window/dasha_window.h"
 #include "chart_window/frmDisplay.h"
+#include "chart_window/varga_window.h"
 #include "vedic/precise_engine.h"
 
 namespace quendal {
@@ -15,6 +17,32 @@ namespace {
 QString Caption(std::string_view name, int mnemonic_at = 0) {
   QString caption = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   return caption.insert(mnemonic_at, QLatin1Char('&'));
+}
+
+struct SiderealItem {
+  AyanamshaSystem ayanamsha;
+  const char* name;
+  const char* caption;
+};
+// Lahiri's item keeps the name and caption it had when it was the only one.
+constexpr std::array<SiderealItem, 6> kSiderealItems = {{
+    {AyanamshaSystem::Lahiri, "mnuSidereal", "&Sidereal (Lahiri)"},
+    {AyanamshaSystem::Krishnamurti, "mnuSiderealKrishnamurti", "Sidereal (&Krishnamurti)"},
+    {AyanamshaSystem::Raman, "mnuSiderealRaman", "Sidereal (&Raman)"},
+    {AyanamshaSystem::TrueChitrapaksha, "mnuSiderealTrueChitrapaksha",
+     "Sidereal (True &Chitrapaksha)"},
+    {AyanamshaSystem::Yukteshwar, "mnuSiderealYukteshwar", "Sidereal (&Yukteshwar)"},
+    {AyanamshaSystem::FaganBradley, "mnuSiderealFaganBradley", "Sidereal (&Fagan-Bradley)"},
+}};
+
+template <typename Choice, typename Parse>
+Choice Stored(const QSettings& settings, const char* key, Parse parse, Choice otherwise) {
+  return parse(settings.value(QLatin1String(key)).toString().toStdString()).value_or(otherwise);
+}
+
+void Store(QSettings& settings, const char* key, std::string_view word) {
+  settings.setValue(QLatin1String(key),
+                    QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
 }
 
 }  // namespace
@@ -26,7 +54,14 @@ ChartOptions LoadChartOptions(const QSettings& settings) {
   };
   options.zodiac = ParseZodiac(text(kZodiacKey)).value_or(Zodiac::Tropical);
   options.positions = ParsePositions(text(kPositionsKey)).value_or(PositionsSource::Classic);
-  if (!PrecisePositionsBuilt()) options.positions = PositionsSource::Classic;
+  options.ayanamsha = Stored(settings, kAyanamshaKey, ParseAyanamsha, AyanamshaSystem::Lahiri);
+  options.node = Stored(settings, kNodeKey, ParseNode, NodeKind::Mean);
+  options.dasha_year = Stored(settings, kDashaYearKey, ParseDashaYear, DashaYear::Julian);
+  if (!PrecisePositionsBuilt()) {
+    options.positions = PositionsSource::Classic;
+    options.ayanamsha = AyanamshaSystem::Lahiri;
+  }
+  if (options.positions == PositionsSource::Classic) options.node = NodeKind::Mean;
   return options;
 }
 
@@ -34,6 +69,9 @@ void StoreChartOptions(QSettings& settings, const ChartOptions& options) {
   settings.setValue(QLatin1String(kZodiacKey), QString::fromUtf8(ZodiacKey(options.zodiac)));
   settings.setValue(QLatin1String(kPositionsKey),
                     QString::fromUtf8(PositionsKey(options.positions)));
+  Store(settings, kAyanamshaKey, AyanamshaKey(options.ayanamsha));
+  Store(settings, kNodeKey, NodeKey(options.node));
+  Store(settings, kDashaYearKey, DashaYearKey(options.dasha_year));
   settings.sync();
 }
 
@@ -49,17 +87,7 @@ ChartOptionsMenu::ChartOptionsMenu(QWidget* window, QMenu* view, ChartSession& s
   positions->menuAction()->setObjectName(QStringLiteral("mnuPositions"));
 
   const ChartOptions now = session_.options;
-  auto* zodiacs = new QActionGroup(this);
-  for (Zodiac z : {Zodiac::Tropical, Zodiac::SiderealLahiri}) {
-    QAction* item = AddChoice(zodiac, z == Zodiac::Tropical ? "mnuTropical" : "mnuSidereal",
-                              Caption(ZodiacName(z)), now.zodiac == z);
-    zodiacs->addAction(item);
-    connect(item, &QAction::triggered, this, [this, z] {
-      ChartOptions options = session_.options;
-      options.zodiac = z;
-      Choose(options);
-    });
-  }
+  AddZodiacItems(zodiac);
   auto* sources = new QActionGroup(this);
   for (PositionsSource p : {PositionsSource::Classic, PositionsSource::Precise}) {
     const bool precise = p == PositionsSource::Precise;
@@ -77,10 +105,55 @@ ChartOptionsMenu::ChartOptionsMenu(QWidget* window, QMenu* view, ChartSession& s
       Choose(options);
     });
   }
+  positions->addSeparator();
+  QAction* true_node =
+      AddChoice(positions, "mnuTrueNode", QStringLiteral("&True Node"), now.node == NodeKind::True);
+  true_node->setToolTip(
+      QStringLiteral("Precise positions only: the classic formulas have a "
+                     "node of their own"));
+  positions->setToolTipsVisible(true);
+  connect(true_node, &QAction::triggered, this, [this](bool checked) {
+    ChartOptions options = session_.options;
+    options.node = checked ? NodeKind::True : NodeKind::Mean;
+    Choose(options);
+  });
 
   QAction* dasha = view->addAction(QStringLiteral("&Dasha"));
   dasha->setObjectName(QStringLiteral("mnuDasha"));
   connect(dasha, &QAction::triggered, this, &ChartOptionsMenu::mnuDasha_Click);
+  QAction* vargas = view->addAction(QStringLiteral("Shodashavarga and &Nakshatras"));
+  vargas->setObjectName(QStringLiteral("mnuVargas"));
+  connect(vargas, &QAction::triggered, this, &ChartOptionsMenu::mnuVargas_Click);
+  ShowChecks();
+}
+
+void ChartOptionsMenu::AddZodiacItems(QMenu* zodiac) {
+  const ChartOptions& now = session_.options;
+  auto* zodiacs = new QActionGroup(this);
+  QAction* tropical = AddChoice(zodiac, "mnuTropical", Caption(ZodiacName(Zodiac::Tropical)),
+                                now.zodiac == Zodiac::Tropical);
+  zodiacs->addAction(tropical);
+  connect(tropical, &QAction::triggered, this, [this] {
+    ChartOptions options = session_.options;
+    options.zodiac = Zodiac::Tropical;
+    options.ayanamsha = AyanamshaSystem::Lahiri;
+    Choose(options);
+  });
+  for (const SiderealItem& entry : kSiderealItems) {
+    QAction* item = AddChoice(zodiac, entry.name, QString::fromUtf8(entry.caption), false);
+    zodiacs->addAction(item);
+    if (entry.ayanamsha != AyanamshaSystem::Lahiri && !PrecisePositionsBuilt()) {
+      item->setEnabled(false);
+      item->setToolTip(QString::fromUtf8(kPreciseMissingReason));
+      zodiac->setToolTipsVisible(true);
+    }
+    connect(item, &QAction::triggered, this, [this, system = entry.ayanamsha] {
+      ChartOptions options = session_.options;
+      options.zodiac = Zodiac::SiderealLahiri;
+      options.ayanamsha = system;
+      Choose(options);
+    });
+  }
 }
 
 QAction* ChartOptionsMenu::AddChoice(QMenu* menu, const char* name, const QString& caption,
@@ -98,9 +171,14 @@ void ChartOptionsMenu::ShowChecks() {
     if (auto* item = window_->findChild<QAction*>(QLatin1String(name))) item->setChecked(on);
   };
   check("mnuTropical", now.zodiac == Zodiac::Tropical);
-  check("mnuSidereal", now.zodiac == Zodiac::SiderealLahiri);
+  for (const SiderealItem& entry : kSiderealItems)
+    check(entry.name, now.zodiac == Zodiac::SiderealLahiri && now.ayanamsha == entry.ayanamsha);
   check("mnuClassic", now.positions == PositionsSource::Classic);
   check("mnuPrecise", now.positions == PositionsSource::Precise);
+  // The classic formulas have a node of their own.
+  check("mnuTrueNode", now.node == NodeKind::True);
+  if (auto* item = window_->findChild<QAction*>(QStringLiteral("mnuTrueNode")))
+    item->setEnabled(now.positions == PositionsSource::Precise);
 }
 
 void ChartOptionsMenu::Choose(const ChartOptions& options) {
@@ -112,14 +190,30 @@ void ChartOptionsMenu::Choose(const ChartOptions& options) {
   // The window refreshes its status bar and snapshot when the chart child is filled.
   if (frmDisplay* display = display_()) display->FillChart(session_.chart);
   if (dasha_) dasha_->SetChart(session_.chart);
+  if (vargas_) vargas_->SetChart(session_.chart);
 }
 
 void ChartOptionsMenu::mnuDasha_Click() {
-  if (!dasha_) dasha_ = new DashaWindow(window_);
+  if (!dasha_) {
+    dasha_ = new DashaWindow(window_);
+    connect(dasha_, &DashaWindow::DashaYearChosen, this, [this](DashaYear year) {
+      ChartOptions options = session_.options;
+      options.dasha_year = year;
+      Choose(options);
+    });
+  }
   dasha_->SetChart(session_.chart);
   dasha_->show();
   dasha_->raise();
   dasha_->activateWindow();
+}
+
+void ChartOptionsMenu::mnuVargas_Click() {
+  if (!vargas_) vargas_ = new VargaWindow(window_);
+  vargas_->SetChart(session_.chart);
+  vargas_->show();
+  vargas_->raise();
+  vargas_->activateWindow();
 }
 
 }  // namespace quendal

@@ -1,5 +1,6 @@
-// View > Zodiac, Positions and Dasha of the chart window. A choice recomputes the chart on
-// screen from the same birth and is kept in the settings for the next run.
+// View > Zodiac, Positions, Dasha and the tables of every body of the chart window. A choice
+// recomputes the chart on screen from the same birth and is kept in the settings for the next
+// run.
 #pragma once
 
 #include <QObject>
@@ -16,13 +17,18 @@ class QWidget;
 namespace quendal {
 
 class DashaWindow;
+class VargaWindow;
 class frmDisplay;
 
 // Settings keys, beside the update reminder's date; values are quendal-chart's words.
 inline constexpr char kZodiacKey[] = "Chart/Zodiac";
 inline constexpr char kPositionsKey[] = "Chart/Positions";
+inline constexpr char kAyanamshaKey[] = "Chart/Ayanamsha";
+inline constexpr char kNodeKey[] = "Chart/Node";
+inline constexpr char kDashaYearKey[] = "Chart/DashaYear";
 
-// Unknown words, and precise positions in a build without them, read as the defaults.
+// Unknown words, and precise positions or an ayanamsha but Lahiri in a build without the
+// Swiss Ephemeris, read as the defaults.
 ChartOptions LoadChartOptions(const QSettings& settings);
 void StoreChartOptions(QSettings& settings, const ChartOptions& options);
 
@@ -37,15 +43,18 @@ class ChartOptionsMenu : public QObject {
 
   void Choose(const ChartOptions& options);
   void mnuDasha_Click();
+  void mnuVargas_Click();
 
  private:
   QAction* AddChoice(QMenu* menu, const char* name, const QString& caption, bool checked);
   void ShowChecks();
+  void AddZodiacItems(QMenu* zodiac);
 
   QWidget* window_;
   ChartSession& session_;
   std::function<frmDisplay*()> display_;
   QPointer<DashaWindow> dasha_;
+  QPointer<VargaWindow> vargas_;
 };
 
 }  // namespace quendal

@@ -1,5 +1,7 @@
 #include "chart_window/dasha_window.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
@@ -52,15 +54,30 @@ DashaWindow::DashaWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Wind
   treDasha_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   column->addWidget(treDasha_, 1);
 
-  auto* note = new QLabel(QStringLiteral("A year of the dasha is 365.25 days."), this);
-  note->setObjectName(QStringLiteral("lblDashaYear"));
-  column->addWidget(note);
+  auto* year_row = new QHBoxLayout;
+  lblDashaYear_ = new QLabel(QStringLiteral("A year of the dasha is 365.25 days."), this);
+  lblDashaYear_->setObjectName(QStringLiteral("lblDashaYear"));
+  cboDashaYear_ = new QComboBox(this);
+  cboDashaYear_->setObjectName(QStringLiteral("cboDashaYear"));
+  for (DashaYear year : kDashaYearChoices)
+    cboDashaYear_->addItem(Text(DashaYearName(year)), static_cast<int>(year));
+  year_row->addWidget(lblDashaYear_, 1);
+  year_row->addWidget(cboDashaYear_);
+  column->addLayout(year_row);
+  connect(cboDashaYear_, &QComboBox::activated, this, [this](int index) {
+    emit DashaYearChosen(static_cast<DashaYear>(cboDashaYear_->itemData(index).toInt()));
+  });
   resize(Twips(5400), Twips(6600));
 }
 
 void DashaWindow::SetChart(const Chart& chart, const QDateTime& now) {
   const NakshatraPlace& moon = chart.MoonNakshatra;
-  const Dasha dasha = VimshottariDasha(chart.BirthDay, moon);
+  const DashaYear year = chart.Options.dasha_year;
+  const Dasha dasha = VimshottariDasha(chart.BirthDay, moon, DashaYearDays(year));
+  cboDashaYear_->setCurrentIndex(cboDashaYear_->findData(static_cast<int>(year)));
+  const QString days = QString::number(DashaYearDays(year), 'g', 10);
+  setWindowTitle(QStringLiteral("Vimshottari Dasha (%1-day year)").arg(days));
+  lblDashaYear_->setText(QStringLiteral("A year of the dasha is %1 days.").arg(days));
   const QString lord = Text(kDashaLords[static_cast<std::size_t>(moon.lord)]);
   const double balance_years = (1 - moon.passed) * kDashaYears[static_cast<std::size_t>(moon.lord)];
   lblDashaMoon_->setText(

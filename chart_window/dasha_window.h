@@ -7,6 +7,7 @@
 
 #include "birth/chart_calculation.h"
 
+class QComboBox;
 class QLabel;
 class QTreeWidget;
 
@@ -22,8 +23,14 @@ class DashaWindow : public QWidget {
   // `now` decides which periods are marked as in force.
   void SetChart(const Chart& chart, const QDateTime& now = QDateTime::currentDateTime());
 
+ signals:
+  // The year the dasha counts in, chosen in cboDashaYear; the owner recasts and calls SetChart.
+  void DashaYearChosen(DashaYear year);
+
  private:
   QLabel* lblDashaMoon_ = nullptr;
+  QLabel* lblDashaYear_ = nullptr;
+  QComboBox* cboDashaYear_ = nullptr;
   QTreeWidget* treDasha_ = nullptr;
 };
 

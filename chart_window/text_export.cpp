@@ -16,13 +16,13 @@ std::string Number(int value) { return std::to_string(value); }
 std::string ChartOptionsLine(const ChartOptions& options, double ayanamsha) {
   std::string text;
   if (options.zodiac != Zodiac::Tropical) {
-    text = "Zodiac: " + std::string(ZodiacName(options.zodiac)) + ", Ayanamsha " +
-           FormatAyanamsha(ayanamsha);
+    text = "Zodiac: " + ZodiacName(options) + ", Ayanamsha " + FormatAyanamsha(ayanamsha);
   }
   if (options.positions != PositionsSource::Classic) {
     if (!text.empty()) text += "; ";
     text += "Positions: " + std::string(PositionsName(options.positions));
   }
+  if (options.node == NodeKind::True) text += "; Node: True";
   return text;
 }
 

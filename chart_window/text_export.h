@@ -11,7 +11,8 @@
 namespace quendal {
 
 // What sets a chart apart from the tropical chart of the classic formulas, e.g. "Zodiac:
-// Sidereal (Lahiri), Ayanamsha 23° 42' 10\""; empty at the defaults. The export writes it
+// Sidereal (Lahiri), Ayanamsha 23° 42' 10\"", with "; Node: True" for the true node; empty at
+// the defaults. The export writes it
 // after its second blank line, so that a file never passes one chart off as the other.
 std::string ChartOptionsLine(const ChartOptions& options, double ayanamsha);
 

@@ -7,7 +7,10 @@
 #include <array>
 
 #include "chart_window/MDI.h"
+#include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
+#include "positions/zone_line.h"
+#include "ui_common/menu_choices.h"
 #include "vedic/chart_options.h"
 #include "vedic/divisional_signs.h"
 
@@ -27,17 +30,17 @@ constexpr std::array<StyleItem, 3> kStyleItems = {{
     {"mnuNatal", ChartStyle::Natal, "natal", "Natal Indian"},
 }};
 
-struct DivisionItem {
+struct DesignedDivision {
   const char* name;
   int division;
 };
 // Divisional check marks are set in this order, each checked only when it is the one chosen.
-constexpr std::array<DivisionItem, 6> kDivisionalItems = {{{"mnuSub_Dasamsa", 10},
-                                                           {"mnuSub_Drekkana", 3},
-                                                           {"mnuSub_Dwadasamsa", 12},
-                                                           {"mnuSub_Hora", 2},
-                                                           {"mnuSub_Navamsa", 9},
-                                                           {"mnuSub_Sapthamsa", 7}}};
+constexpr std::array<DesignedDivision, 6> kDivisionalItems = {{{"mnuSub_Dasamsa", 10},
+                                                               {"mnuSub_Drekkana", 3},
+                                                               {"mnuSub_Dwadasamsa", 12},
+                                                               {"mnuSub_Hora", 2},
+                                                               {"mnuSub_Navamsa", 9},
+                                                               {"mnuSub_Sapthamsa", 7}}};
 
 constexpr char kStyleKey[] = "Chart/Style";
 constexpr char kColourKey[] = "Chart/Colours";
@@ -58,16 +61,25 @@ void MDI::BuildStatusBar() {
   lblStatusChart_->setObjectName(QStringLiteral("lblStatusChart"));
   lblStatusZodiac_ = new QLabel(bar);
   lblStatusZodiac_->setObjectName(QStringLiteral("lblStatusZodiac"));
+  auto* zone = new QLabel(bar);
+  zone->setObjectName(QStringLiteral("lblStatusZone"));
   // Permanent, so a saved file's path on the left does not hide them.
-  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_}) {
+  for (QLabel* label : {lblStatusChart_, lblStatusZodiac_, zone}) {
     label->setContentsMargins(8, 0, 8, 0);
     label->setTextFormat(Qt::PlainText);  // the person's name, exactly as stored
   }
   bar->addPermanentWidget(lblStatusChart_);
   bar->addPermanentWidget(lblStatusZodiac_);
+  bar->addPermanentWidget(zone);
 }
 
 void MDI::LoadViewMenu() {
+  GroupChoices(this, {"mnuNorth", "mnuSouth", "mnuNatal"});
+  GroupChoices(this, {"mnuColorOn", "mnuColorOff"});
+  SetShortcuts(this, {{"mnuSaveAsText", QKeySequence::Save},
+                      {"mnuExport", QKeySequence(Qt::CTRL | Qt::Key_E)},
+                      {"mnuPrint", QKeySequence::Print},
+                      {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
   Item("mnuStatusBar")->setChecked(true);
   statusBar()->show();
   const QSettings settings;
@@ -102,8 +114,9 @@ void MDI::ShowColours(bool coloured) {
 
 void MDI::ShowDivision(int division) {
   Item("mnuChart")->setChecked(division == 1);
-  for (const DivisionItem& item : kDivisionalItems)
+  for (const DesignedDivision& item : kDivisionalItems)
     Item(item.name)->setChecked(item.division == division);
+  CheckDivisionItems(this, division);
   if (display_) {
     display_->SetDivision(division);
     display_->show();
@@ -128,6 +141,9 @@ void MDI::UpdateStatusBar() {
   lblStatusChart_->setText(chart);
   // What the chart on view was cast with.
   lblStatusZodiac_->setText(QString::fromStdString(ZodiacAndPositionsText(view.chart.Options)));
+  if (auto* zone = statusBar()->findChild<QLabel*>(QStringLiteral("lblStatusZone")))
+    zone->setText(
+        QString::fromStdString(ZoneLine(session_.zone_row, session_.birth_data.DaylightSaving)));
 }
 
 void MDI::ShowSaved(const QString& path) {

@@ -38,6 +38,7 @@ enum Column {
   kZodiac,
   kPositions,
   kPlace,
+  kAyanamsha,
   kColumnCount
 };
 constexpr int kRequiredColumns = kPersonName;  // the texts are optional
@@ -48,7 +49,7 @@ constexpr std::array<const char*, kColumnCount> kColumnNames = {
     "ZoneRow",          "DaylightSaving",   "LatitudeDegrees", "LatitudeMinutes", "LatitudeIsSouth",
     "LongitudeDegrees", "LongitudeMinutes", "LongitudeIsEast", "PersonName",      "BirthCity",
     "BirthState",       "BirthCountry",     "Zodiac",          "Positions",
-    "Place"};
+    "Place",            "Ayanamsha"};
 // clang-format on
 
 // The columns a Place column may stand for.
@@ -153,6 +154,11 @@ BirthParse ParseRecord(const std::vector<std::string>& fields,
   }
   if (!p.error) p.error = ApplyZodiac("Zodiac", p.Text(kZodiac), request.options);
   if (!p.error) p.error = ApplyPositions("Positions", p.Text(kPositions), request.options);
+  if (!p.error && !TrimBlanks(p.Text(kAyanamsha)).empty() &&
+      ParseZodiac(TrimBlanks(p.Text(kZodiac))) == Zodiac::Tropical) {
+    p.error = InputError{"Ayanamsha", p.Text(kAyanamsha), "needs the sidereal zodiac"};
+  }
+  if (!p.error) p.error = ApplyAyanamsha("Ayanamsha", p.Text(kAyanamsha), request.options);
   if (p.error) return {std::nullopt, *p.error};
   return FinishBirth(std::move(request), SameName);
 }
@@ -160,7 +166,7 @@ BirthParse ParseRecord(const std::vector<std::string>& fields,
 }  // namespace
 
 BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err, BatchFormat format,
-                      const ChartOptions& defaults) {
+                      const ChartOptions& defaults, const JsonTables& tables) {
   CsvReader reader(in);
   std::vector<std::string> fields;
   const auto header_status = reader.Next(fields);
@@ -205,7 +211,7 @@ BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ba
       line = ChartExportText(parse.request->birth, chart);
     } else {
       line.clear();
-      AppendChartJsonLine(line, chart);
+      AppendChartJsonLine(line, chart, tables);
     }
     out.write(line.data(), static_cast<std::streamsize>(line.size()));
   }

@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/convention_output.h"
 #include "vedic/chart_options.h"
 
 namespace quendal::cli {
@@ -24,6 +25,6 @@ struct BatchOutcome {
 
 BatchOutcome RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
                       BatchFormat format = BatchFormat::JsonLines,
-                      const ChartOptions& defaults = {});
+                      const ChartOptions& defaults = {}, const JsonTables& tables = {});
 
 }  // namespace quendal::cli

@@ -120,16 +120,18 @@ void AppendNumber(std::string& out, std::string_view key, double value) {
 
 }  // namespace
 
-void AppendChartJsonLine(std::string& out, const Chart& chart) {
+void AppendChartJsonLine(std::string& out, const Chart& chart, const JsonTables& tables) {
   // Keys in the order QJsonDocument writes them (sorted), so both outputs read alike.
   out += '{';
   const NakshatraPlace& moon = chart.MoonNakshatra;
   AppendText(out, "AscendantText", chart.AscendantText);
   AppendNumber(out, "Ayanamsha", chart.Ayanamsha);
+  if (tables.bodies) AppendBodiesJson(out, chart);
   AppendTextArray(out, "ChartBodyNames", chart.ChartBodyNames);
   out += "\"Dasha\":";
   AppendDashaJson(out, chart);
   out += ',';
+  AppendNumber(out, "DashaYearDays", DashaYearDays(chart.Options.dasha_year));
   AppendTextArray(out, "HouseCells", chart.HouseCells);
   AppendText(out, "KetuText", chart.KetuText);
   out += "\"Longitudes\":[";
@@ -143,6 +145,7 @@ void AppendChartJsonLine(std::string& out, const Chart& chart) {
   AppendText(out, "MoonText", chart.MoonText);
   AppendText(out, "Nakshatra", kNakshatraNames[static_cast<std::size_t>(moon.index)]);
   AppendText(out, "NakshatraLord", kDashaLords[static_cast<std::size_t>(moon.lord)]);
+  AppendOptionsJson(out, chart.Options);
   out += "\"Pada\":" + std::to_string(moon.pada) + ',';
   AppendTextArray(out, "PlanetTexts", chart.PlanetTexts);
   AppendTextArray(out, "PositionsTable", chart.PositionsTable);
@@ -161,11 +164,12 @@ void AppendChartJsonLine(std::string& out, const Chart& chart) {
   }
   out += "],";
   AppendText(out, "SunSign", chart.SunSign);
+  if (tables.vargas) AppendVargasJson(out, chart);
   out.back() = '}';
   out += '\n';
 }
 
-QJsonObject ChartJson(const Chart& chart) {
+QJsonObject ChartJson(const Chart& chart, const JsonTables& tables) {
   QJsonObject object;
   object["PositionsTable"] = TextArray(chart.PositionsTable);
   object["PlanetTexts"] = TextArray(chart.PlanetTexts);
@@ -193,6 +197,9 @@ QJsonObject ChartJson(const Chart& chart) {
   for (double longitude : chart.Longitudes) longitudes.append(longitude);
   object["Longitudes"] = longitudes;
   object["Dasha"] = DashaJson(chart);
+  object["DashaYearDays"] = DashaYearDays(chart.Options.dasha_year);
+  object["Options"] = OptionsJson(chart.Options);
+  AddTables(object, chart, tables);
   return object;
 }
 

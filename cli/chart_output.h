@@ -8,15 +8,16 @@
 
 #include "birth/chart_calculation.h"
 #include "cli/birth_input.h"
+#include "cli/convention_output.h"
 
 namespace quendal::cli {
 
-QJsonObject ChartJson(const Chart& chart);
+QJsonObject ChartJson(const Chart& chart, const JsonTables& tables = {});
 
 // The same object as one compact line appended to `out`, written directly: a batch of a
 // hundred thousand births spends most of its time here, and a QJsonObject per record would
 // cost three times the chart itself.
-void AppendChartJsonLine(std::string& out, const Chart& chart);
+void AppendChartJsonLine(std::string& out, const Chart& chart, const JsonTables& tables = {});
 
 // Birth lines, the ten positions in long and table form, Sun and Moon sign, the houses.
 void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Chart& chart);

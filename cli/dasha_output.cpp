@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <iomanip>
 
+#include "cli/convention_output.h"
 #include "vedic/dasha.h"
 
 namespace quendal::cli {
@@ -29,15 +30,21 @@ void AppendPeriod(std::string& out, const DashaPeriod& period) {
   out += '"';
 }
 
+Dasha DashaOf(const Chart& chart) {
+  return VimshottariDasha(chart.BirthDay, chart.MoonNakshatra,
+                          DashaYearDays(chart.Options.dasha_year));
+}
+
 }  // namespace
 
 void WriteReadableDasha(std::ostream& out, const Chart& chart) {
   const NakshatraPlace& moon = chart.MoonNakshatra;
-  out << "Vimshottari dasha (a year is 365.25 days)\n"
+  out << "Vimshottari dasha (a year is " << NumberText(DashaYearDays(chart.Options.dasha_year))
+      << " days)\n"
       << "Moon in " << kNakshatraNames[static_cast<std::size_t>(moon.index)] << ", pada "
       << moon.pada << ", lord " << kDashaLords[static_cast<std::size_t>(moon.lord)] << "\n\n"
       << "Mahadasha  Antardasha Start       End\n";
-  for (const Mahadasha& maha : VimshottariDasha(chart.BirthDay, moon)) {
+  for (const Mahadasha& maha : DashaOf(chart)) {
     out << std::left << std::setw(22) << LordOf(maha) << IsoDate(maha.start) << "  "
         << IsoDate(maha.end) << "\n";
     for (const DashaPeriod& sub : maha.antardashas) {
@@ -49,7 +56,7 @@ void WriteReadableDasha(std::ostream& out, const Chart& chart) {
 
 QJsonArray DashaJson(const Chart& chart) {
   QJsonArray dasha;
-  for (const Mahadasha& maha : VimshottariDasha(chart.BirthDay, chart.MoonNakshatra)) {
+  for (const Mahadasha& maha : DashaOf(chart)) {
     QJsonObject object = PeriodJson(maha);
     QJsonArray subs;
     for (const DashaPeriod& sub : maha.antardashas) subs.append(PeriodJson(sub));
@@ -62,7 +69,7 @@ QJsonArray DashaJson(const Chart& chart) {
 void AppendDashaJson(std::string& out, const Chart& chart) {
   out += '[';
   bool first_maha = true;
-  for (const Mahadasha& maha : VimshottariDasha(chart.BirthDay, chart.MoonNakshatra)) {
+  for (const Mahadasha& maha : DashaOf(chart)) {
     if (!first_maha) out += ',';
     first_maha = false;
     out += "{\"Antardashas\":[";

@@ -37,8 +37,10 @@ const char kDescription[] =
     "Casts the natal chart of a birth: the ascendant, the Sun, the Moon, Mercury to Saturn,\n"
     "Rahu and Ketu, the Sun and Moon signs and the twelve houses, exactly as Quendal shows\n"
     "them. Longitudes are tropical and from the classic formulas unless --zodiac sidereal\n"
-    "(Lahiri ayanamsha) or --positions precise (the Swiss Ephemeris) ask otherwise; the\n"
-    "Moon's nakshatra, pada and lord are sidereal in every case.\n"
+    "(Lahiri ayanamsha), --ayanamsha (sidereal in another ayanamsha) or --positions precise\n"
+    "(the Swiss Ephemeris) ask otherwise; --node true takes the true node (precise positions\n"
+    "only). The Moon's nakshatra, pada and lord are sidereal in every case. --json names the\n"
+    "conventions under Options.\n"
     "\n"
     "Examples:\n"
     "  quendal-chart --date 1984-07-09 --time 05:40 --zone 34 --lat 18:31N --lon 73:52E \\\n"
@@ -68,14 +70,20 @@ const char kDescription[] =
     "BirthDay, BirthHour, BirthMinute, ZoneRow, DaylightSaving, LatitudeDegrees,\n"
     "LatitudeMinutes, LatitudeIsSouth, LongitudeDegrees, LongitudeMinutes, LongitudeIsEast\n"
     "and optionally PersonName, BirthCity, BirthState, BirthCountry (flags true/false or\n"
-    "1/0), and optional Zodiac and Positions columns (an empty cell takes --zodiac and\n"
-    "--positions). It writes one JSON object per record, the keys of --json, one per line.\n"
+    "1/0), and optional Zodiac, Ayanamsha and Positions columns (an empty cell takes\n"
+    "--zodiac, --ayanamsha and --positions). It writes one JSON object per record, the keys of "
+    "--json, one per line.\n"
     "A record longer than 65,536 bytes is reported and skipped; a UTF-8 byte-order mark is\n"
     "allowed. A Place column (as --place) may stand for the latitude, longitude, zone and\n"
     "daylight-saving columns; those that are given win over the place.\n"
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
-    "mahadashas from birth, each with its nine antardashas (a year is 365.25 days).\n"
+    "mahadashas from birth, each with its nine antardashas (a year is 365.25 days unless\n"
+    "--dasha-year sidereal, 365.256363, or savana, 360; --json says DashaYearDays).\n"
+    "\n"
+    "--vargas prints the Shodashavarga table (the sign of every body in the sixteen\n"
+    "divisional charts) and --bodies the nakshatra, pada, lord and sub-lord of every body,\n"
+    "instead of the chart; with --json they add Vargas and Bodies.\n"
     "\n"
     "--place takes the best match of the atlas of places (GeoNames, CC BY 4.0): its names,\n"
     "coordinates rounded to the minute, and the zone row that carries the whole UTC offset in\n"
@@ -83,10 +91,10 @@ const char kDescription[] =
     "carries a \"Place\" object. --places lists the matches: city, state, country, latitude,\n"
     "longitude, time zone and population, separated by tabs.\n"
     "\n"
-    "--division N shows divisional chart N (1 the birth chart, 2, 3, 7, 9, 10 or 12) in the\n"
-    "houses of the page and in HouseCells, SignCells and SignPictures of --json, which then\n"
-    "names it under Division; it divides the positions of the birth, in the zodiac of\n"
-    "--zodiac.\n"
+    "--division N shows divisional chart N (1 the birth chart, 2, 3, 4, 7, 9, 10, 12, 16, 20,\n"
+    "24, 27, 30, 40, 45 or 60) in the houses of the page and in HouseCells, SignCells and\n"
+    "SignPictures of --json, which then names it under Division; it divides the positions\n"
+    "of the birth, in the zodiac of --zodiac.\n"
     "\n"
     "--pdf writes the chart window's PDF page (the chart, the birth details and the positions)\n"
     "into FILE without showing a window, in the chart style of --chart-style (north, south or\n"
@@ -116,6 +124,10 @@ int Emit(const QCommandLineParser& parser, const std::string& text) {
   return std::cout ? 0 : kWriteFailed;
 }
 
+JsonTables TablesAsked(const QCommandLineParser& parser) {
+  return {parser.isSet("vargas"), parser.isSet("bodies")};
+}
+
 int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) {
   const QString source = parser.value("batch");
   const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
@@ -133,7 +145,9 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
     }
   }
   std::istream& in = source == "-" ? std::cin : file;
-  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, format, options).status;
+  const JsonTables tables = TablesAsked(parser);
+  if (!parser.isSet("output"))
+    return RunBatch(in, std::cout, std::cerr, format, options, tables).status;
   // Streamed into the save as it goes, so memory stays flat however long the input is; the
   // file is replaced only when the last chart is written.
   const QString path = parser.value("output");
@@ -144,7 +158,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
       [&](QIODevice& device, QString&) {
         DeviceStreamBuffer buffer(device);
         std::ostream charts(&buffer);
-        outcome = RunBatch(in, charts, std::cerr, format, options);
+        outcome = RunBatch(in, charts, std::cerr, format, options, tables);
         return static_cast<bool>(charts.flush()) && !outcome.header_refused;
       },
       reason);
@@ -169,6 +183,11 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   for (const char* option : {"json", "export", "batch", "zones", "pdf", "division"}) {
     if (parser.isSet("dasha") && parser.isSet(option))
       return std::string("--dasha and --") + option;
+  }
+  for (const char* option : {"vargas", "bodies"}) {
+    for (const char* other : {"export", "dasha", "pdf"})
+      if (parser.isSet(option) && parser.isSet(other))
+        return std::string("--") + option + " and --" + other;
   }
   for (const char* option : {"pdf", "division", "chart-style"}) {
     if (parser.isSet(option) && parser.isSet("batch"))
@@ -201,12 +220,18 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
                const PlaceFound& place) {
   std::string text;
   if (parser.isSet("json")) {
-    QJsonObject json = ChartJson(chart);
+    QJsonObject json = ChartJson(chart, TablesAsked(parser));
     if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
     if (place.index >= 0) json["Place"] = PlaceJson(place);
     text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
+  } else if (parser.isSet("vargas") || parser.isSet("bodies")) {
+    std::ostringstream tables;
+    if (parser.isSet("vargas")) WriteReadableVargas(tables, chart);
+    if (parser.isSet("vargas") && parser.isSet("bodies")) tables << "\n";
+    if (parser.isSet("bodies")) WriteReadableBodies(tables, chart);
+    text = tables.str();
   } else if (parser.isSet("dasha")) {
     std::ostringstream table;
     WriteReadableDasha(table, chart);
@@ -259,8 +284,16 @@ int main(int argc, char* argv[]) {
       {"output", "Save the output into FILE instead of printing it.", "FILE"},
       {"zodiac", "tropical (the default) or sidereal (Lahiri).", "ZODIAC"},
       {"positions", "classic (the default formulas) or precise (Swiss Ephemeris).", "SOURCE"},
+      {"ayanamsha",
+       "Sidereal in lahiri, krishnamurti, raman, true-chitrapaksha, yukteshwar or "
+       "fagan-bradley.",
+       "NAME"},
+      {"node", "mean (the default) or true (with --positions precise).", "NODE"},
+      {"dasha-year", "julian (365.25 days, the default), sidereal or savana.", "YEAR"},
+      {"vargas", "Print the Shodashavarga table (with --json: Vargas)."},
+      {"bodies", "Print every body's nakshatra and sub-lord (with --json: Bodies)."},
       {"dasha", "Print the Vimshottari dasha of the chart."},
-      {"division", "Show divisional chart N (1, 2, 3, 7, 9, 10, 12).", "N"},
+      {"division", "Show divisional chart N (1, 2, 3, 4, 7, 9, ..., 45, 60).", "N"},
       {"pdf", "Write the chart page as a PDF document into FILE.", "FILE"},
       {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
   });
@@ -297,11 +330,10 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
   ChartOptions options;
-  std::optional<InputError> choice =
-      ApplyZodiac("--zodiac", parser.value("zodiac").toStdString(), options);
-  if (!choice)
-    choice = ApplyPositions("--positions", parser.value("positions").toStdString(), options);
-  if (choice) {
+  const auto given = [&parser](const char* name) { return parser.value(name).toStdString(); };
+  if (const auto choice = ApplyConventions({given("zodiac"), given("positions"), given("ayanamsha"),
+                                            given("node"), given("dasha-year")},
+                                           options)) {
     ReportError(*choice);
     return kBadInput;
   }
@@ -309,8 +341,8 @@ int main(int argc, char* argv[]) {
 
   const int division = parser.isSet("division") ? parser.value("division").toInt() : 1;
   if (!IsDivision(division)) {
-    ReportError({"--division", parser.value("division").toStdString(),
-                 "is not one of 1, 2, 3, 7, 9, 10, 12"});
+    ReportError(
+        {"--division", parser.value("division").toStdString(), "is not one of " + DivisionList()});
     return kBadInput;
   }
   const auto style =

@@ -20,16 +20,18 @@ std::string Moment(const BirthData& birth) {
 std::optional<InputError> ApplyPlace(std::string_view field, const std::string& query,
                                      bool zone_given, BirthRequest& request, PlaceFound& found) {
   const Atlas& atlas = Atlas::Builtin();
-  const std::vector<int> matches = SearchPlaces(atlas, QString::fromStdString(query), 1);
+  const std::vector<PlaceMatch> matches = SearchPlaces(atlas, QString::fromStdString(query), 1);
   const auto error = [&](std::string reason) {
     return InputError{std::string(field), query, std::move(reason)};
   };
   if (matches.empty()) return error("matches no place of the atlas (see --places)");
   BirthData& birth = request.birth;
-  const AtlasPlace& place = atlas.Place(matches.front());
-  found.index = matches.front();
-  found.choice = ChoosePlace(atlas, place, QDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay),
-                             QTime(birth.BirthHour, birth.BirthMinute));
+  const AtlasPlace& place = atlas.Place(matches.front().place);
+  found.index = matches.front().place;
+  found.match = matches.front();
+  found.choice =
+      ChoosePlace(atlas, matches.front(), QDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay),
+                  QTime(birth.BirthHour, birth.BirthMinute));
   const PlaceEntry& entry = found.choice.entry;
   birth.BirthCity = entry.city.toStdString();
   birth.BirthState = entry.state.toStdString();
@@ -47,8 +49,8 @@ std::optional<InputError> ApplyPlace(std::string_view field, const std::string& 
   // Options and batch columns name the zone differently.
   const std::string zone_hint = field.starts_with("--") ? "give the row with --zone (see --zones)"
                                                         : "give the row in a ZoneRow column";
-  const std::string where =
-      "is " + atlas.Label(place).toStdString() + " (" + atlas.ZoneOf(place).toStdString() + "), ";
+  const std::string where = "is " + atlas.Label(matches.front()).toStdString() + " (" +
+                            atlas.ZoneOf(place).toStdString() + "), ";
   switch (zone.verdict) {
     case ZoneVerdict::Found:
     case ZoneVerdict::Twice:
@@ -74,7 +76,7 @@ QJsonObject PlaceJson(const PlaceFound& found) {
   const bool has_offset = zone.verdict == ZoneVerdict::Found ||
                           zone.verdict == ZoneVerdict::Twice || zone.verdict == ZoneVerdict::NoRow;
   return {
-      {"City", place.name},
+      {"City", atlas.CityName(found.match)},
       {"State", atlas.StateOf(place).name},
       {"Country", atlas.CountryOf(place).name},
       {"Latitude", Degrees(place.latitude)},
@@ -90,9 +92,9 @@ QJsonObject PlaceJson(const PlaceFound& found) {
 std::string PlaceListText(const QString& query) {
   const Atlas& atlas = Atlas::Builtin();
   QString text;
-  for (int index : SearchPlaces(atlas, query, kListedPlaces)) {
-    const AtlasPlace& place = atlas.Place(index);
-    text += QStringList{place.name,
+  for (const PlaceMatch& match : SearchPlaces(atlas, query, kListedPlaces)) {
+    const AtlasPlace& place = atlas.Place(match.place);
+    text += QStringList{atlas.CityName(match),
                         atlas.StateOf(place).name,
                         atlas.CountryOf(place).name,
                         QString::number(Degrees(place.latitude), 'f', 5),

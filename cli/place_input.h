@@ -15,6 +15,7 @@ namespace quendal::cli {
 
 struct PlaceFound {
   int index = -1;  // in the atlas; -1 until a place is found
+  PlaceMatch match;
   PlaceChoice choice;
 };
 

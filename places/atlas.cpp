@@ -47,11 +47,15 @@ bool ToInt(QByteArrayView text, int& value, int limit) {
 }
 
 // "name<TAB>count"; the count of lines that follow.
+bool IsSection(QByteArrayView line, const char* name, int& count) {
+  std::array<QByteArrayView, 2> fields;
+  if (!Split(line, fields) || fields[0] != name) return false;
+  return ToInt(fields[1], count, 10'000'000);
+}
+
 bool Section(Lines& lines, const char* name, int& count) {
   QByteArrayView line;
-  std::array<QByteArrayView, 2> fields;
-  if (!lines.Next(line) || !Split(line, fields) || fields[0] != name) return false;
-  return ToInt(fields[1], count, 10'000'000);
+  return lines.Next(line) && IsSection(line, name, count);
 }
 
 }  // namespace
@@ -114,12 +118,44 @@ std::optional<Atlas> Atlas::Parse(const QByteArray& text) {
     place.folded_name = FoldForSearch(place.name);
     atlas.places_.push_back(std::move(place));
   }
+  // Alternate names come last, and an atlas may have none.
+  if (!lines.Next(line) || line.isEmpty()) return atlas;
+  std::array<QByteArrayView, 3> alternate_fields;
+  if (!IsSection(line, "alternates", count)) return std::nullopt;
+  for (int i = 0; i < count; ++i) {
+    AtlasAlternate alternate;
+    if (!lines.Next(line) || !Split(line, alternate_fields) ||
+        !ToInt(alternate_fields[0], alternate.place, static_cast<int>(atlas.places_.size())) ||
+        (alternate_fields[1] != "former" && alternate_fields[1] != "current"))
+      return std::nullopt;
+    alternate.current = alternate_fields[1] == "current";
+    alternate.name = QString::fromUtf8(alternate_fields[2]);
+    alternate.folded_name = FoldForSearch(alternate.name);
+    atlas.alternates_.push_back(std::move(alternate));
+  }
   return atlas;
 }
 
 QString Atlas::Label(const AtlasPlace& place) const {
   return place.name + QStringLiteral(", ") + StateOf(place).name + QStringLiteral(", ") +
          CountryOf(place).name;
+}
+
+QString Atlas::Label(const PlaceMatch& match) const {
+  const AtlasPlace& place = Place(match.place);
+  if (match.alternate < 0) return Label(place);
+  const AtlasAlternate& alternate = alternates_[static_cast<size_t>(match.alternate)];
+  const QString& other = alternate.current ? place.name : alternate.name;
+  return CityName(match) + QStringLiteral(" (") + other + QStringLiteral("), ") +
+         StateOf(place).name + QStringLiteral(", ") + CountryOf(place).name;
+}
+
+QString Atlas::CityName(const PlaceMatch& match) const {
+  if (match.alternate >= 0) {
+    const AtlasAlternate& alternate = alternates_[static_cast<size_t>(match.alternate)];
+    if (alternate.current) return alternate.name;
+  }
+  return Place(match.place).name;
 }
 
 }  // namespace quendal

@@ -31,6 +31,23 @@ struct AtlasPlace {
   quint32 population = 0;
 };
 
+// Another name of a place: a former one still found on birth records ("Bombay" for Mumbai),
+// or the current official one where the atlas holds the older ("Thiruvananthapuram" for
+// Trivandrum).
+struct AtlasAlternate {
+  int place = 0;
+  QString name;
+  QString folded_name;
+  bool current = false;
+};
+
+// A place found by a search, and the alternate name it was found by (-1: its own name).
+struct PlaceMatch {
+  int place = 0;
+  int alternate = -1;
+  bool operator==(const PlaceMatch&) const = default;
+};
+
 class Atlas {
  public:
   // The atlas of the resource, read on the first call: the form calls it at the first
@@ -52,14 +69,21 @@ class Atlas {
   const QString& ZoneOf(const AtlasPlace& place) const {
     return zones_[static_cast<size_t>(place.zone)];
   }
+  const std::vector<AtlasAlternate>& Alternates() const { return alternates_; }
   // "City, State, Country", as the list of matches shows it.
   QString Label(const AtlasPlace& place) const;
+  // A match by an alternate name shows the current name with the other in brackets:
+  // "Mumbai (Bombay), Maharashtra, India".
+  QString Label(const PlaceMatch& match) const;
+  // The name the form takes: the current one.
+  QString CityName(const PlaceMatch& match) const;
 
  private:
   std::vector<QString> zones_;
   std::vector<AtlasCountry> countries_;
   std::vector<AtlasState> states_;
   std::vector<AtlasPlace> places_;
+  std::vector<AtlasAlternate> alternates_;
 };
 
 }  // namespace quendal

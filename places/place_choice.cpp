@@ -72,12 +72,24 @@ PlaceEntry EntryForPlace(const Atlas& atlas, const AtlasPlace& place) {
   return entry;
 }
 
-PlaceChoice ChoosePlace(const Atlas& atlas, const AtlasPlace& place, QDate date, QTime time) {
+QString NoRowQuestion(const QString& city, QDate date, const ZoneInForce& zone) {
+  return QStringLiteral("No zone of the list has the offset in force at %1 on %2 %3 %4 (%5).")
+      .arg(city)
+      .arg(date.day())
+      .arg(QLocale(QLocale::English).monthName(date.month()))
+      .arg(date.year())
+      .arg(UtcOffsetText(zone.chosen.offset_seconds));
+}
+
+PlaceChoice ChoosePlace(const Atlas& atlas, const PlaceMatch& match, QDate date, QTime time) {
+  const AtlasPlace& place = atlas.Place(match.place);
+  const QString city = atlas.CityName(match);
   PlaceChoice choice;
   choice.entry = EntryForPlace(atlas, place);
+  choice.entry.city = TextForReadingFile(city);
   const QString& zone_id = atlas.ZoneOf(place);
   choice.zone = FindZoneInForce(zone_id, date, time);
-  choice.note = Note(place.name, date, time, zone_id, choice.zone);
+  choice.note = Note(city, date, time, zone_id, choice.zone);
   return choice;
 }
 

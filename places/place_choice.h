@@ -32,7 +32,11 @@ struct PlaceChoice {
   QString note;  // "Pune, 15 August 1987 14:35: UTC+05:30 (Asia/Kolkata)"
 };
 
+// "No zone of the list has the offset in force at Pune on 9 July 1901 (UTC+05:21:10)."
+QString NoRowQuestion(const QString& city, QDate date, const ZoneInForce& zone);
+
 // `date` may be invalid (30 February): the note then says so and no zone is found.
-PlaceChoice ChoosePlace(const Atlas& atlas, const AtlasPlace& place, QDate date, QTime time);
+// The city is the match's current name.
+PlaceChoice ChoosePlace(const Atlas& atlas, const PlaceMatch& match, QDate date, QTime time);
 
 }  // namespace quendal

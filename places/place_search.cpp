@@ -1,6 +1,7 @@
 #include "places/place_search.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "places/text_folding.h"
 
@@ -49,7 +50,7 @@ class StateFilter {
 
 }  // namespace
 
-std::vector<int> SearchPlaces(const Atlas& atlas, QStringView query, int limit) {
+std::vector<PlaceMatch> SearchPlaces(const Atlas& atlas, QStringView query, int limit) {
   const QList<QStringView> parts = query.split(u',');
   QString name = FoldForSearch(parts.front());
   if (name.isEmpty() || limit <= 0) return {};
@@ -62,25 +63,45 @@ std::vector<int> SearchPlaces(const Atlas& atlas, QStringView query, int limit) 
   }
   StateFilter states(atlas, std::move(qualifiers));
   const QChar first = name.front();
+  const auto wanted = static_cast<size_t>(limit);
 
-  std::vector<int> exact;
-  std::vector<int> begun;
+  std::vector<PlaceMatch> exact;
+  std::vector<PlaceMatch> begun;
+  // 0: not a match, 1: begun, 2: the whole name.
+  const auto matches = [&](const QString& folded, int state) {
+    if (folded.isEmpty() || folded.front() != first || !folded.startsWith(name) ||
+        !states.Passes(state))
+      return 0;
+    if (folded.size() == name.size()) return 2;
+    return !word_closed || folded.at(name.size()) == u' ' ? 1 : 0;
+  };
   const auto& places = atlas.Places();
-  for (size_t i = 0; i < places.size() && exact.size() < static_cast<size_t>(limit); ++i) {
-    const AtlasPlace& place = places[i];
-    if (place.folded_name.isEmpty() || place.folded_name.front() != first ||
-        !place.folded_name.startsWith(name) || !states.Passes(place.state))
-      continue;
-    const qsizetype rest = place.folded_name.size() - name.size();
-    if (rest == 0) {
-      exact.push_back(static_cast<int>(i));
-    } else if (begun.size() < static_cast<size_t>(limit) &&
-               (!word_closed || place.folded_name.at(name.size()) == u' ')) {
-      begun.push_back(static_cast<int>(i));
-    }
+  for (size_t i = 0; i < places.size() && exact.size() < wanted; ++i) {
+    const int found = matches(places[i].folded_name, places[i].state);
+    if (found == 2) exact.push_back({static_cast<int>(i)});
+    if (found == 1 && begun.size() < wanted) begun.push_back({static_cast<int>(i)});
   }
+  // The few alternate names join the groups in population order; a place found by its own
+  // name is listed under it.
+  const auto& alternates = atlas.Alternates();
+  for (size_t a = 0; a < alternates.size(); ++a) {
+    const AtlasAlternate& alternate = alternates[a];
+    const int found = matches(alternate.folded_name, atlas.Place(alternate.place).state);
+    if (found == 0) continue;
+    const auto listed = [&](const std::vector<PlaceMatch>& group) {
+      return std::any_of(group.begin(), group.end(),
+                         [&](const PlaceMatch& m) { return m.place == alternate.place; });
+    };
+    if (listed(exact) || listed(begun)) continue;
+    (found == 2 ? exact : begun).push_back({alternate.place, static_cast<int>(a)});
+  }
+  const auto by_population = [](const PlaceMatch& a, const PlaceMatch& b) {
+    return a.place < b.place;
+  };
+  std::stable_sort(exact.begin(), exact.end(), by_population);
+  std::stable_sort(begun.begin(), begun.end(), by_population);
   exact.insert(exact.end(), begun.begin(), begun.end());
-  exact.resize(std::min(exact.size(), static_cast<size_t>(limit)));
+  exact.resize(std::min(exact.size(), wanted));
   return exact;
 }
 

@@ -11,9 +11,10 @@ namespace quendal {
 
 inline constexpr int kPlaceListLength = 12;
 
-// Indices into atlas.Places(), at most `limit`: places whose name is the whole first part
-// come first, then those it begins; each group most populous first. An empty first part
-// finds nothing.
-std::vector<int> SearchPlaces(const Atlas& atlas, QStringView query, int limit = kPlaceListLength);
+// At most `limit` places, each once: places whose name (or an alternate name) is the whole
+// first part come first, then those it begins; each group most populous first. An empty
+// first part finds nothing.
+std::vector<PlaceMatch> SearchPlaces(const Atlas& atlas, QStringView query,
+                                     int limit = kPlaceListLength);
 
 }  // namespace quendal

@@ -61,14 +61,7 @@ ZoneInForce FindZoneInForce(const QString& zone_id, QDate date, QTime time) {
 }
 
 QString UtcOffsetText(int offset_seconds) {
-  const int magnitude = std::abs(offset_seconds);
-  QString text = QStringLiteral("UTC%1%2:%3")
-                     .arg(QChar(offset_seconds < 0 ? u'-' : u'+'))
-                     .arg(magnitude / 3600, 2, 10, QLatin1Char('0'))
-                     .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'));
-  if (magnitude % 60 != 0)
-    text += QStringLiteral(":%1").arg(magnitude % 60, 2, 10, QLatin1Char('0'));
-  return text;
+  return QString::fromStdString(UtcOffsetLabel(offset_seconds));
 }
 
 }  // namespace quendal

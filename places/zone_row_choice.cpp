@@ -1,6 +1,5 @@
 #include "places/zone_row_choice.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "positions/time_zones.h"
@@ -76,26 +75,12 @@ constexpr Preference kPreferences[] = {
     {"America/", 27},
 };
 
-int OffsetText(std::string_view text) {
-  int value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
-
 bool Fits(const Preference& preference, QStringView abbreviation, QStringView zone_id) {
   const QLatin1String key(preference.key);
   return key.contains(u'/') ? zone_id.startsWith(key) : abbreviation == key;
 }
 
 }  // namespace
-
-int RowOffsetSeconds(int row) {
-  const TimeZoneTable& table = FillTimeZoneTable();
-  const auto at = static_cast<size_t>(row);
-  // The table holds what is added to clock time to reach universal time: the negated offset.
-  return -(OffsetText(table.TimeZoneHourOffsets[at]) * 3600 +
-           OffsetText(table.TimeZoneMinuteOffsets[at]) * 60);
-}
 
 int ChooseZoneRow(int offset_seconds, QStringView abbreviation, QStringView zone_id) {
   for (const Preference& preference : kPreferences) {

@@ -6,10 +6,9 @@
 #include <QString>
 #include <QStringView>
 
-namespace quendal {
+#include "positions/zone_line.h"
 
-// The offset a row carries, in seconds east of Greenwich (row 34, Indian Time: 19800).
-int RowOffsetSeconds(int row);
+namespace quendal {
 
 // The preferred row for the offset, or -1 when no row carries it. `abbreviation` is the one
 // the time-zone database gives for the moment ("EDT", "BDST", "+0630"), `zone_id` the

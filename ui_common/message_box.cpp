@@ -16,6 +16,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
       return QMessageBox::Information;
     case MessageIcon::Critical:
       return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
     case MessageIcon::Stop:
       break;
   }

@@ -12,7 +12,12 @@ double WrapDegrees(double x) {
 }
 
 BodyLongitudes ClassicToSidereal(BodyLongitudes tropical, double ayanamsha_of_birth) {
-  for (double& planet : tropical.planets) planet = WrapDegrees(planet - kLahiriAtJ2000);
+  return ClassicToSidereal(tropical, ayanamsha_of_birth, kLahiriAtJ2000);
+}
+
+BodyLongitudes ClassicToSidereal(BodyLongitudes tropical, double ayanamsha_of_birth,
+                                 double ayanamsha_of_j2000) {
+  for (double& planet : tropical.planets) planet = WrapDegrees(planet - ayanamsha_of_j2000);
   for (double* of_date : {&tropical.Moon, &tropical.Rahu, &tropical.Ketu, &tropical.Ascendant})
     *of_date = WrapDegrees(*of_date - ayanamsha_of_birth);
   return tropical;

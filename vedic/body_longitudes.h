@@ -19,7 +19,10 @@ double WrapDegrees(double x);
 
 // The classic engine's longitudes in the sidereal zodiac. The Moon, the ascendant and the
 // nodes are referred to the equinox of the date, so they lose the ayanamsha of the birth
-// moment; the planets stay in the J2000 frame, so they lose the ayanamsha of J2000.0.
+// moment; the planets stay in the J2000 frame, so they lose the ayanamsha of J2000.0 (that of
+// Lahiri unless told).
+BodyLongitudes ClassicToSidereal(BodyLongitudes tropical, double ayanamsha_of_birth,
+                                 double ayanamsha_of_j2000);
 BodyLongitudes ClassicToSidereal(BodyLongitudes tropical, double ayanamsha_of_birth);
 
 }  // namespace quendal

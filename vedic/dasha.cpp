@@ -39,24 +39,24 @@ void AppendIsoDate(std::string& out, double day_number) {
   out.append(text, sizeof text);
 }
 
-Dasha VimshottariDasha(double birth_day, const NakshatraPlace& moon) {
+Dasha VimshottariDasha(double birth_day, const NakshatraPlace& moon, double year_days) {
   Dasha dasha{};
   // The first mahadasha began before birth, when the Moon entered its nakshatra.
   double full_start =
-      birth_day - moon.passed * kDashaYears[static_cast<std::size_t>(moon.lord)] * kDashaYearDays;
+      birth_day - moon.passed * kDashaYears[static_cast<std::size_t>(moon.lord)] * year_days;
   for (int i = 0; i < 9; ++i) {
     Mahadasha& maha = dasha[static_cast<std::size_t>(i)];
     maha.lord = (moon.lord + i) % 9;
     const double years = kDashaYears[static_cast<std::size_t>(maha.lord)];
     maha.start = i == 0 ? birth_day : full_start;
-    maha.end = full_start + years * kDashaYearDays;
+    maha.end = full_start + years * year_days;
     double sub_start = full_start;
     for (int j = 0; j < 9; ++j) {
       DashaPeriod& sub = maha.antardashas[static_cast<std::size_t>(j)];
       sub.lord = (maha.lord + j) % 9;
       sub.start = sub_start;
-      sub.end = sub_start +
-                years * kDashaYears[static_cast<std::size_t>(sub.lord)] / 120 * kDashaYearDays;
+      sub.end =
+          sub_start + years * kDashaYears[static_cast<std::size_t>(sub.lord)] / 120 * year_days;
       sub_start = sub.end;
     }
     maha.antardashas.back().end = maha.end;  // no rounding gap between mahadashas

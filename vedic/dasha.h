@@ -9,7 +9,7 @@
 
 namespace quendal {
 
-// A year of the dasha is 365.25 days.
+// A year of the dasha is 365.25 days unless the caller counts in another year.
 inline constexpr double kDashaYearDays = 365.25;
 
 // Moments are day numbers: days from 1970-01-01 00:00 of the local clock, with the time of
@@ -32,7 +32,9 @@ struct Mahadasha : DashaPeriod {
 
 using Dasha = std::array<Mahadasha, 9>;
 
-Dasha VimshottariDasha(double birth_day, const NakshatraPlace& moon);
+// year_days: the length of the year the lords' years are counted in.
+Dasha VimshottariDasha(double birth_day, const NakshatraPlace& moon,
+                       double year_days = kDashaYearDays);
 
 // The index of the period in force at `day`, -1 when none is.
 template <typename Periods>

@@ -26,6 +26,38 @@ std::optional<int> NumberBefore(std::string_view text, std::string_view mark, st
 
 int Mod12(int sign) { return ((sign % 12) + 12) % 12; }
 
+// The first sign of the count by the quality of the sign: movable (Aries, Cancer, Libra,
+// Capricorn), fixed, dual.
+int ByQuality(int sign, int movable, int fixed, int dual) {
+  const int quality = sign % 3;
+  return quality == 0 ? movable : quality == 1 ? fixed : dual;
+}
+
+// The Trimshamsha's unequal parts, in arc seconds from the start of the sign: where each part
+// ends and its sign. Odd signs run Mars, Saturn, Jupiter, Mercury, Venus; even signs the
+// reverse, with the lords' other signs.
+struct TrimshaPart {
+  int ends;
+  int sign;
+};
+constexpr int kDegree = 3600;
+constexpr std::array<TrimshaPart, 5> kOddTrimsha = {{{5 * kDegree, 0},
+                                                     {10 * kDegree, 10},
+                                                     {18 * kDegree, 8},
+                                                     {25 * kDegree, 2},
+                                                     {30 * kDegree, 6}}};
+constexpr std::array<TrimshaPart, 5> kEvenTrimsha = {{{5 * kDegree, 1},
+                                                      {12 * kDegree, 5},
+                                                      {20 * kDegree, 11},
+                                                      {25 * kDegree, 9},
+                                                      {30 * kDegree, 7}}};
+
+int TrimshaSign(bool odd, int x) {
+  for (const TrimshaPart& part : odd ? kOddTrimsha : kEvenTrimsha)
+    if (x < part.ends) return part.sign;
+  return -1;
+}
+
 }  // namespace
 
 bool IsDivision(int division) {
@@ -48,9 +80,36 @@ std::string_view DivisionName(int division) {
       return "Dasamsa (D10)";
     case 12:
       return "Dwadasamsa (D12)";
+    case 4:
+      return "Chaturthamsha (D4)";
+    case 16:
+      return "Shodashamsha (D16)";
+    case 20:
+      return "Vimshamsha (D20)";
+    case 24:
+      return "Chaturvimshamsha (D24)";
+    case 27:
+      return "Saptavimshamsha (D27)";
+    case 30:
+      return "Trimshamsha (D30)";
+    case 40:
+      return "Khavedamsha (D40)";
+    case 45:
+      return "Akshavedamsha (D45)";
+    case 60:
+      return "Shashtiamsha (D60)";
     default:
       return {};
   }
+}
+
+std::string DivisionList() {
+  std::string list;
+  for (int division : kDivisions) {
+    if (!list.empty()) list += ", ";
+    list += std::to_string(division);
+  }
+  return list;
 }
 
 std::optional<SignArc> ParseLongitudeText(std::string_view text) {
@@ -85,6 +144,25 @@ int DivisionalSign(int division, const SignArc& position) {
     case 10:
       return Mod12(s + (odd ? 0 : 8) + part);
     case 12:
+      return Mod12(s + part);
+    case 4:
+      return Mod12(s + 3 * part);
+    case 16:
+      return Mod12(ByQuality(s, 0, 4, 8) + part);
+    case 20:
+      return Mod12(ByQuality(s, 0, 8, 4) + part);
+    case 24:
+      return Mod12((odd ? 4 : 3) + part);
+    case 27:
+      // Fiery, earthy, airy and watery signs follow each other from Aries on.
+      return Mod12(3 * (s % 4) + part);
+    case 30:
+      return TrimshaSign(odd, x);
+    case 40:
+      return Mod12((odd ? 0 : 6) + part);
+    case 45:
+      return Mod12(ByQuality(s, 0, 4, 8) + part);
+    case 60:
       return Mod12(s + part);
     default:
       return s;

@@ -1,21 +1,26 @@
-// Divisional charts (vargas): the sign a longitude falls in when each sign is cut into equal
-// parts, and the chart whose cells are built from those signs.
+// Divisional charts (vargas): the sign a longitude falls in when each sign is cut into parts
+// (equal ones, but for the Trimshamsha), and the chart whose cells are built from those signs.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "birth/chart_calculation.h"
 
 namespace quendal {
 
-// The divisions offered: 1 is the birth chart itself.
-inline constexpr std::array<int, 7> kDivisions = {1, 2, 3, 7, 9, 10, 12};
+// The sixteen divisions of the Shodashavarga: 1 is the birth chart itself.
+inline constexpr std::array<int, 16> kDivisions = {1,  2,  3,  4,  7,  9,  10, 12,
+                                                   16, 20, 24, 27, 30, 40, 45, 60};
 bool IsDivision(int division);
 
 // "Navamsa (D9)"; "Birth Chart (D1)" for 1; empty for a division not offered.
 std::string_view DivisionName(int division);
+
+// "1, 2, 3, 4, ..., 60": the divisions as quendal-chart takes them.
+std::string DivisionList();
 
 // A longitude as a sign (0 = Aries) and whole arc-seconds within it (0 to 107999).
 struct SignArc {

@@ -22,6 +22,20 @@ void PrepareLibrary(const std::string* folder) {
   prepared = true;
 }
 
+// The library's mode of each ayanamsha, in the order of AyanamshaSystem.
+constexpr int32 kSiderealModes[6] = {SE_SIDM_LAHIRI,     SE_SIDM_KRISHNAMURTI,
+                                     SE_SIDM_RAMAN,      SE_SIDM_TRUE_CITRA,
+                                     SE_SIDM_YUKTESHWAR, SE_SIDM_FAGAN_BRADLEY};
+
+// The mode is library state that anyone may set (a test does), so it is set before every use.
+double LibraryAyanamsha(AyanamshaSystem ayanamsha, double jd_ut, int32 flags) {
+  swe_set_sid_mode(kSiderealModes[static_cast<std::size_t>(ayanamsha)], 0, 0);
+  double value = 0;
+  char error[AS_MAXCH];
+  swe_get_ayanamsa_ex_ut(jd_ut, flags, &value, error);
+  return value;
+}
+
 // Engine order of the planets, then the Moon and the mean node.
 constexpr int kPlanetBodies[6] = {SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPITER, SE_SATURN};
 
@@ -36,7 +50,8 @@ void SetEphemerisFolder(const std::string& folder) {
 }
 
 std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
-                                                        double east_longitude, bool sidereal) {
+                                                        double east_longitude, bool sidereal,
+                                                        AyanamshaSystem ayanamsha, NodeKind node) {
   std::lock_guard guard(LibraryLock());
   PrepareLibrary(nullptr);
   PrecisePositions result;
@@ -56,14 +71,15 @@ std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double lat
   result.from_data_files = used >= 0 && (used & SEFLG_SWIEPH) != 0;
   swe_calc_ut(jd_ut, SE_MOON, SEFLG_SWIEPH, out, error);
   result.longitudes.Moon = out[0];
-  swe_calc_ut(jd_ut, SE_MEAN_NODE, SEFLG_SWIEPH, out, error);
+  swe_calc_ut(jd_ut, node == NodeKind::True ? SE_TRUE_NODE : SE_MEAN_NODE, SEFLG_SWIEPH, out,
+              error);
   result.longitudes.Rahu = out[0];
   result.longitudes.Ketu = WrapDegrees(out[0] + 180);
   double cusps[13];
   double angles[10];
   swe_houses_ex(jd_ut, 0, latitude, east_longitude, 'E', cusps, angles);
   result.longitudes.Ascendant = angles[0];
-  swe_get_ayanamsa_ex_ut(jd_ut, SEFLG_SWIEPH, &result.ayanamsha, error);
+  result.ayanamsha = LibraryAyanamsha(ayanamsha, jd_ut, SEFLG_SWIEPH);
   // The library's sidereal mode gives exactly these longitudes less this ayanamsha; taking it
   // off here spares the library working it out for every body, a quarter of the time. The
   // retrograde marks keep the apparent speeds, so they stay when the zodiac changes.
@@ -75,6 +91,12 @@ std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double lat
       *of_date = WrapDegrees(*of_date - result.ayanamsha);
   }
   return result;
+}
+
+std::optional<double> MeanAyanamsha(AyanamshaSystem ayanamsha, double jd_ut) {
+  std::lock_guard guard(LibraryLock());
+  PrepareLibrary(nullptr);
+  return LibraryAyanamsha(ayanamsha, jd_ut, SEFLG_SWIEPH | SEFLG_NONUT);
 }
 
 }  // namespace quendal

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "vedic/body_longitudes.h"
+#include "vedic/chart_options.h"
 
 namespace quendal {
 
@@ -22,17 +23,23 @@ struct PrecisePositions {
   BodyLongitudes longitudes;
   // Mercury, Venus, Mars, Jupiter, Saturn: apparent speed of date below 0, in either zodiac.
   std::array<bool, 5> retrograde{};
-  // Lahiri with nutation, degrees: what the library's sidereal mode subtracts from the
-  // apparent longitudes, so the tropical Moon less it is the sidereal Moon.
+  // The ayanamsha asked for (Lahiri unless told), with nutation, degrees: what the library's
+  // sidereal mode subtracts from the apparent longitudes, so the tropical Moon less it is the
+  // sidereal Moon.
   double ayanamsha = 0;
   bool from_data_files = false;  // false: the library's analytic ephemeris
 };
 
 // At a Julian day of universal time and a place (degrees, north and east positive);
-// sidereal gives the longitudes of the library's own sidereal mode with Lahiri. nullopt when
-// not built.
-std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
-                                                        double east_longitude, bool sidereal);
+// sidereal gives the longitudes of the library's own sidereal mode with `ayanamsha`; the true
+// node puts the library's true node in Rahu's place. nullopt when not built.
+std::optional<PrecisePositions> ComputePrecisePositions(
+    double jd_ut, double latitude, double east_longitude, bool sidereal,
+    AyanamshaSystem ayanamsha = AyanamshaSystem::Lahiri, NodeKind node = NodeKind::Mean);
+
+// The library's mean value (without nutation) of an ayanamsha at a Julian day of universal
+// time, degrees; nullopt when not built.
+std::optional<double> MeanAyanamsha(AyanamshaSystem ayanamsha, double jd_ut);
 
 // The folder of the ephemeris files; a folder without them leaves the analytic ephemeris.
 void SetEphemerisFolder(const std::string& folder);

@@ -7,8 +7,11 @@ bool PrecisePositionsBuilt() { return false; }
 
 void SetEphemerisFolder(const std::string&) {}
 
-std::optional<PrecisePositions> ComputePrecisePositions(double, double, double, bool) {
+std::optional<PrecisePositions> ComputePrecisePositions(double, double, double, bool,
+                                                        AyanamshaSystem, NodeKind) {
   return std::nullopt;
 }
+
+std::optional<double> MeanAyanamsha(AyanamshaSystem, double) { return std::nullopt; }
 
 }  // namespace quendal

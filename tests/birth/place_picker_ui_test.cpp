@@ -13,6 +13,9 @@
 
 #include "birth/chart_session.h"
 #include "birth/frmMain.h"
+#include "chart_window/MDI.h"
+#include "chart_window/frmDisplay.h"
+#include "positions/zone_line.h"
 #include "ui_common/message_box.h"
 
 namespace quendal {
@@ -23,9 +26,11 @@ class PlacePickerTest : public ::testing::Test {
   void SetUp() override {
     SetMessageHandler([this](const MessageRequest& request) {
       messages_ << request.text;
-      return MessageAnswer::Ok;
+      requests_.push_back(request);
+      return request.buttons == MessageButtons::YesNo ? answer_ : MessageAnswer::Ok;
     });
     form_ = std::make_unique<frmMain>(session_);
+    QObject::connect(form_.get(), &frmMain::ChartCalculated, [this] { ++casts_; });
     form_->show();
     QApplication::setActiveWindow(form_.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -69,9 +74,19 @@ class PlacePickerTest : public ::testing::Test {
     EXPECT_FALSE(list->isVisible());
   }
 
+  // Name and moment for a chart the checks let through.
+  void FillPerson(int year) {
+    Find<QLineEdit>("txtName")->setText("Asha");
+    SetMoment(year, 7, 9, 12, 0);
+  }
+  void Cast() { QTest::mouseClick(Find("cmdCalculate"), Qt::LeftButton); }
+
   ChartSession session_;
   std::unique_ptr<frmMain> form_;
   QStringList messages_;
+  std::vector<MessageRequest> requests_;
+  MessageAnswer answer_ = MessageAnswer::No;
+  int casts_ = 0;
 };
 
 TEST_F(PlacePickerTest, ChoosingAPlaceFillsTheFormAndTheZoneInForce) {
@@ -152,6 +167,97 @@ TEST_F(PlacePickerTest, TheZoneFollowsTheDateUntilTheUserTakesOver) {
   List("cboMonth")->setCurrentIndex(0);
   EXPECT_EQ(ZoneRow(), 18);
   EXPECT_EQ(Note(), "");
+}
+
+// Enter while the list shows chooses from it, typed as fast as QTest can; only an Enter with
+// no list open casts the chart.
+TEST_F(PlacePickerTest, EnterWhileTheListIsOpenChoosesAndNeverCasts) {
+  FillPerson(1987);
+  struct Case {
+    const char* typed;
+    int downs;  // 0: nothing highlighted, the first place is taken
+  };
+  for (const Case& c : {Case{"london", 0}, Case{"pune", 0}, Case{"springfield", 3}}) {
+    SCOPED_TRACE(c.typed);
+    QAbstractItemView* list = TypeCity(c.typed);
+    ASSERT_TRUE(list && list->isVisible());
+    for (int i = 0; i < c.downs; ++i) QTest::keyClick(Find("txtCity"), Qt::Key_Down);
+    const QString label = list->model()->index(std::max(c.downs - 1, 0), 0).data().toString();
+    QTest::keyClick(Find("txtCity"), Qt::Key_Enter);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(QStringList({Text("txtCity"), Text("txtState"), Text("txtCountry")}).join(", "),
+              label);
+    EXPECT_EQ(casts_, 0);
+  }
+  QTest::keyClick(Find("txtCity"), Qt::Key_Return);
+  EXPECT_EQ(casts_, 1);
+  EXPECT_EQ(session_.birth_data.BirthState, "Illinois");  // the third Springfield
+}
+
+TEST_F(PlacePickerTest, AnOffsetNoRowHasIsAskedAboutAndTheZoneUsedIsShown) {
+  FillPerson(1901);
+  ChoosePlace("pune", 0);
+  ASSERT_EQ(ZoneRow(), 0);  // left as it was
+  Cast();
+  ASSERT_EQ(requests_.size(), 1u);
+  EXPECT_EQ(requests_[0].text,
+            "No zone of the list has the offset in force at Pune on 9 July 1901 (UTC+05:21:10). "
+            "Cast the chart in Alaska/Hawaii Daylight Time,AHDT,-9.0 anyway?");
+  EXPECT_EQ(requests_[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(requests_[0].title, "Quendal");
+  EXPECT_EQ(casts_, 0);
+  EXPECT_EQ(QApplication::focusWidget(), Find("cboTimeZone"));
+
+  answer_ = MessageAnswer::Yes;
+  Cast();
+  EXPECT_EQ(casts_, 1);
+  MDI window(session_);
+  window.Display()->FillChart(session_.chart);
+  EXPECT_EQ(window.findChild<QLabel*>("lblStatusZone")->text(),
+            "Zone: Alaska/Hawaii Daylight Time,AHDT,-9.0 (UTC-09:00)");
+
+  // A row chosen by hand is the user's: no question.
+  List("cboTimeZone")->setCurrentIndex(34);
+  Cast();
+  EXPECT_EQ(casts_, 2);
+  EXPECT_EQ(requests_.size(), 2u);
+}
+
+TEST_F(PlacePickerTest, FormerNamesFindThePlaceAndNoMatchSaysWhatToDo) {
+  QAbstractItemView* list = TypeCity("bombay");
+  ASSERT_TRUE(list && list->isVisible());
+  EXPECT_EQ(list->model()->index(0, 0).data().toString(), "Mumbai (Bombay), Maharashtra, India");
+  QTest::keyClick(Find("txtCity"), Qt::Key_Return);
+  EXPECT_EQ(Text("txtCity"), "Mumbai");
+  TypeCity("xyzzy");
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_EQ(Note(),
+            "No place in the atlas matches 'xyzzy'; type the coordinates and choose the zone.");
+  TypeCity("pun");
+  EXPECT_EQ(Note(), "");
+}
+
+TEST_F(PlacePickerTest, TickingDaylightSavingOnADaylightRowSaysSoWithoutBlocking) {
+  FillPerson(1987);
+  ChoosePlace("new york", 0);
+  ASSERT_EQ(ZoneRow(), 24);  // Eastern Daylight Time holds the whole offset
+  const QString twice = QString::fromUtf8(kDaylightTwiceNote);
+  struct Case {
+    int row;
+    bool ticked;
+    bool noted;
+  };
+  for (const Case& c : {Case{24, true, true}, Case{24, false, false}, Case{27, true, false},
+                        Case{15, true, true}, Case{46, true, true}}) {
+    SCOPED_TRACE(c.row);
+    List("cboTimeZone")->setCurrentIndex(c.row);
+    Find<QCheckBox>("chkDST")->setChecked(c.ticked);
+    EXPECT_EQ(Note() == twice, c.noted) << Note().toStdString();
+  }
+  answer_ = MessageAnswer::Yes;
+  Cast();
+  EXPECT_EQ(casts_, 1);
+  EXPECT_TRUE(requests_.empty());
 }
 
 }  // namespace

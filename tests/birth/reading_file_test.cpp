@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
 #include "birth/validation.h"
+#include "chart_window/text_export.h"
 #include "tests/golden_charts.h"
 
 namespace quendal {
@@ -82,6 +84,42 @@ TEST(ReadingFileTest, ShiftWorksOnWindows1252BytesAndDropsWhatCannotMove) {
     const std::string one(1, static_cast<char>(byte));
     EXPECT_EQ(ToWindows1252(FromWindows1252(one)), one) << byte;
   }
+}
+
+// Every letter the form's filter lets through survives the file, the top ones (ï to ÿ) in two
+// bytes that never make a line end; what fitted before is written as before.
+TEST(ReadingFileTest, EveryLetterTheFormAcceptsSurvivesTheFile) {
+  std::string letters;
+  for (int byte = 1; byte < 256; ++byte) {
+    const std::string utf8 = FromWindows1252(std::string(1, static_cast<char>(byte)));
+    // The code point of one to three UTF-8 bytes.
+    char32_t code = static_cast<unsigned char>(utf8[0]);
+    if (utf8.size() > 1) code &= 0x3F >> (utf8.size() - 1);
+    for (size_t k = 1; k < utf8.size(); ++k) code = code << 6 | (utf8[k] & 0x3F);
+    if (PassesLettersFilter(code) && code != 8 && code != 127) letters += utf8;
+  }
+  // Letters and the blank, - ' . and ’, 62 Latin-1 letters and 7 of 80 to 9F.
+  EXPECT_EQ(letters.size(), 52u + 1 + 3 + 3 + 62 * 2 + 7 * 2);
+  BirthData birth;
+  birth.PersonName = "Jean-Luc O'Brien " + letters;
+  birth.BirthCity = "Zürich";
+  birth.BirthState = "St. Louis";
+  birth.BirthCountry = "Winston-Salem";
+  const std::string bytes = EncodeReading(birth, 34);
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), kReadingLineCount);
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), kReadingLineCount);
+  const auto lines = DecodeReading(bytes);
+  EXPECT_EQ(lines[0], birth.PersonName);
+  EXPECT_EQ(lines[14], "Zürich");
+  EXPECT_EQ(lines[15], "St. Louis");
+  EXPECT_EQ(lines[16], "Winston-Salem");
+  // The export writes the texts as they are.
+  const std::string exported =
+      ExportChartText(birth, test::GoldenCharts().at(0).chart, "July", "Leo", "Leo");
+  for (const std::string& text : {birth.PersonName, birth.BirthCity, birth.BirthState})
+    EXPECT_NE(exported.find(text), std::string::npos) << text;
+  EXPECT_EQ(ShiftEncode("ü"), "\x11\x1e");
+  EXPECT_EQ(ShiftEncode("é"), "\xfa");
 }
 
 TEST(ReadingFileTest, EveryGoldenBirthRoundTrips) {

@@ -25,9 +25,10 @@ int FailingCheck(const FormEntry& entry) {
 }
 
 TEST(KeystrokeFilters, LettersAndDigitsPassTheirFieldsOnly) {
-  for (char32_t c : {U'A', U'Z', U'a', U'z', U' ', char32_t{8}, char32_t{127}})
+  for (char32_t c : {U'A', U'Z', U'a', U'z', U' ', char32_t{8}, char32_t{127}, U'-', U'.', U'\'',
+                     U'\u2019', U'À', U'é', U'ß', U'ÿ', U'Š', U'œ', U'Ÿ'})
     EXPECT_TRUE(PassesLettersFilter(c)) << int(c);
-  for (char32_t c : {U'0', U'-', U'.', U'\'', U'\r', U'@', U'[', U'`', U'{', U'é'})
+  for (char32_t c : {U'0', U'\r', U'@', U'[', U'`', U'{', U',', U'×', U'÷', U'ª', U'€', U'Ł'})
     EXPECT_FALSE(PassesLettersFilter(c)) << int(c);
   for (char32_t c : {U'0', U'9', char32_t{8}, char32_t{127}}) EXPECT_TRUE(PassesDigitsFilter(c));
   for (char32_t c : {U'-', U'.', U' ', U'/', U':', U'a', U'٣'}) EXPECT_FALSE(PassesDigitsFilter(c));

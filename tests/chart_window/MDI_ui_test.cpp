@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -83,6 +84,29 @@ TEST_F(ChartWindow, StartsWithTheLoadCheckMarksAndTheToolbarShown) {
   for (const char* name : {"mnuNorth", "mnuSouth", "mnuColorOn", "mnuSub_Hora"})
     EXPECT_FALSE(Item(name)->isChecked()) << name;
   EXPECT_FALSE(Widget("TB")->isHidden());
+}
+
+// Each of these menus is one choice: triggering an item twice leaves it checked alone.
+TEST_F(ChartWindow, ChoiceMenusAreExclusiveGroupsAndCommandsHaveTheirKeys) {
+  for (const QStringList& group :
+       {QStringList{"mnuNorth", "mnuSouth", "mnuNatal"}, QStringList{"mnuColorOn", "mnuColorOff"},
+        QStringList{"mnuTropical", "mnuSidereal"}, QStringList{"mnuClassic", "mnuPrecise"}}) {
+    for (const QString& name : group) {
+      QAction* item = Item(name.toLatin1());
+      ASSERT_TRUE(item->actionGroup() && item->actionGroup()->isExclusive()) << name.toStdString();
+      if (!name.startsWith("mnuNo") && !name.startsWith("mnuSo") && !name.startsWith("mnuCo"))
+        continue;  // the zodiac and positions recast the chart: tested with a chart
+      item->trigger();
+      item->trigger();
+      for (const QString& other : group)
+        EXPECT_EQ(Item(other.toLatin1())->isChecked(), other == name) << other.toStdString();
+    }
+  }
+  const std::pair<const char*, const char*> keys[] = {{"mnuSaveAsText", "Ctrl+S"},
+                                                      {"mnuExport", "Ctrl+E"},
+                                                      {"mnuPrint", "Ctrl+P"},
+                                                      {"mnuExit", "Ctrl+Q"}};
+  for (const auto& [name, key] : keys) EXPECT_EQ(Item(name)->shortcut().toString(), key) << name;
 }
 
 TEST_F(ChartWindow, ToolbarItemTogglesTheToolbarAndItsCheckMark) {

@@ -437,3 +437,51 @@ TEST(QuendalChart, BatchWithAPlaceColumn) {
 
 }  // namespace
 }  // namespace quendal
+
+namespace quendal {
+namespace {
+
+// The conventions reach every output: Options in JSON, the tables only when asked, the same
+// line from --batch as from --json, and the clashes refused.
+TEST(QuendalChart, ConventionsAndTablesOfEveryBody) {
+  const ProcessResult plain = Chart(kGreenwich + QStringList{"--json"});
+  const QJsonObject json = QJsonDocument::fromJson(plain.out.toUtf8()).object();
+  EXPECT_EQ(json["Options"].toObject(), QJsonObject({{"Zodiac", "tropical"},
+                                                     {"Ayanamsha", "lahiri"},
+                                                     {"Positions", "classic"},
+                                                     {"Node", "mean"}}));
+  EXPECT_EQ(json["DashaYearDays"].toDouble(), 365.25);
+  EXPECT_FALSE(json.contains("Vargas") || json.contains("Bodies"));
+
+  const ProcessResult tables =
+      Chart(kGreenwich + QStringList{"--json", "--vargas", "--bodies", "--dasha-year", "savana"});
+  const QJsonObject full = QJsonDocument::fromJson(tables.out.toUtf8()).object();
+  EXPECT_EQ(full["Vargas"].toObject().size(), 16);
+  EXPECT_EQ(full["Bodies"].toArray().size(), 10);
+  EXPECT_EQ(full["DashaYearDays"].toDouble(), 360);
+  const ProcessResult batch =
+      Chart({"--batch", "-", "--vargas", "--bodies", "--dasha-year", "savana"},
+            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,DaylightSaving,"
+            "LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,LongitudeDegrees,LongitudeMinutes,"
+            "LongitudeIsEast\n2000,1,1,12,0,29,0,51,30,0,0,0,0\n");
+  EXPECT_EQ(batch.out.trimmed(),
+            QString::fromUtf8(QJsonDocument(full).toJson(QJsonDocument::Compact)));
+
+  const struct {
+    QStringList options;
+    const char* message;
+  } refused[] = {
+      {{"--ayanamsha", "sayana"}, "--ayanamsha 'sayana' is not lahiri"},
+      {{"--zodiac", "tropical", "--ayanamsha", "raman"}, "needs the sidereal zodiac"},
+      {{"--node", "true"}, "--node 'true' needs --positions precise"},
+      {{"--division", "5"}, "is not one of 1, 2, 3, 4, 7, 9, 10, 12, 16, 20, 24, 27, 30"},
+  };
+  for (const auto& r : refused) {
+    const ProcessResult run = Chart(kGreenwich + r.options);
+    EXPECT_EQ(run.exit_code, 2) << r.message;
+    EXPECT_TRUE(run.err.contains(r.message)) << run.err.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace quendal

@@ -14,8 +14,8 @@ namespace {
 QStringList Labels(const char* query, int limit = kPlaceListLength) {
   const Atlas& atlas = Atlas::Builtin();
   QStringList labels;
-  for (int index : SearchPlaces(atlas, QString::fromUtf8(query), limit))
-    labels << atlas.Label(atlas.Place(index));
+  for (const PlaceMatch& match : SearchPlaces(atlas, QString::fromUtf8(query), limit))
+    labels << atlas.Label(match);
   return labels;
 }
 
@@ -50,13 +50,13 @@ TEST(PlaceSearch, RanksWholeNamesThenPopulationAndStopsAtTheLimit) {
   const Atlas& atlas = Atlas::Builtin();
   for (const char* query : {"s", "sp", "m", "springfield"}) {
     SCOPED_TRACE(query);
-    const std::vector<int> found = SearchPlaces(atlas, QString::fromUtf8(query));
+    const std::vector<PlaceMatch> found = SearchPlaces(atlas, QString::fromUtf8(query));
     EXPECT_LE(found.size(), static_cast<size_t>(kPlaceListLength));
     EXPECT_GE(found.size(), 9u);
     const QString folded = FoldForSearch(QString::fromUtf8(query));
     for (size_t i = 1; i < found.size(); ++i) {
-      const AtlasPlace& before = atlas.Place(found[i - 1]);
-      const AtlasPlace& after = atlas.Place(found[i]);
+      const AtlasPlace& before = atlas.Place(found[i - 1].place);
+      const AtlasPlace& after = atlas.Place(found[i].place);
       const bool before_whole = before.folded_name == folded;
       const bool after_whole = after.folded_name == folded;
       EXPECT_TRUE(before_whole > after_whole ||
@@ -69,6 +69,44 @@ TEST(PlaceSearch, RanksWholeNamesThenPopulationAndStopsAtTheLimit) {
   EXPECT_TRUE(Labels("").isEmpty());
   EXPECT_TRUE(Labels(" , india").isEmpty());
   EXPECT_EQ(Labels("mumbai", 1), QStringList{"Mumbai, Maharashtra, India"});
+}
+
+// Former names find the place under its current name, and current names find a place the
+// atlas holds under its older one; the form takes the current name.
+TEST(PlaceSearch, AlternateNamesListThePlaceUnderItsCurrentName) {
+  const Atlas& atlas = Atlas::Builtin();
+  EXPECT_EQ(atlas.Alternates().size(), 96u);
+  struct Case {
+    const char* query;
+    const char* first;
+    const char* city;
+  };
+  for (const Case& c : {
+           Case{"bombay", "Mumbai (Bombay), Maharashtra, India", "Mumbai"},
+           Case{"Calcutta, west bengal", "Kolkata (Calcutta), State of West Bengal, India",
+                "Kolkata"},
+           Case{"poona", "Pune (Poona), Maharashtra, India", "Pune"},
+           Case{"bomb", "Mumbai (Bombay), Maharashtra, India", "Mumbai"},
+           Case{"thiruvananthapuram", "Thiruvananthapuram (Trivandrum), Kerala, India",
+                "Thiruvananthapuram"},
+           Case{"trivandrum", "Trivandrum, Kerala, India", "Trivandrum"},
+           Case{"allahabad", "Prayagraj (Allahabad), State of Uttar Pradesh, India", "Prayagraj"},
+           Case{"leningrad", "Saint Petersburg (Leningrad), Saint Petersburg, Russia",
+                "Saint Petersburg"},
+       }) {
+    SCOPED_TRACE(c.query);
+    const auto found = SearchPlaces(atlas, QString::fromUtf8(c.query));
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(atlas.Label(found.front()), QString::fromUtf8(c.first));
+    EXPECT_EQ(atlas.CityName(found.front()), QString::fromUtf8(c.city));
+  }
+  EXPECT_TRUE(Labels("poona").contains("Poonamalle, Tamil Nadu, India"));
+  // An alternate name joins the places of that name in population order.
+  const QStringList cantons = Labels("canton");
+  ASSERT_GE(cantons.size(), 3);
+  EXPECT_TRUE(cantons.front().startsWith("Guangzhou (Canton), ")) << cantons.front().toStdString();
+  EXPECT_TRUE(cantons[1].startsWith("Canton, ")) << cantons[1].toStdString();
+  EXPECT_TRUE(Labels("bombay, china").isEmpty());
 }
 
 TEST(PlaceChoice, FormTextsRoundToTheMinuteAndFitTheReadingFile) {
@@ -89,9 +127,9 @@ TEST(PlaceChoice, FormTextsRoundToTheMinuteAndFitTheReadingFile) {
            Case{"zuunmod", "Zuunmod", "Central Aimak", 47, 42, false, 106, 57, true},
        }) {
     SCOPED_TRACE(c.query);
-    const std::vector<int> found = SearchPlaces(atlas, QString::fromUtf8(c.query), 1);
+    const std::vector<PlaceMatch> found = SearchPlaces(atlas, QString::fromUtf8(c.query), 1);
     ASSERT_EQ(found.size(), 1u);
-    const PlaceEntry entry = EntryForPlace(atlas, atlas.Place(found[0]));
+    const PlaceEntry entry = EntryForPlace(atlas, atlas.Place(found[0].place));
     EXPECT_EQ(entry.city, QString::fromUtf8(c.city));
     EXPECT_EQ(entry.state, QString::fromUtf8(c.state));
     EXPECT_EQ(entry.latitude_degrees, c.lat_d);

@@ -1,11 +1,12 @@
 // Writes the place atlas the programs compile in, from the GeoNames places that libgeonames
-// carries. Usage:
-//   generate_atlas OUTPUT            write the atlas
-//   generate_atlas --check ATLAS     compare ATLAS with the library, place by place
+// carries, and the other names of places from a table of our own. Usage:
+//   generate_atlas OUTPUT ALTERNATES   write the atlas (ALTERNATES: alternate_names.tsv)
+//   generate_atlas --check ATLAS       compare ATLAS with the library, place by place
 // The atlas is UTF-8 text: a header, then the time zones, countries and states each listed
 // once, then one place a line, most populous first:
 //   name TAB state-index TAB zone-index TAB latitude TAB longitude TAB population
-// with coordinates in hundred-thousandths of a degree (the precision of GeoNames).
+// with coordinates in hundred-thousandths of a degree (the precision of GeoNames), and last
+// the other names, one a line: place-index TAB former|current TAB name.
 
 #include <geonames.h>
 
@@ -69,7 +70,33 @@ std::map<T, int> Indexed(const std::vector<City>& cities, T (*value)(const City&
   return index;
 }
 
-std::string Write(std::vector<City> cities) {
+struct Alternate {
+  std::string place, code, name, kind;
+};
+
+std::vector<std::string> Fields(const std::string& line);
+
+// The table's rows; a row that names no place of the library stops the generator.
+bool ReadAlternates(const std::string& path, std::vector<Alternate>& alternates) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "cannot read %s\n", path.c_str());
+    return false;
+  }
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const auto fields = Fields(line);
+    if (fields.size() != 5 || (fields[3] != "former" && fields[3] != "current")) {
+      std::fprintf(stderr, "not a row of alternate names: %s\n", line.c_str());
+      return false;
+    }
+    alternates.push_back({fields[0], fields[1], fields[2], fields[3]});
+  }
+  return true;
+}
+
+std::string Write(std::vector<City> cities, const std::vector<Alternate>& alternates,
+                  bool& complete) {
   std::sort(cities.begin(), cities.end(),
             [](const City& a, const City& b) { return Key(a) < Key(b); });
   using Country = std::pair<std::string, std::string>;  // name, code
@@ -98,6 +125,20 @@ std::string Write(std::vector<City> cities) {
     out << c.name << "\t" << states.at(State{Country{c.country, c.code}, c.state}) << "\t"
         << zones.at(c.zone) << "\t" << c.latitude << "\t" << c.longitude << "\t" << c.population
         << "\n";
+  }
+  out << "alternates\t" << alternates.size() << "\n";
+  complete = true;
+  for (const Alternate& a : alternates) {
+    // Most populous first, so the first of the name in the country is the one meant.
+    const auto place = std::find_if(cities.begin(), cities.end(), [&](const City& c) {
+      return c.name == a.place && c.code == a.code;
+    });
+    if (place == cities.end()) {
+      std::fprintf(stderr, "no place %s in %s\n", a.place.c_str(), a.code.c_str());
+      complete = false;
+      continue;
+    }
+    out << (place - cities.begin()) << "\t" << a.kind << "\t" << a.name << "\n";
   }
   return out.str();
 }
@@ -168,10 +209,12 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   const std::vector<City> cities = ReadCities();
   if (argc == 3 && std::string(argv[1]) == "--check") return Check(argv[2], cities);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: generate_atlas OUTPUT | --check ATLAS\n");
+  std::vector<Alternate> alternates;
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: generate_atlas OUTPUT ALTERNATES | --check ATLAS\n");
     return 2;
   }
+  if (!ReadAlternates(argv[2], alternates)) return 1;
   // GeoNames gives five decimals; anything finer would be lost by the scaling.
   int coarse = 0;
   for (int i = 0; i < geonames_get_n_cities(); ++i) {
@@ -180,10 +223,13 @@ int main(int argc, char** argv) {
       if (std::fabs(value * 1e5 - std::round(value * 1e5)) > 1e-4) ++coarse;
     geonames_city_free(c);
   }
-  const std::string text = Write(cities);
+  bool complete = false;
+  const std::string text = Write(cities, alternates, complete);
+  if (!complete) return 1;
   std::ofstream out(argv[1], std::ios::binary);
   out << text;
   if (!out) return 1;
-  std::printf("%zu places, %d coordinates finer than 1e-5 degree\n", cities.size(), coarse);
+  std::printf("%zu places, %zu alternate names, %d coordinates finer than 1e-5 degree\n",
+              cities.size(), alternates.size(), coarse);
   return 0;
 }

@@ -1,0 +1,42 @@
+// The Shodashavarga table: the sign of each of the ten bodies in each of the sixteen
+// divisional charts, and the nakshatra of each body with its Krishnamurti sub-lord.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "birth/chart_calculation.h"
+#include "vedic/divisional_signs.h"
+#include "vedic/nakshatra.h"
+
+namespace quendal {
+
+// The rows of both tables, in positions-table order.
+inline constexpr std::array<std::string_view, 10> kBodyRowNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant"};
+
+// signs[body][k] is the sign (0 = Aries, -1 unknown) of the body in division kDivisions[k].
+struct VargaTable {
+  std::array<std::array<int, kDivisions.size()>, 10> signs{};
+};
+
+// From the chart's long-form texts, the same signs the divisional charts are drawn from.
+VargaTable ShodashavargaTable(const Chart& chart);
+
+// The same sign in the birth chart and the Navamsa.
+bool IsVargottama(const VargaTable& table, std::size_t body);
+
+// Nine parts of a nakshatra from its own lord on, each as wide as its lord's share of the
+// 120 years; the index into kDashaLords of the part that holds `place`.
+int SubLordOf(const NakshatraPlace& place);
+
+struct BodyNakshatra {
+  double longitude = 0;  // sidereal, degrees
+  NakshatraPlace place;
+  int sub_lord = 0;
+};
+
+// Of the chart's sidereal longitudes, in table order.
+std::array<BodyNakshatra, 10> BodyNakshatras(const Chart& chart);
+
+}  // namespace quendal
