@@ -46,18 +46,58 @@ QRectF SizedBox(const QPointF& top_left, const QString& text, const QFont& font)
   return QRectF(top_left, QSizeF(natural.size()));
 }
 
+constexpr double kFrameRadius = 4.0;
+constexpr double kFrameTitleTop = 8.0;  // the rule runs through the middle of the title
+
+// One rounded corner of the rule as the screen's frames draw it: two half arcs, each with
+// a square cap, so the pixel where they meet is inked twice.
+void DrawCorner(QPainter& painter, const QPointF& arc_top_left, int from_degrees, int span) {
+  const QRectF arc(arc_top_left + QPointF(0.5, 0.5),
+                   QSizeF(2 * kFrameRadius - 1, 2 * kFrameRadius - 1));
+  painter.drawArc(arc, from_degrees * 16, span * 16);
+}
+
+// The rule: each edge a filled pixel line short of the corners, then that edge's corners, in
+// the order bottom, right, left, top.
+void DrawFrameRule(QPainter& painter, const QRectF& rule) {
+  const double r = kFrameRadius;
+  const double d = 2 * r;
+  const double left = rule.left(), top = rule.top(), right = rule.right(),
+               bottom = rule.bottom();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPen pen(kFrameRule, 1.0, Qt::SolidLine, Qt::SquareCap);
+  painter.setBrush(Qt::NoBrush);
+  auto edge = [&](const QRectF& line) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kFrameRule);
+    painter.drawRect(line);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(pen);
+  };
+  edge(QRectF(left + r, bottom - 1, right - left - d, 1));
+  DrawCorner(painter, QPointF(left, bottom - d), -90, -45);
+  DrawCorner(painter, QPointF(right - d, bottom - d), -90, 45);
+  edge(QRectF(right - 1, top + r, 1, bottom - top - d));
+  DrawCorner(painter, QPointF(right - d, top), 45, -45);
+  DrawCorner(painter, QPointF(right - d, bottom - d), 315, 45);
+  edge(QRectF(left, top + r, 1, bottom - top - d));
+  DrawCorner(painter, QPointF(left, top), 135, 45);
+  DrawCorner(painter, QPointF(left, bottom - d), 180, 45);
+  edge(QRectF(left + r, top, right - left - d, 1));
+  DrawCorner(painter, QPointF(left, top), 135, -45);
+  DrawCorner(painter, QPointF(right - d, top), 45, 45);
+  painter.restore();
+}
+
 // A white frame with a warm rule and its title over the rule, in the colours of the wheel.
 void DrawFrame(QPainter& painter, const QRectF& box, const QString& title) {
   const QFont font = VerdanaFont(kLabelPoints, true);
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(kFrameRule, 1.0));
-  painter.setBrush(Qt::white);
-  painter.drawRoundedRect(box.adjusted(0.5, 8.5, -0.5, -0.5), 4, 4);
+  painter.fillRect(box, Qt::white);
+  DrawFrameRule(painter, box.adjusted(0, kFrameTitleTop, 0, 0));
   const QRectF title_box =
-      SizedBox(box.topLeft() + QPointF(7, 0), title, font).adjusted(0, 0, 6, 0);
+      SizedBox(box.topLeft() + QPointF(9, 0), title, font).adjusted(0, 0, 6, 0);
   painter.fillRect(title_box, Qt::white);
-  painter.restore();
   DrawCaption(painter, title_box.adjusted(3, 0, -3, 0), title, font, kHeadingInk);
 }
 
@@ -192,7 +232,8 @@ void DrawChartPage(QPainter& painter, const ChartPage& page, const QRectF& bound
   const double scale = std::min(bounds.width() / design.width(), bounds.height() / design.height());
   painter.save();
   painter.translate(bounds.center() - QPointF(design.width(), design.height()) * scale / 2);
-  painter.scale(scale, scale);
+  // A scale of one would still send strokes down the scaling rasteriser, a pixel apart.
+  if (scale != 1.0) painter.scale(scale, scale);
   painter.fillRect(QRectF(QPointF(0, 0), design), Qt::white);
   DrawChart(painter, page);
   DrawDetails(painter, page);

@@ -6,14 +6,15 @@
 
 namespace quendal {
 
-QString SaveChartAsPdf(QWidget* parent, frmDisplay* chart_child) {
+QString SaveChartAsPdf(QWidget* parent, frmDisplay* chart_child, const QStringList& notes) {
   FileDialogRequest request;
   request.title = QStringLiteral("Save As PDF");
   request.filter = QStringLiteral("PDF Document (*.pdf)");
   request.default_suffix = QStringLiteral("pdf");
   const QString path = AskFileName(parent, request);
   if (path.isEmpty() || !chart_child) return {};
-  const ChartPage page = chart_child->Page();
+  ChartPage page = chart_child->Page();
+  page.notes = notes;
   const QString title = page.view.title.join(QStringLiteral(", "));
   const bool saved = SaveSafely(parent, path, [&](QIODevice& device, QString& reason) {
     return WriteChartPdf(device, page, title, reason);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "chart_window/page_pdf.h"
 
@@ -12,8 +13,8 @@ namespace quendal {
 class frmDisplay;
 
 // "Save As P&DF": asks for a name (an existing file only after a question), then writes the
-// page whole or not at all, with a stop message naming the file on failure. The path
-// written, or empty.
-QString SaveChartAsPdf(QWidget* parent, frmDisplay* chart_child);
+// page whole or not at all, with a stop message naming the file on failure; the notes go
+// under the chart, where the screen has its image-name boxes. The path written, or empty.
+QString SaveChartAsPdf(QWidget* parent, frmDisplay* chart_child, const QStringList& notes = {});
 
 }  // namespace quendal

@@ -2,6 +2,7 @@
 
 #include "chart_window/chart_page.h"
 #include "chart_window/page_pdf.h"
+#include "positions/zone_line.h"
 #include "ui_common/safe_write.h"
 
 namespace quendal::cli {
@@ -13,9 +14,10 @@ std::optional<ChartStyle> ParseChartStyle(const QString& name) {
   return std::nullopt;
 }
 
-bool WriteChartPdfFile(const QString& path, const BirthData& birth, const Chart& chart,
-                       int division, ChartStyle style, QString& reason) {
-  const ChartPage page = MakeChartPage(birth, chart, style, division, false);
+bool WriteChartPdfFile(const QString& path, const BirthData& birth, int zone_row,
+                       const Chart& chart, int division, ChartStyle style, QString& reason) {
+  ChartPage page = MakeChartPage(birth, chart, style, division, false);
+  page.notes = {QString::fromStdString(ZoneLine(zone_row, birth.DaylightSaving))};
   const QString title = page.view.title.join(QStringLiteral(", "));
   return WriteFileSafely(
       path,

@@ -15,8 +15,8 @@ namespace quendal::cli {
 std::optional<ChartStyle> ParseChartStyle(const QString& name);
 
 // Writes the page of the birth chart (divided when division is not 1) into path, whole or
-// not at all; false with the reason.
-bool WriteChartPdfFile(const QString& path, const BirthData& birth, const Chart& chart,
-                       int division, ChartStyle style, QString& reason);
+// not at all, with the zone line of zone_row; false with the reason.
+bool WriteChartPdfFile(const QString& path, const BirthData& birth, int zone_row,
+                       const Chart& chart, int division, ChartStyle style, QString& reason);
 
 }  // namespace quendal::cli

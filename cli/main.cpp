@@ -362,7 +362,9 @@ int main(int argc, char* argv[]) {
   if (parser.isSet("pdf")) {
     QString reason;
     const QString path = parser.value("pdf");
-    if (WriteChartPdfFile(path, parse.request->birth, chart, division, *style, reason)) return 0;
+    if (WriteChartPdfFile(path, parse.request->birth, parse.request->zone_row, chart, division,
+                          *style, reason))
+      return 0;
     std::cerr << "quendal-chart: " << SaveFailedText(path, reason).toStdString() << "\n";
     return kWriteFailed;
   }
