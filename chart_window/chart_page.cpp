@@ -232,7 +232,7 @@ void DrawChartPage(QPainter& painter, const ChartPage& page, const QRectF& bound
   const double scale = std::min(bounds.width() / design.width(), bounds.height() / design.height());
   painter.save();
   painter.translate(bounds.center() - QPointF(design.width(), design.height()) * scale / 2);
-  // A scale of one would still send strokes down the scaling rasteriser, a pixel apart.
+  // At the design size the screen draws untransformed, so no scale is set.
   if (scale != 1.0) painter.scale(scale, scale);
   painter.fillRect(QRectF(QPointF(0, 0), design), Qt::white);
   DrawChart(painter, page);

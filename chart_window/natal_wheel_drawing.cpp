@@ -226,7 +226,7 @@ void DrawNatalWheel(QPainter& painter, const ChartView& view, const QRectF& boun
   const double scale = std::min(bounds.width() / design.width(), bounds.height() / design.height());
   painter.save();
   painter.translate(bounds.center() - QPointF(design.width(), design.height()) * scale / 2);
-  // A scale of one would still send strokes down the scaling rasteriser, a pixel apart.
+  // At the design size the screen draws untransformed, so no scale is set.
   if (scale != 1.0) painter.scale(scale, scale);
   PaintNatalWheel(painter, layout.bounds);
   for (int h = 0; h < 12; ++h) {
