@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Times quendal-chart --batch on N random births (default 100000): wall time and peak memory.
-# Usage: bash bench/batch_timing.sh BUILD_DIR [N]
+# Times quendal-chart --batch on N random births (default 100000) on JOBS threads (default:
+# every core): wall and CPU time, peak memory and bytes a line. Further arguments go to the
+# program (--positions precise, --format csv).
+# Usage: bash bench/batch_timing.sh BUILD_DIR [N] [JOBS] [ARGS...]
 set -euo pipefail
-build=${1:?usage: batch_timing.sh BUILD_DIR [N]}
+build=${1:?usage: batch_timing.sh BUILD_DIR [N] [JOBS] [ARGS...]}
 count=${2:-100000}
+jobs=${3:-$(nproc)}
+shift $(($# < 3 ? $# : 3))
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -19,6 +23,8 @@ awk -v n="$count" 'BEGIN {
       int(rand() * 60), rand() < 0.5, int(rand() * 180), int(rand() * 60), rand() < 0.5
 }' > "$work/births.csv"
 
-/usr/bin/time -f "wall %e s, user %U s, peak memory %M KB" \
-  "$build/cli/quendal-chart" --batch "$work/births.csv" > "$work/charts.jsonl"
-echo "$(wc -l < "$work/charts.jsonl") charts written"
+echo "jobs $jobs, load $(cut -d' ' -f1-3 /proc/loadavg)"
+/usr/bin/time -f "wall %e s, user %U s, system %S s, peak memory %M KB" \
+  "$build/cli/quendal-chart" --batch "$work/births.csv" --jobs "$jobs" "$@" > "$work/charts.out"
+lines=$(wc -l < "$work/charts.out")
+echo "$lines lines written, $(($(wc -c < "$work/charts.out") / lines)) bytes a line"

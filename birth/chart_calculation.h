@@ -5,8 +5,9 @@
 #include <array>
 #include <string>
 
-#include "birth/birth_data.h"
-#include "vedic/chart_options.h"
+#include "chart/birth_data.h"
+#include "chart/chart.h"
+#include "chart/chart_cells.h"
 #include "vedic/nakshatra.h"
 
 namespace quendal {
@@ -14,44 +15,8 @@ namespace quendal {
 // Fills ZoneHours, ZoneMinutes, ZoneHoursText and ZoneMinutesText from the zone row (0-70).
 BirthData StoreZoneRow(BirthData birth, int zone_row);
 
-struct Chart {
-  std::array<std::string, 6> PlanetTexts;  // planet-engine order: Mercury, Venus, Sun, ...
-  std::string RahuText;
-  std::string KetuText;
-  std::string AscendantText;
-  std::string MoonText;
-  std::string MoonSignName;
-  std::array<std::string, 10> PositionsTable;  // Sun, Moon, Mercury ... Rahu, Ketu, Asc
-  std::string SunSign;                         // full name; empty: no known sign
-  std::array<std::string, 9> ChartBodyNames;   // with " (R) " marks
-  std::array<bool, 5> RetrogradeFlags{};       // Mercury to Saturn
-  std::array<std::string, 12> SignCells;       // Aries first; "\r\nSun\r\nMoon" or ""
-  std::array<std::string, 12> HouseCells;      // house 1 first
-  // IMG item (1 = Aries) of imgSign 0 to 11; all 0 when the ascendant has no known sign,
-  // in which case the pictures keep what they showed.
-  std::array<int, 12> SignPictures{};
-  int AscendantSign = -1;  // 0 = Aries; -1 when no cell holds "Asc"
-
-  // The options that made the chart: precise positions asked of a program built without
-  // them give the classic chart, and say so here; so do the true node under the classic
-  // formulas, and an ayanamsha the program cannot compute (Lahiri then). A tropical chart
-  // names Lahiri, the ayanamsha of its nakshatras.
-  ChartOptions Options;
-  std::array<double, 10> Longitudes{};  // table order, degrees, in the chosen zodiac
-  // The same in the sidereal zodiac of the chart's ayanamsha, whatever the zodiac shown.
-  std::array<double, 10> SiderealLongitudes{};
-  double Ayanamsha = 0;     // of the options (Lahiri in a tropical chart), degrees, at birth
-  double SiderealMoon = 0;  // degrees: a nakshatra is sidereal whatever the zodiac shown
-  NakshatraPlace MoonNakshatra;
-  double BirthDay = 0;  // local clock, as a DayNumber: where the dasha starts
-};
-
 // The tropical chart of the classic formulas.
 Chart CalculateChart(const BirthData& birth);
 Chart CalculateChart(const BirthData& birth, const ChartOptions& options);
-
-// Fills the sign cells, house cells, sign pictures and ascendant sign from the sign (0 =
-// Aries, -1 none) of each positions-table row, with the chart's ChartBodyNames.
-void PlaceInCells(Chart& chart, const std::array<int, 10>& signs);
 
 }  // namespace quendal

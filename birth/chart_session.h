@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
 
 namespace quendal {

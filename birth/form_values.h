@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/reading_file.h"
 #include "birth/validation.h"
 

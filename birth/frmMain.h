@@ -3,7 +3,7 @@
 
 #include <QMainWindow>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_session.h"
 #include "birth/form_values.h"
 #include "birth/validation.h"

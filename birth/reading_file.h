@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
+#include "chart/windows_1252.h"
 
 namespace quendal {
 
@@ -17,10 +18,6 @@ namespace quendal {
 inline constexpr int ReadingShift = 17;
 inline constexpr int kReadingLineCount = 17;
 inline constexpr std::string_view kCheckFileMessage = "Please Check The File.";
-
-// UTF-8 <-> Windows-1252. Characters without a Windows-1252 byte are dropped.
-std::string ToWindows1252(std::string_view utf8);
-std::string FromWindows1252(std::string_view bytes);
 
 // UTF-8 text in, shifted Windows-1252 bytes out. A code that would pass 255 takes two bytes
 // when the shift is 14 to 127 (ours is), and is dropped otherwise.

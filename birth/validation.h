@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
+#include "chart/message_icon.h"
 
 namespace quendal {
 
@@ -18,8 +19,6 @@ inline constexpr std::string_view kOnlyNumbersMessage = "Please enter only numbe
 bool PassesLettersFilter(char32_t code);
 // Digits filter (coordinate fields): 0-9, backspace, delete.
 bool PassesDigitsFilter(char32_t code);
-
-enum class MessageIcon { Stop, Information, Critical, Question };
 
 // What the form does after a failed check.
 enum class FormField {

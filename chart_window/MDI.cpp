@@ -16,12 +16,15 @@
 #include <vector>
 
 #include "chart_window/chart_commands.h"
-#include "chart_window/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
 #include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
+#include "chart_window/match_open.h"
 #include "chart_window/pdf_output.h"
+#include "chart_window/transits_item.h"
+#include "drawing/chart_layout.h"
 #include "positions/zone_line.h"
+#include "report/report_commands.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
 #include "ui_common/layout.h"
@@ -51,10 +54,14 @@ const MenuEntry kMenus[] = {
     {Entry::Item, "mnuSaveAsText", "Save &As Text", &MDI::mnuSaveAsText_Click},
     {Entry::Item, "mnuSaveAsJpeg", "Save As &JPEG", &MDI::mnuSaveAsJpeg_Click},
     {Entry::Item, "mnuSaveAsPdf", "Save As P&DF", &MDI::mnuSaveAsPdf_Click},
+    {Entry::Item, "mnuSaveReportAsPdf", "Save &Report As PDF...", &MDI::mnuSaveReportAsPdf_Click},
     {Entry::Separator},
     {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
     {Entry::Separator},
+    {Entry::Item, "mnuMatch", "&Match With Saved Reading...", &MDI::mnuMatch_Click},
+    {Entry::Separator},
     {Entry::Item, "mnuPrint", "&Print", &MDI::mnuPrint_Click},
+    {Entry::Item, "mnuPrintReport", "Print &Report...", &MDI::mnuPrintReport_Click},
     {Entry::Separator},
     {Entry::Item, "mnuBack", "&Back", &MDI::mnuBack_Click},
     {Entry::Separator},
@@ -141,6 +148,8 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
                    [this](int division) { ShowDivision(division); });
   new ChartOptionsMenu(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
                        [this] { return display_.data(); });
+  new TransitsItem(this, findChild<QMenu*>(QStringLiteral("mnuView")), session_,
+                   [this] { return display_.data(); });
   BuildToolBar();
 
   auto* client = new QWidget(this);
@@ -300,6 +309,7 @@ void MDI::LoadDisplay() {
   display_ = new frmDisplay(session_.birth_data);
   scroll_->setWidget(display_);
   connect(display_, &frmDisplay::ChartFilled, this, &MDI::UpdateStatusBar);
+  connect(display_, &frmDisplay::TransitsShown, this, &MDI::UpdateStatusBar);
 }
 
 QAction* MDI::Item(const char* name) const { return findChild<QAction*>(QLatin1String(name)); }
@@ -388,6 +398,9 @@ void MDI::mnuSaveAsPdf_Click() {
 void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
 void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
 void MDI::mnuPrint_Click() { PrintChart(this, display_); }
+void MDI::mnuSaveReportAsPdf_Click() { ShowSaved(SaveReportAsPdf(this, session_, display_)); }
+void MDI::mnuPrintReport_Click() { PrintReport(this, session_, display_); }
+void MDI::mnuMatch_Click() { MatchWithSavedReading(this, session_); }
 void MDI::mnuOnline_Click() { OpenOnlineHelp(); }
 void MDI::mnuVisit_Click() { OpenHomePage(); }
 void MDI::mnuUpdate_Click() { OpenDownloadPage(); }

@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "birth/chart_session.h"
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 
 class QAction;
 class QLabel;
@@ -50,6 +50,9 @@ class MDI : public QMainWindow {
   void mnuSaveAsText_Click();
   void mnuExport_Click();
   void mnuPrint_Click();
+  void mnuSaveReportAsPdf_Click();
+  void mnuPrintReport_Click();
+  void mnuMatch_Click();  // the match window of this chart and a saved reading
   void mnuOnline_Click();
   void mnuVisit_Click();
   void mnuUpdate_Click();

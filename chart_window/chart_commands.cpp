@@ -42,13 +42,16 @@ void SetFieldText(QWidget* chart_child, const char* name, const std::string& tex
 QString PlainCaption(QString caption) {
   caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
   caption.remove(QLatin1Char('&'));
+  // An item that opens a dialog ends in "..."; the sentence brings its own full stop.
+  if (caption.endsWith(QLatin1String("..."))) caption.chop(3);
   return caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
 }
 
-QString NoPrinterText(const QWidget* window) {
-  QString text = QStringLiteral("No printer is installed, so the chart cannot be printed.");
-  const QAction* pdf =
-      window ? window->findChild<QAction*>(QStringLiteral("mnuSaveAsPdf")) : nullptr;
+}  // namespace
+
+QString NoPrinterText(const QWidget* window, const QString& what, const char* pdf_item) {
+  QString text = QStringLiteral("No printer is installed, so the %1 cannot be printed.").arg(what);
+  const QAction* pdf = window ? window->findChild<QAction*>(QLatin1String(pdf_item)) : nullptr;
   if (pdf) {
     QString menu = QStringLiteral("File");
     for (const QObject* holder : pdf->associatedObjects()) {
@@ -59,8 +62,6 @@ QString NoPrinterText(const QWidget* window) {
   }
   return text;
 }
-
-}  // namespace
 
 QString WithExtension(const QString& path, const QString& extension) {
   if (path.isEmpty()) return path;
@@ -146,7 +147,7 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
 
 void PrintChart(QWidget* parent, frmDisplay* chart_child) {
   if (!AnyPrinterInstalled()) {
-    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr),
+    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr, QStringLiteral("chart")),
                 MessageIcon::Information);
     return;
   }

@@ -36,6 +36,12 @@ QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child);
 bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString& requested_path,
                     bool update_file_field, QString* written_path = nullptr);
 
+// The notice shown instead of the print dialog when no printer is installed; it names the
+// window's File item that keeps the same as a PDF file (by object name) when it has one.
+// what: "chart".
+QString NoPrinterText(const QWidget* window, const QString& what,
+                      const char* pdf_item = "mnuSaveAsPdf");
+
 // "&Print": the print dialog, then the chart child's page scaled to fit the paper.
 void PrintChart(QWidget* parent, frmDisplay* chart_child);
 

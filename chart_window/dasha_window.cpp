@@ -9,6 +9,7 @@
 
 #include "ui_common/layout.h"
 #include "vedic/dasha.h"
+#include "vedic/dasha_levels.h"
 
 namespace quendal {
 namespace {
@@ -17,16 +18,16 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QTreeWidgetItem* PeriodItem(const DashaPeriod& period) {
-  auto* item = new QTreeWidgetItem({Text(kDashaLords[static_cast<std::size_t>(period.lord)]),
-                                    Text(IsoDate(period.start)), Text(IsoDate(period.end))});
-  return item;
+QTreeWidgetItem* PeriodItem(const DashaPeriod& period, double birth_day) {
+  return new QTreeWidgetItem({Text(kDashaLords[static_cast<std::size_t>(period.lord)]),
+                              Text(IsoDate(period.start)), Text(IsoDate(period.end)),
+                              Text(AgeText(birth_day, period.start))});
 }
 
 void MarkInForce(QTreeWidgetItem* item) {
   QFont bold = item->font(0);
   bold.setBold(true);
-  for (int column = 0; column < 3; ++column) {
+  for (int column = 0; column < 4; ++column) {
     item->setFont(column, bold);
     item->setBackground(column, QColor(0xff, 0xf0, 0xc8));
   }
@@ -50,7 +51,8 @@ DashaWindow::DashaWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Wind
   treDasha_ = new QTreeWidget(this);
   treDasha_->setObjectName(QStringLiteral("treDasha"));
   treDasha_->setHeaderLabels(
-      {QStringLiteral("Lord"), QStringLiteral("Start"), QStringLiteral("End")});
+      {QStringLiteral("Lord"), QStringLiteral("Start"), QStringLiteral("End"),
+       QStringLiteral("Age at start")});
   treDasha_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   column->addWidget(treDasha_, 1);
 
@@ -78,31 +80,45 @@ void DashaWindow::SetChart(const Chart& chart, const QDateTime& now) {
   const QString days = QString::number(DashaYearDays(year), 'g', 10);
   setWindowTitle(QStringLiteral("Vimshottari Dasha (%1-day year)").arg(days));
   lblDashaYear_->setText(QStringLiteral("A year of the dasha is %1 days.").arg(days));
-  const QString lord = Text(kDashaLords[static_cast<std::size_t>(moon.lord)]);
-  const double balance_years = (1 - moon.passed) * kDashaYears[static_cast<std::size_t>(moon.lord)];
-  lblDashaMoon_->setText(
-      QStringLiteral("Moon in %1, pada %2, lord %3. Balance of the %3 dasha at birth: %4 years.")
-          .arg(Text(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
-          .arg(moon.pada)
-          .arg(lord)
-          .arg(balance_years, 0, 'f', 2));
+  lblDashaMoon_->setText(QStringLiteral("Moon in %1, pada %2, lord %3. Balance at birth: %4.")
+                             .arg(Text(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
+                             .arg(moon.pada)
+                             .arg(Text(kDashaLords[static_cast<std::size_t>(moon.lord)]))
+                             .arg(Text(DashaBalanceText(dasha))));
 
   const QDate date = now.date();
   const double today =
       DayNumber(date.year(), date.month(), date.day(), now.time().hour(), now.time().minute());
   treDasha_->clear();
-  const int maha_now = PeriodAt(dasha, today);
-  for (int i = 0; i < static_cast<int>(dasha.size()); ++i) {
-    const Mahadasha& maha = dasha[static_cast<std::size_t>(i)];
-    QTreeWidgetItem* item = PeriodItem(maha);
-    for (const DashaPeriod& sub : maha.antardashas) item->addChild(PeriodItem(sub));
-    treDasha_->addTopLevelItem(item);
-    if (i != maha_now) continue;
+  QTreeWidgetItem* current = nullptr;
+  // Marks the period in force among `item`'s children and opens it; the one found last is
+  // where the tree scrolls.
+  const auto mark = [&current](QTreeWidgetItem* item) {
     MarkInForce(item);
-    const int sub_now = PeriodAt(maha.antardashas, today);
-    if (sub_now >= 0) MarkInForce(item->child(sub_now));
     item->setExpanded(true);
+    current = item;
+  };
+  for (const Mahadasha& maha : dasha) {
+    QTreeWidgetItem* item = PeriodItem(maha, chart.BirthDay);
+    treDasha_->addTopLevelItem(item);
+    const bool maha_now = maha.start <= today && today < maha.end;
+    for (const DashaPeriod& sub : maha.antardashas) {
+      QTreeWidgetItem* sub_item = PeriodItem(sub, chart.BirthDay);
+      item->addChild(sub_item);
+      const bool sub_now = maha_now && sub.start <= today && today < sub.end;
+      for (const DashaPeriod& third : Pratyantardashas(sub)) {
+        QTreeWidgetItem* third_item = PeriodItem(third, chart.BirthDay);
+        sub_item->addChild(third_item);
+        if (sub_now && third.start <= today && today < third.end) MarkInForce(third_item);
+      }
+      if (sub_now) mark(sub_item);
+    }
+    if (maha_now) {
+      MarkInForce(item);
+      item->setExpanded(true);
+    }
   }
+  if (current) treDasha_->scrollToItem(current);
 }
 
 }  // namespace quendal

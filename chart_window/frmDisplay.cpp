@@ -7,12 +7,15 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "chart_window/chart_layout.h"
-#include "chart_window/chart_page.h"
 #include "chart_window/house_cell_label.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
+#include "chart_window/sky_panels.h"
+#include "chart_window/transit_view.h"
 #include "chart_window/vedic_details.h"
+#include "drawing/chart_layout.h"
+#include "drawing/chart_page.h"
+#include "drawing/sky_layout.h"
 #include "ui_common/layout.h"
 #include "vedic/divisional_signs.h"
 
@@ -95,14 +98,20 @@ frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent
   BuildSignsFrame();
   BuildStores();
   AddChartOptionsLine(this);
+  AddSkyPanels(this);
   Form_Load(birth);
-  // The image-name boxes are the screen's own; everything else is the page's.
-  auto* page_only = new PaintedByPage(this);
+  page_only_ = new PaintedByPage(this);
+  LeavePaintingToPage();
+}
+
+// The image-name boxes are the screen's own; everything else is the page's. Installing the
+// filter again on a child that has it keeps one.
+void frmDisplay::LeavePaintingToPage() {
   for (QWidget* child : findChildren<QWidget*>()) {
     if (child == txtFile_ || child == txtFolder_ || child->parentWidget() == txtFile_ ||
         child->parentWidget() == txtFolder_)
       continue;
-    child->installEventFilter(page_only);
+    child->installEventFilter(page_only_);
   }
 }
 
@@ -128,6 +137,11 @@ ChartPage frmDisplay::Page() const {
   for (size_t i = 0; i < page.positions.size(); ++i) page.positions[i] = Planet_[i]->text();
   for (size_t i = 0; i < kVedicRows.size(); ++i)
     page.other[i] = text(QLatin1String(kVedicRows[i].value_name));
+  page.sky = sky_;
+  if (transits_) {
+    for (int i = 0; i < kTransitRows; ++i)
+      page.transits.push_back(Text(transits_->chart.PositionsTable[static_cast<size_t>(i)]));
+  }
   return page;
 }
 
@@ -275,12 +289,25 @@ void frmDisplay::FillChart(const Chart& chart) {
   for (QLabel* cell : sign_cells_) cell->hide();
   chart_ = chart;
   ShowView();
-  FillVedicDetails(this, MakeChartPage(birth_, chart, style_, 1, false));
+  const ChartPage filled = MakeChartPage(birth_, chart, style_, 1, false);
+  FillVedicDetails(this, filled);
+  sky_ = filled.sky;
+  FillSkyPanels(this, sky_);
   emit ChartFilled();
 }
 
 ChartView frmDisplay::View() const {
-  return MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
+  ChartView view = MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
+  if (transits_ && division_ == 1) return TransitChartView(std::move(view), *transits_);
+  return view;
+}
+
+void frmDisplay::SetTransits(const std::optional<Transits>& transits) {
+  transits_ = transits;
+  ShowView();
+  ShowTransitPositions(this, transits_);
+  LeavePaintingToPage();
+  emit TransitsShown();
 }
 
 void frmDisplay::ShowView() {
@@ -295,7 +322,7 @@ void frmDisplay::ShowView() {
   }
   picNatal_->setVisible(style_ == ChartStyle::Natal);
   picChart_->setVisible(style_ != ChartStyle::Natal);
-  lblChartName_->setText(division_ == 1 ? QString() : view.chart_name);
+  lblChartName_->setText(division_ == 1 && !transits_ ? QString() : view.chart_name);
   update();
 }
 

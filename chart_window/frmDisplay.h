@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <optional>
 
-#include "birth/birth_data.h"
 #include "birth/chart_calculation.h"
-#include "chart_window/chart_page.h"
-#include "chart_window/chart_view.h"
+#include "birth/transits.h"
+#include "chart/birth_data.h"
+#include "drawing/chart_page.h"
+#include "drawing/chart_view.h"
 
 class QGroupBox;
 class QLabel;
@@ -53,15 +55,21 @@ class frmDisplay : public QWidget {
   // The page the chart child shows, drawn from what its controls hold (the image-name
   // boxes left out): print and PDF draw this.
   ChartPage Page() const;
+  // Bodies of another moment over the birth chart, or none: the birth chart alone.
+  void SetTransits(const std::optional<Transits>& transits);
+  bool ShowsTransits() const { return transits_.has_value(); }
 
  signals:
   // After FillChart: a chart cast anew, with other options perhaps.
   void ChartFilled();
+  // The transits shown changed.
+  void TransitsShown();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void LeavePaintingToPage();
   void BuildWheel();
   void BuildDetails();
   void BuildPositionsFrame();
@@ -91,6 +99,9 @@ class frmDisplay : public QWidget {
   ChartStyle style_ = ChartStyle::Natal;
   int division_ = 1;
   bool coloured_ = false;
+  std::optional<Transits> transits_;
+  SkyTexts sky_;                  // what the panchang and balance rows show
+  QObject* page_only_ = nullptr;  // keeps the page's controls from painting
 };
 
 }  // namespace quendal

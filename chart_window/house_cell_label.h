@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPainterPath>
 
-#include "chart_window/natal_wheel_drawing.h"
+#include "drawing/natal_wheel_drawing.h"
 
 namespace quendal {
 

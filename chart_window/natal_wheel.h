@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "chart_window/natal_wheel_drawing.h"
+#include "drawing/natal_wheel_drawing.h"
 
 namespace quendal {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "chart_window/page_pdf.h"
+#include "drawing/page_pdf.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "chart_window/sign_glyph.h"
+#include "drawing/sign_glyph.h"
 
 namespace quendal {
 

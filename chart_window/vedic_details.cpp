@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "chart_window/chart_layout.h"
-#include "chart_window/chart_page.h"
+#include "drawing/chart_layout.h"
+#include "drawing/chart_page.h"
 #include "ui_common/layout.h"
 
 namespace quendal {

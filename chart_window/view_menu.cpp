@@ -11,7 +11,7 @@
 #include "chart_window/frmDisplay.h"
 #include "positions/zone_line.h"
 #include "ui_common/menu_choices.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {

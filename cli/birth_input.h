@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "positions/text_blanks.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 namespace quendal::cli {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "cli/birth_input.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 namespace quendal::cli {
 

@@ -1,6 +1,7 @@
 #include "cli/chart_output.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <array>
 #include <charconv>
 #include <iomanip>
@@ -120,17 +121,21 @@ void AppendNumber(std::string& out, std::string_view key, double value) {
 
 }  // namespace
 
-void AppendChartJsonLine(std::string& out, const Chart& chart, const JsonTables& tables) {
+void AppendChartJsonLine(std::string& out, const Chart& chart, const ChartJsonExtras& extras) {
   // Keys in the order QJsonDocument writes them (sorted), so both outputs read alike.
   out += '{';
   const NakshatraPlace& moon = chart.MoonNakshatra;
   AppendText(out, "AscendantText", chart.AscendantText);
   AppendNumber(out, "Ayanamsha", chart.Ayanamsha);
-  if (tables.bodies) AppendBodiesJson(out, chart);
+  if (extras.tables.bodies) AppendBodiesJson(out, chart);
   AppendTextArray(out, "ChartBodyNames", chart.ChartBodyNames);
-  out += "\"Dasha\":";
-  AppendDashaJson(out, chart);
-  out += ',';
+  if (extras.dasha) {
+    out += "\"Dasha\":";
+    AppendDashaJson(out, chart);
+    out += ",\"DashaBalance\":";
+    out += QJsonDocument(DashaBalanceJson(chart)).toJson(QJsonDocument::Compact).toStdString();
+    out += ',';
+  }
   AppendNumber(out, "DashaYearDays", DashaYearDays(chart.Options.dasha_year));
   AppendTextArray(out, "HouseCells", chart.HouseCells);
   AppendText(out, "KetuText", chart.KetuText);
@@ -147,6 +152,11 @@ void AppendChartJsonLine(std::string& out, const Chart& chart, const JsonTables&
   AppendText(out, "NakshatraLord", kDashaLords[static_cast<std::size_t>(moon.lord)]);
   AppendOptionsJson(out, chart.Options);
   out += "\"Pada\":" + std::to_string(moon.pada) + ',';
+  if (extras.place) {
+    out += "\"Place\":";
+    out += QJsonDocument(*extras.place).toJson(QJsonDocument::Compact).toStdString();
+    out += ',';
+  }
   AppendTextArray(out, "PlanetTexts", chart.PlanetTexts);
   AppendTextArray(out, "PositionsTable", chart.PositionsTable);
   AppendText(out, "RahuText", chart.RahuText);
@@ -164,7 +174,7 @@ void AppendChartJsonLine(std::string& out, const Chart& chart, const JsonTables&
   }
   out += "],";
   AppendText(out, "SunSign", chart.SunSign);
-  if (tables.vargas) AppendVargasJson(out, chart);
+  if (extras.tables.vargas) AppendVargasJson(out, chart);
   out.back() = '}';
   out += '\n';
 }
@@ -196,7 +206,6 @@ QJsonObject ChartJson(const Chart& chart, const JsonTables& tables) {
   QJsonArray longitudes;
   for (double longitude : chart.Longitudes) longitudes.append(longitude);
   object["Longitudes"] = longitudes;
-  object["Dasha"] = DashaJson(chart);
   object["DashaYearDays"] = DashaYearDays(chart.Options.dasha_year);
   object["Options"] = OptionsJson(chart.Options);
   AddTables(object, chart, tables);

@@ -1,7 +1,7 @@
 #include "cli/chart_pdf.h"
 
-#include "chart_window/chart_page.h"
-#include "chart_window/page_pdf.h"
+#include "drawing/chart_page.h"
+#include "drawing/page_pdf.h"
 #include "positions/zone_line.h"
 #include "ui_common/safe_write.h"
 

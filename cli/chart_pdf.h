@@ -5,9 +5,9 @@
 #include <QString>
 #include <optional>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 
 namespace quendal::cli {
 

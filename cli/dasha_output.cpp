@@ -5,6 +5,7 @@
 
 #include "cli/convention_output.h"
 #include "vedic/dasha.h"
+#include "vedic/dasha_levels.h"
 
 namespace quendal::cli {
 namespace {
@@ -37,33 +38,71 @@ Dasha DashaOf(const Chart& chart) {
 
 }  // namespace
 
-void WriteReadableDasha(std::ostream& out, const Chart& chart) {
+void WriteReadableDasha(std::ostream& out, const Chart& chart, int levels) {
   const NakshatraPlace& moon = chart.MoonNakshatra;
+  const Dasha dasha = DashaOf(chart);
   out << "Vimshottari dasha (a year is " << NumberText(DashaYearDays(chart.Options.dasha_year))
       << " days)\n"
       << "Moon in " << kNakshatraNames[static_cast<std::size_t>(moon.index)] << ", pada "
-      << moon.pada << ", lord " << kDashaLords[static_cast<std::size_t>(moon.lord)] << "\n\n"
-      << "Mahadasha  Antardasha Start       End\n";
-  for (const Mahadasha& maha : DashaOf(chart)) {
-    out << std::left << std::setw(22) << LordOf(maha) << IsoDate(maha.start) << "  "
-        << IsoDate(maha.end) << "\n";
+      << moon.pada << ", lord " << kDashaLords[static_cast<std::size_t>(moon.lord)] << "\n";
+  // The level-2 table stays as it always was; the balance and the ages come with the others.
+  const bool ages = levels != 2;
+  if (ages) out << "Balance at birth: " << DashaBalanceText(dasha) << "\n";
+  out << "\n";
+  if (levels == 3) {
+    out << "Mahadasha  Antardasha Pratyantar Start       End         Age at start\n";
+  } else if (ages) {
+    out << "Mahadasha  Start       End         Age at start\n";
+  } else {
+    out << "Mahadasha  Antardasha Start       End\n";
+  }
+  const auto row = [&](const char* indent, int width, const DashaPeriod& period) {
+    out << indent << std::left << std::setw(width) << LordOf(period) << IsoDate(period.start)
+        << "  " << IsoDate(period.end);
+    if (ages) out << "  " << AgeText(chart.BirthDay, period.start);
+    out << "\n";
+  };
+  const int lord_width = levels == 3 ? 33 : levels == 2 ? 22 : 11;
+  for (const Mahadasha& maha : dasha) {
+    row("", lord_width, maha);
+    if (levels < 2) continue;
     for (const DashaPeriod& sub : maha.antardashas) {
-      out << "           " << std::setw(11) << LordOf(sub) << IsoDate(sub.start) << "  "
-          << IsoDate(sub.end) << "\n";
+      row("           ", lord_width - 11, sub);
+      if (levels < 3) continue;
+      for (const DashaPeriod& third : Pratyantardashas(sub)) row("                      ", 11, third);
     }
   }
 }
 
-QJsonArray DashaJson(const Chart& chart) {
+QJsonArray DashaJson(const Chart& chart, int levels) {
   QJsonArray dasha;
   for (const Mahadasha& maha : DashaOf(chart)) {
     QJsonObject object = PeriodJson(maha);
-    QJsonArray subs;
-    for (const DashaPeriod& sub : maha.antardashas) subs.append(PeriodJson(sub));
-    object["Antardashas"] = subs;
+    if (levels >= 2) {
+      QJsonArray subs;
+      for (const DashaPeriod& sub : maha.antardashas) {
+        QJsonObject sub_object = PeriodJson(sub);
+        if (levels == 3) {
+          QJsonArray thirds;
+          for (const DashaPeriod& third : Pratyantardashas(sub)) thirds.append(PeriodJson(third));
+          sub_object["Pratyantardashas"] = thirds;
+        }
+        subs.append(sub_object);
+      }
+      object["Antardashas"] = subs;
+    }
     dasha.append(object);
   }
   return dasha;
+}
+
+QJsonObject DashaBalanceJson(const Chart& chart) {
+  const Dasha dasha = DashaOf(chart);
+  const CalendarSpan span = DashaBalance(dasha);
+  return {{"Lord", QString::fromStdString(LordOf(dasha[0]))},
+          {"Years", span.years},
+          {"Months", span.months},
+          {"Days", span.days}};
 }
 
 void AppendDashaJson(std::string& out, const Chart& chart) {

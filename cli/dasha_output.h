@@ -1,7 +1,9 @@
-// The Vimshottari dasha of a chart for quendal-chart: a table to read and the JSON array.
+// The Vimshottari dasha of a chart for quendal-chart: a table to read, the JSON array and
+// the balance at birth.
 #pragma once
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <ostream>
 #include <string>
 
@@ -9,9 +11,13 @@
 
 namespace quendal::cli {
 
-void WriteReadableDasha(std::ostream& out, const Chart& chart);
+// levels: 1 the mahadashas, 2 with their antardashas, 3 with the pratyantardashas; levels
+// 1 and 3 add the balance at birth and the ages, level 2 is the table it always was.
+void WriteReadableDasha(std::ostream& out, const Chart& chart, int levels = 2);
 
-QJsonArray DashaJson(const Chart& chart);
+QJsonArray DashaJson(const Chart& chart, int levels = 2);
+// "DashaBalance": the first mahadasha's lord and what is left of it at birth.
+QJsonObject DashaBalanceJson(const Chart& chart);
 // The same array appended to `out` as compact JSON text.
 void AppendDashaJson(std::string& out, const Chart& chart);
 

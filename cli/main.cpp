@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonDocument>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,16 +12,20 @@
 
 #include "birth/chart_calculation.h"
 #include "cli/batch.h"
+#include "cli/batch_options.h"
 #include "cli/birth_options.h"
 #include "cli/chart_choice.h"
 #include "cli/chart_output.h"
 #include "cli/chart_pdf.h"
+#include "cli/chart_report.h"
 #include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"
+#include "cli/match_output.h"
 #include "cli/place_options.h"
 #include "cli/quoted_value.h"
 #include "cli/reading_input.h"
+#include "cli/sky_output.h"
 #include "shell/version.h"
 #include "ui_common/safe_write.h"
 #include "vedic/divisional_signs.h"
@@ -75,11 +80,28 @@ const char kDescription[] =
     "--json, one per line.\n"
     "A record longer than 65,536 bytes is reported and skipped; a UTF-8 byte-order mark is\n"
     "allowed. A Place column (as --place) may stand for the latitude, longitude, zone and\n"
-    "daylight-saving columns; those that are given win over the place.\n"
+    "daylight-saving columns; those that are given win over the place. --batch - reads\n"
+    "standard input; a header row met again inside the input is skipped, so joined files and\n"
+    "blocks that each repeat it read as one.\n"
+    "\n"
+    "--format csv writes CSV instead (CR LF, RFC 4180 quoting): the input's columns as given,\n"
+    "then the ten longitudes in degrees, the ten positions in table form, SunSign, MoonSign,\n"
+    "the five retrograde flags, Nakshatra, Pada, NakshatraLord and Error, one record per\n"
+    "input record; a bad record keeps its input cells and says why under Error. --jobs N\n"
+    "casts on N threads (default: every core); the output is the same for any N, in input\n"
+    "order. A reader that closes the pipe ends the run at once with status 1. On a terminal,\n"
+    "standard error shows the records done, the rate and the time left.\n"
     "\n"
     "--dasha prints the Vimshottari dasha of the chart instead of the chart: the nine\n"
     "mahadashas from birth, each with its nine antardashas (a year is 365.25 days unless\n"
-    "--dasha-year sidereal, 365.256363, or savana, 360; --json says DashaYearDays).\n"
+    "--dasha-year sidereal, 365.256363, or savana, 360; --json says DashaYearDays);\n"
+    "--dasha-levels 1 or 3 shows the mahadashas alone or down to the pratyantardashas, with\n"
+    "the balance at birth and the age at the start of each period. --panchang prints the\n"
+    "panchang of the birth (tithi, nakshatra, yoga, karana, vara, sunrise and sunset),\n"
+    "--sade-sati the Sade Sati periods from 1900 to 2100 and --transits MOMENT the bodies of\n"
+    "that moment (read in the birth's zone) in the houses of the chart. With --json each\n"
+    "adds its key (Dasha and DashaBalance, Panchang, SadeSati, Transits) to the chart; the\n"
+    "keys are there only when asked. --batch takes --dasha (level 2), --vargas and --bodies.\n"
     "\n"
     "--vargas prints the Shodashavarga table (the sign of every body in the sixteen\n"
     "divisional charts) and --bodies the nakshatra, pada, lord and sub-lord of every body,\n"
@@ -96,10 +118,21 @@ const char kDescription[] =
     "SignPictures of --json, which then names it under Division; it divides the positions\n"
     "of the birth, in the zodiac of --zodiac.\n"
     "\n"
+    "--match FILE.kdl matches the birth given (or --reading) as the bride with the birth of a\n"
+    "reading file as the groom: the eight kootas of Ashtakoota guna milan out of 36 points, the\n"
+    "Nadi and Bhakoot doshas and the Mars (Manglik) check of each, with both charts sidereal\n"
+    "(Lahiri) whatever --zodiac says, and the positions of --positions. With --json it prints\n"
+    "one object: Bride, Groom, Kootas, Total, Max, Doshas and Mars. No exceptions (parihara)\n"
+    "or cancellations are applied.\n"
+    "\n"
     "--pdf writes the chart window's PDF page (the chart, the birth details and the positions)\n"
     "into FILE without showing a window, in the chart style of --chart-style (north, south or\n"
     "natal, the wheel; natal when not given). A chart cast with --zodiac sidereal or\n"
     "--positions precise says so on the page.\n"
+    "\n"
+    "--report writes the chart window's horoscope report (\"Save Report As PDF\") into FILE:\n"
+    "the sections of --report-sections (birth, charts, positions, divisions, vargas, dasha;\n"
+    "all when not given) on the locale's paper, the charts in the style of --chart-style.\n"
     "\n"
     "Bad input is reported on standard error, naming the field and the value, and the exit\n"
     "status is 2; in batch mode the other records are still charted.";
@@ -130,7 +163,15 @@ JsonTables TablesAsked(const QCommandLineParser& parser) {
 
 int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) {
   const QString source = parser.value("batch");
-  const BatchFormat format = parser.isSet("export") ? BatchFormat::Export : BatchFormat::JsonLines;
+  BatchSettings settings;
+  if (const auto error = ReadBatchSettings(parser, settings)) {
+    ReportError(*error);
+    return kBadInput;
+  }
+  settings.tables = TablesAsked(parser);
+  // A reader that stops early (head, a closed socket) shows as a failed write, which ends
+  // the run quietly, instead of as a signal that kills it.
+  std::signal(SIGPIPE, SIG_IGN);
   std::ifstream file;
   if (source != "-") {
     const std::string name = source.toStdString();
@@ -145,9 +186,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
     }
   }
   std::istream& in = source == "-" ? std::cin : file;
-  const JsonTables tables = TablesAsked(parser);
-  if (!parser.isSet("output"))
-    return RunBatch(in, std::cout, std::cerr, format, options, tables).status;
+  if (!parser.isSet("output")) return RunBatch(in, std::cout, std::cerr, settings, options).status;
   // Streamed into the save as it goes, so memory stays flat however long the input is; the
   // file is replaced only when the last chart is written.
   const QString path = parser.value("output");
@@ -158,7 +197,7 @@ int RunBatchFrom(const QCommandLineParser& parser, const ChartOptions& options) 
       [&](QIODevice& device, QString&) {
         DeviceStreamBuffer buffer(device);
         std::ostream charts(&buffer);
-        outcome = RunBatch(in, charts, std::cerr, format, options, tables);
+        outcome = RunBatch(in, charts, std::cerr, settings, options);
         return static_cast<bool>(charts.flush()) && !outcome.header_refused;
       },
       reason);
@@ -180,10 +219,15 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
   }
   if (parser.isSet("reading") && parser.isSet("batch")) return "--reading and --batch";
   if (parser.isSet("export") && parser.isSet("json")) return "--export and --json";
-  for (const char* option : {"json", "export", "batch", "zones", "pdf", "division"}) {
-    if (parser.isSet("dasha") && parser.isSet(option))
-      return std::string("--dasha and --") + option;
+  for (const char* sky : {"dasha", "panchang", "sade-sati", "transits"}) {
+    for (const char* option : {"export", "batch", "zones", "pdf", "division"}) {
+      // A batch line carries the dasha when asked; the other tables are for one chart.
+      if (std::string_view(sky) == "dasha" && std::string_view(option) == "batch") continue;
+      if (parser.isSet(sky) && parser.isSet(option))
+        return std::string("--") + sky + " and --" + option;
+    }
   }
+  if (parser.isSet("dasha-levels") && parser.isSet("batch")) return "--dasha-levels and --batch";
   for (const char* option : {"vargas", "bodies"}) {
     for (const char* other : {"export", "dasha", "pdf"})
       if (parser.isSet(option) && parser.isSet(other))
@@ -198,6 +242,7 @@ std::string ClashingOptions(const QCommandLineParser& parser) {
       if (parser.isSet(option)) return std::string("--pdf and --") + option;
     }
   }
+  if (std::string report = ReportClash(parser); !report.empty()) return report;
   // The lists print and stop, so an option given beside one would do nothing.
   for (const char* list : {"zones", "places"}) {
     if (!parser.isSet(list)) continue;
@@ -223,6 +268,7 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     QJsonObject json = ChartJson(chart, TablesAsked(parser));
     if (parser.isSet("division")) json["Division"] = parser.value("division").toInt();
     if (place.index >= 0) json["Place"] = PlaceJson(place);
+    AddSkyJson(json, parser, request.birth, chart);
     text = QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
   } else if (parser.isSet("export")) {
     text = ChartExportText(request.birth, chart);
@@ -232,10 +278,8 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
     if (parser.isSet("vargas") && parser.isSet("bodies")) tables << "\n";
     if (parser.isSet("bodies")) WriteReadableBodies(tables, chart);
     text = tables.str();
-  } else if (parser.isSet("dasha")) {
-    std::ostringstream table;
-    WriteReadableDasha(table, chart);
-    text = table.str();
+  } else if (WantsSky(parser)) {
+    text = SkyText(parser, request.birth, chart);
   } else {
     std::ostringstream page;
     if (parser.isSet("division"))
@@ -250,7 +294,9 @@ int WriteChart(const QCommandLineParser& parser, const BirthRequest& request, co
 bool WantsPdf(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "--pdf" || argument.starts_with("--pdf=")) return true;
+    for (std::string_view drawn : {"--pdf", "--report"})
+      if (argument == drawn || (argument.starts_with(drawn) && argument[drawn.size()] == '='))
+        return true;
   }
   return false;
 }
@@ -275,6 +321,7 @@ int main(int argc, char* argv[]) {
   parser.addVersionOption();
   AddBirthOptions(parser);
   AddPlaceOptions(parser);
+  AddBatchOptions(parser);
   parser.addOptions({
       {"json", "Print the chart as one JSON object instead of a page to read."},
       {"zones", "List the 71 time-zone rows with their numbers and stop."},
@@ -296,7 +343,10 @@ int main(int argc, char* argv[]) {
       {"division", "Show divisional chart N (1, 2, 3, 4, 7, 9, ..., 45, 60).", "N"},
       {"pdf", "Write the chart page as a PDF document into FILE.", "FILE"},
       {"chart-style", "Chart style of --pdf: north, south or natal.", "NAME"},
+      {"match", "Match the birth (the bride) with the groom of a reading file.", "FILE"},
   });
+  AddSkyOptions(parser);
+  AddReportOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) {
     std::cerr << "quendal-chart: " << parser.errorText().toStdString()
@@ -312,8 +362,14 @@ int main(int argc, char* argv[]) {
     return kBadInput;
   }
 
-  if (const std::string clash = ClashingOptions(parser); !clash.empty()) {
+  std::string clash = ClashingOptions(parser);
+  if (clash.empty()) clash = MatchClash(parser);
+  if (!clash.empty()) {
     std::cerr << "quendal-chart: " << clash << " cannot be combined (see quendal-chart --help)\n";
+    return kBadInput;
+  }
+  if (const auto problem = BatchOptionsProblem(parser)) {
+    std::cerr << "quendal-chart: " << *problem << " (see quendal-chart --help)\n";
     return kBadInput;
   }
 
@@ -337,6 +393,10 @@ int main(int argc, char* argv[]) {
     ReportError(*choice);
     return kBadInput;
   }
+  if (const std::optional<InputError> sky = CheckSkyOptions(parser)) {
+    ReportError(*sky);
+    return kBadInput;
+  }
   if (parser.isSet("batch")) return RunBatchFrom(parser, options);
 
   const int division = parser.isSet("division") ? parser.value("division").toInt() : 1;
@@ -358,7 +418,15 @@ int main(int argc, char* argv[]) {
     ReportError(parse.error);
     return kBadInput;
   }
+  if (parser.isSet("match")) {
+    const MatchRun run = RunMatch(*parse.request, parser.value("match").toStdString(), options,
+                                  parser.isSet("json"));
+    if (!run.error) return Emit(parser, run.text);
+    ReportError(*run.error);
+    return kBadInput;
+  }
   const Chart chart = CalculateChart(parse.request->birth, options);
+  if (parser.isSet("report")) return RunReport(parser, *parse.request, chart, *style);
   if (parser.isSet("pdf")) {
     QString reason;
     const QString path = parser.value("pdf");

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 
 namespace quendal {
 

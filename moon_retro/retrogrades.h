@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 
 namespace quendal {
 

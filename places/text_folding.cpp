@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "birth/reading_file.h"
+#include "chart/windows_1252.h"
 
 namespace quendal {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 
 namespace quendal {
 

@@ -2,7 +2,7 @@
 // the hemisphere rule (ascendant, Moon) and the calendar rule (planets, nodes).
 #pragma once
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 
 namespace quendal {
 

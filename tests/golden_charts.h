@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
 
 namespace quendal::test {

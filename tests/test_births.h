@@ -1,7 +1,7 @@
 // Births for the core tests: a local date and time in a zone row, and a place when it matters.
 #pragma once
 
-#include "birth/birth_data.h"
+#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
 
 namespace quendal::test {

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "report/report_dialog.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
 
@@ -35,6 +36,7 @@ class NonBlockingSeams : public ::testing::EmptyTestEventListener {
     quendal::SetPrintDialogHandler(
         [](QPrinter&, const quendal::PrintDialogRequest&) { return false; });
     quendal::SetPrinterCheck([] { return true; });  // whatever this machine has
+    quendal::SetReportDialogHandler([](quendal::ReportDialog&) { return false; });
     for (const char* scheme : {"http", "https"}) {
       QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &sink_, "Open");
     }

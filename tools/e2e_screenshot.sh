@@ -113,7 +113,7 @@ view_menu() {  # number of steps down to the item, then the keys inside its subm
 }
 view_menu 2 Home && import -window "$chart" "$out/chart_north.png"
 view_menu 2 Home Down && import -window "$chart" "$out/chart_south.png"
-view_menu 5 Home Down Down Down && import -window "$chart" "$out/chart_navamsa.png"
+view_menu 5 Home Down Down Down Down Down && import -window "$chart" "$out/chart_navamsa.png"
 view_menu 2 Home Down Down && import -window "$chart" "$out/chart_natal.png"
 title="$(xdotool getwindowname "$chart")"
 if [ "$title" != "Quendal v1.85 - Navamsa (D9)" ]; then

@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "birth/validation.h"
+#include "chart/message_icon.h"
 
 class QWidget;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "chart/chart_cells.h"
 #include "positions/longitude_text.h"
 #include "positions/planet_engine.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "birth/chart_calculation.h"
+#include "chart/chart.h"
 
 namespace quendal {
 

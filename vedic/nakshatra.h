@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "chart/nakshatra_place.h"
+
 namespace quendal {
 
 inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
@@ -40,13 +42,6 @@ inline constexpr std::array<std::string_view, 27> kNakshatraNames = {"Ashwini",
 inline constexpr std::array<std::string_view, 9> kDashaLords = {
     "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury"};
 inline constexpr std::array<int, 9> kDashaYears = {7, 20, 6, 10, 7, 18, 16, 19, 17};
-
-struct NakshatraPlace {
-  int index = 0;      // 0 = Ashwini
-  int pada = 1;       // 1 to 4
-  int lord = 0;       // index into kDashaLords
-  double passed = 0;  // fraction of the nakshatra already passed, 0 to 1
-};
 
 // Of a sidereal longitude in degrees; any value is first brought into 0..360.
 NakshatraPlace NakshatraOf(double sidereal_longitude);

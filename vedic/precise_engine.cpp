@@ -2,24 +2,41 @@
 
 #include <swephexp.h>
 
+#include <atomic>
 #include <mutex>
+#include <string>
+
+#include "vedic/precise_library.h"
 
 namespace quendal {
 namespace {
 
-std::mutex& LibraryLock() {
+// Debian's build keeps the library's state (the ephemeris path, the sidereal mode, the open
+// data files and their caches) per thread, so each thread sets its own up once, and again
+// after the folder changes. The folder is the one value the threads share.
+std::mutex& FolderLock() {
   static std::mutex lock;
   return lock;
 }
+std::string& Folder() {
+  static std::string folder = QUENDAL_EPHEMERIS_DIR;
+  return folder;
+}
+std::atomic<unsigned> folder_changes{1};
 
-// Set once, on first use; the path and the sidereal mode are the library's global state.
-void PrepareLibrary(const std::string* folder) {
-  static bool prepared = false;
-  if (prepared && !folder) return;
-  const std::string path = folder ? *folder : std::string(QUENDAL_EPHEMERIS_DIR);
+void PrepareLibrary() {
+  thread_local unsigned prepared = 0;
+  const unsigned wanted = folder_changes.load(std::memory_order_acquire);
+  if (prepared == wanted) return;
+  std::string path;
+  {
+    std::lock_guard guard(FolderLock());
+    path = Folder();
+  }
+  if (prepared != 0) swe_close();
   swe_set_ephe_path(path.c_str());
   swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-  prepared = true;
+  prepared = wanted;
 }
 
 // The library's mode of each ayanamsha, in the order of AyanamshaSystem.
@@ -27,7 +44,8 @@ constexpr int32 kSiderealModes[6] = {SE_SIDM_LAHIRI,     SE_SIDM_KRISHNAMURTI,
                                      SE_SIDM_RAMAN,      SE_SIDM_TRUE_CITRA,
                                      SE_SIDM_YUKTESHWAR, SE_SIDM_FAGAN_BRADLEY};
 
-// The mode is library state that anyone may set (a test does), so it is set before every use.
+// The mode is this thread's library state that anyone may set (a test does), so it is set
+// before every use.
 double LibraryAyanamsha(AyanamshaSystem ayanamsha, double jd_ut, int32 flags) {
   swe_set_sid_mode(kSiderealModes[static_cast<std::size_t>(ayanamsha)], 0, 0);
   double value = 0;
@@ -43,17 +61,31 @@ constexpr int kPlanetBodies[6] = {SE_MERCURY, SE_VENUS, SE_SUN, SE_MARS, SE_JUPI
 
 bool PrecisePositionsBuilt() { return true; }
 
+void PreparePreciseLibrary() { PrepareLibrary(); }
+
+std::optional<double> PreciseSaturn(double jd_ut, bool sidereal) {
+  PrepareLibrary();
+  char error[AS_MAXCH];
+  double out[6];
+  // One call in the sidereal mode: the same longitude less the ayanamsha, in half the time
+  // of asking for the two apart, which counts when Sade Sati asks thousands of times.
+  const int32 flags = SEFLG_SWIEPH | (sidereal ? SEFLG_SIDEREAL : 0);
+  if (swe_calc_ut(jd_ut, SE_SATURN, flags, out, error) < 0) return std::nullopt;
+  return out[0];
+}
+
 void SetEphemerisFolder(const std::string& folder) {
-  std::lock_guard guard(LibraryLock());
-  swe_close();
-  PrepareLibrary(&folder);
+  {
+    std::lock_guard guard(FolderLock());
+    Folder() = folder;
+  }
+  folder_changes.fetch_add(1, std::memory_order_release);
 }
 
 std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double latitude,
                                                         double east_longitude, bool sidereal,
                                                         AyanamshaSystem ayanamsha, NodeKind node) {
-  std::lock_guard guard(LibraryLock());
-  PrepareLibrary(nullptr);
+  PrepareLibrary();
   PrecisePositions result;
   char error[AS_MAXCH];
   double out[6];
@@ -94,8 +126,7 @@ std::optional<PrecisePositions> ComputePrecisePositions(double jd_ut, double lat
 }
 
 std::optional<double> MeanAyanamsha(AyanamshaSystem ayanamsha, double jd_ut) {
-  std::lock_guard guard(LibraryLock());
-  PrepareLibrary(nullptr);
+  PrepareLibrary();
   return LibraryAyanamsha(ayanamsha, jd_ut, SEFLG_SWIEPH | SEFLG_NONUT);
 }
 

@@ -1,6 +1,6 @@
 // Precise positions from the Swiss Ephemeris: apparent geocentric longitudes of date, the
-// mean lunar node and the ascendant of the library's house routine. The library keeps its
-// settings in global state, so every call into it goes through this one file.
+// mean lunar node and the ascendant of the library's house routine. Every call into the
+// library goes through this one file, which may be called from several threads at once.
 #pragma once
 
 #include <array>
@@ -8,7 +8,7 @@
 #include <string>
 
 #include "vedic/body_longitudes.h"
-#include "vedic/chart_options.h"
+#include "chart/chart_options.h"
 
 namespace quendal {
 
@@ -41,7 +41,11 @@ std::optional<PrecisePositions> ComputePrecisePositions(
 // time, degrees; nullopt when not built.
 std::optional<double> MeanAyanamsha(AyanamshaSystem ayanamsha, double jd_ut);
 
-// The folder of the ephemeris files; a folder without them leaves the analytic ephemeris.
+// Saturn's apparent longitude alone, as the positions above give it; nullopt when not built.
+std::optional<double> PreciseSaturn(double jd_ut, bool sidereal);
+
+// The folder of the ephemeris files, for every thread from its next chart on; a folder
+// without them leaves the analytic ephemeris.
 void SetEphemerisFolder(const std::string& folder);
 
 }  // namespace quendal

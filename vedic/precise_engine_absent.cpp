@@ -5,6 +5,8 @@ namespace quendal {
 
 bool PrecisePositionsBuilt() { return false; }
 
+std::optional<double> PreciseSaturn(double, bool) { return std::nullopt; }
+
 void SetEphemerisFolder(const std::string&) {}
 
 std::optional<PrecisePositions> ComputePrecisePositions(double, double, double, bool,

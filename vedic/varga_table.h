@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "birth/chart_calculation.h"
+#include "chart/chart.h"
 #include "vedic/divisional_signs.h"
 #include "vedic/nakshatra.h"
 

@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/quendal_application.h"
 #include "birth/frmMain.h"
-#include "birth/quendal_application.h"
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
 

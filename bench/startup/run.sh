@@ -35,14 +35,14 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)] / 1000}'; }
 
 # One warm-up run each, so both start from a warm file cache.
 elapsed_ms "$build/bench/startup/bare_window" >/dev/null
-elapsed_ms "$build/birth/quendal" >/dev/null
+elapsed_ms "$build/app/quendal" >/dev/null
 : >"$work/bare"
 : >"$work/label"
 : >"$work/quendal"
 for _ in $(seq "$runs"); do
   elapsed_ms "$build/bench/startup/bare_window" >>"$work/bare"
   elapsed_ms "$build/bench/startup/bare_window" label >>"$work/label"
-  elapsed_ms "$build/birth/quendal" >>"$work/quendal"
+  elapsed_ms "$build/app/quendal" >>"$work/quendal"
 done
 bare=$(median <"$work/bare")
 label=$(median <"$work/label")

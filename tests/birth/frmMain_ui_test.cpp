@@ -21,8 +21,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "app/quendal_application.h"
 #include "birth/frmMain.h"
-#include "birth/quendal_application.h"
 #include "birth/reading_file.h"
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"

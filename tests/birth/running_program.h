@@ -20,8 +20,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/quendal_application.h"
 #include "birth/frmMain.h"
-#include "birth/quendal_application.h"
 #include "chart_window/MDI.h"
 #include "chart_window/frmDisplay.h"
 #include "tests/golden_charts.h"

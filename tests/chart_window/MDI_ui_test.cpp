@@ -53,13 +53,18 @@ TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
   EXPECT_EQ(menus[1]->text(), "&View");
   EXPECT_EQ(menus[2]->text(), "&Help");
   EXPECT_EQ(Entries(menus[0]->menu()).join(' '),
-            "mnuNew - mnuSaveAsText mnuSaveAsJpeg mnuSaveAsPdf - mnuExport - mnuPrint - mnuBack - "
-            "mnuExit");
-  EXPECT_EQ(Entries(menus[1]->menu()).join(' '),
+            "mnuNew - mnuSaveAsText mnuSaveAsJpeg mnuSaveAsPdf mnuSaveReportAsPdf - mnuExport - "
+            "mnuMatch - mnuPrint mnuPrintReport - mnuBack - mnuExit");
+  EXPECT_EQ(Entries(menus[1]->menu()).join(" ").toStdString(),
             "mnuToolBar mnuStatusBar - mnuChartStyle> mnuNorth mnuSouth mnuNatal < "
-            "mnuColor> mnuColorOn mnuColorOff < - mnuChart mnuDivisionalCharts> mnuSub_Hora "
-            "mnuSub_Drekkana mnuSub_Sapthamsa mnuSub_Navamsa mnuSub_Dasamsa mnuSub_Dwadasamsa < - "
-            "mnuZodiac> mnuTropical mnuSidereal < mnuPositions> mnuClassic mnuPrecise < mnuDasha");
+            "mnuColor> mnuColorOn mnuColorOff < - mnuChart mnuDivisionalCharts> mnuSub_Rashi "
+            "mnuSub_Hora mnuSub_Drekkana mnuSub_Chaturthamsha mnuSub_Sapthamsa mnuSub_Navamsa "
+            "mnuSub_Dasamsa mnuSub_Dwadasamsa mnuSub_Shodashamsha mnuSub_Vimshamsha "
+            "mnuSub_Chaturvimshamsha mnuSub_Saptavimshamsha mnuSub_Trimshamsha "
+            "mnuSub_Khavedamsha mnuSub_Akshavedamsha mnuSub_Shashtiamsha < - mnuZodiac> "
+            "mnuTropical mnuSidereal mnuSiderealKrishnamurti mnuSiderealRaman "
+            "mnuSiderealTrueChitrapaksha mnuSiderealYukteshwar mnuSiderealFaganBradley < "
+            "mnuPositions> mnuClassic mnuPrecise - mnuTrueNode < mnuDasha mnuVargas mnuTransits");
   EXPECT_EQ(Entries(menus[2]->menu()).join(' '),
             "mnuOnline mnuVisit - mnuUpdate - mnuAbout mnuDonate mnuMakeMoney");
   EXPECT_EQ(Item("mnuSaveAsText")->text(), "Save &As Text");

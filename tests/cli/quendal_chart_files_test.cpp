@@ -335,5 +335,32 @@ TEST_F(ChartFilesTest, DivisionsInTheJsonAndThePageAsPdf) {
   }
 }
 
+// --report writes the window's report with the sections asked for; a list naming no known
+// section and options the report cannot take are refused.
+TEST_F(ChartFilesTest, TheReportWithChosenSections) {
+  const QStringList birth = {"--date", "2046-02-20", "--time", "00:44",  "--zone", "57",
+                             "--lat",  "40:01S",     "--lon",  "58:37W", "--name", "Asha Rao"};
+  const QString pdf = dir_.filePath("report.pdf");
+  const Outcome run =
+      Program(birth + QStringList{"--report", pdf, "--report-sections", "Dasha, birth"});
+  ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
+  QProcess text;
+  text.start("pdftotext", {pdf, "-"});
+  text.waitForFinished(30000);
+  const QString words = QString::fromUtf8(text.readAllStandardOutput());
+  EXPECT_TRUE(words.contains("Birth chart of Asha Rao"));
+  EXPECT_TRUE(words.contains("Birth details"));
+  EXPECT_TRUE(words.contains("Vimshottari dasha"));
+  EXPECT_FALSE(words.contains("Divisional charts"));
+
+  for (const QStringList& refused :
+       {QStringList{"--report", pdf, "--report-sections", "birth,moon"},
+        QStringList{"--report", pdf, "--json"}, QStringList{"--report-sections", "birth"}}) {
+    const Outcome bad = Program(birth + refused);
+    EXPECT_EQ(bad.exit_code, 2) << refused.join(' ').toStdString();
+    EXPECT_FALSE(bad.err.isEmpty());
+  }
+}
+
 }  // namespace
 }  // namespace quendal

@@ -114,7 +114,8 @@ TEST(QuendalChart, JsonOfOneBirthHasEveryKeyAndMatchesTheBatchLine) {
 // The Moon of 2000-01-01 12:00 UT, 13° 18' 57" Sco tropical, is 199.46° sidereal less the
 // J2000 ayanamsha of 23° 51' 25": the last pada of Swati, ruled by Rahu.
 TEST(QuendalChart, ZodiacPositionsAndDasha) {
-  const ProcessResult json = Chart(kGreenwich + QStringList{"--zodiac", "Sidereal", "--json"});
+  const ProcessResult json =
+      Chart(kGreenwich + QStringList{"--zodiac", "Sidereal", "--json", "--dasha"});
   ASSERT_EQ(json.exit_code, 0) << json.err.toStdString();
   const QJsonObject chart = QJsonDocument::fromJson(json.out.toUtf8()).object();
   EXPECT_EQ(chart["Nakshatra"].toString(), "Swati");
@@ -130,7 +131,7 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   EXPECT_EQ(dasha[8]["Antardashas"].toArray().size(), 9);
 
   const ProcessResult batch =
-      Chart({"--batch", "-"},
+      Chart({"--batch", "-", "--dasha"},
             "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,"
             "DaylightSaving,LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,"
             "LongitudeDegrees,LongitudeMinutes,LongitudeIsEast,Zodiac\n"
@@ -145,6 +146,18 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   EXPECT_TRUE(table.out.contains("a year is 365.25 days")) << table.out.toStdString();
   EXPECT_EQ(table.out.count(QRegularExpression("\\d{4}-\\d{2}-\\d{2}  \\d{4}")), 90);
 
+  // With --json, each option of the day and the sky adds its key.
+  const ProcessResult sky =
+      Chart(kGreenwich + QStringList{"--json", "--dasha", "--dasha-levels", "3", "--panchang",
+                                     "--transits", "2026-12-08T12:00"});
+  ASSERT_EQ(sky.exit_code, 0) << sky.err.toStdString();
+  const QJsonObject deep = QJsonDocument::fromJson(sky.out.toUtf8()).object();
+  EXPECT_EQ(deep["Dasha"][0]["Antardashas"][0]["Pratyantardashas"].toArray().size(), 9);
+  EXPECT_EQ(deep["DashaBalance"]["Lord"].toString(), "Rahu");
+  EXPECT_EQ(deep["Panchang"].toObject().size(), 14);
+  EXPECT_EQ(deep["Transits"]["Bodies"].toArray().size(), 10);
+  EXPECT_EQ(deep["Transits"]["Moment"].toString(), "2026-12-08T12:00");
+
   struct Refused {
     QStringList options;
     const char* message;
@@ -152,7 +165,10 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   const Refused refused[] = {
       {{"--zodiac", "vedic"}, "--zodiac 'vedic' is not tropical or sidereal"},
       {{"--positions", "exact"}, "--positions 'exact' is not classic or precise"},
-      {{"--dasha", "--json"}, "--dasha and --json cannot be combined"},
+      {{"--dasha", "--export"}, "--dasha and --export cannot be combined"},
+      {{"--dasha", "--dasha-levels", "4"}, "--dasha-levels '4' is not 1, 2 or 3"},
+      {{"--transits", "2026-02-30"}, "--transits '2026-02-30' is not a date"},
+      {{"--sade-sati", "--export"}, "--sade-sati and --export cannot be combined"},
   };
   for (const Refused& r : refused) {
     const ProcessResult run = Chart(kGreenwich + r.options);
@@ -451,7 +467,8 @@ TEST(QuendalChart, ConventionsAndTablesOfEveryBody) {
                                                      {"Positions", "classic"},
                                                      {"Node", "mean"}}));
   EXPECT_EQ(json["DashaYearDays"].toDouble(), 365.25);
-  EXPECT_FALSE(json.contains("Vargas") || json.contains("Bodies"));
+  for (const char* asked_only : {"Vargas", "Bodies", "Dasha", "DashaBalance", "Panchang", "Place"})
+    EXPECT_FALSE(json.contains(asked_only)) << asked_only;
 
   const ProcessResult tables =
       Chart(kGreenwich + QStringList{"--json", "--vargas", "--bodies", "--dasha-year", "savana"});

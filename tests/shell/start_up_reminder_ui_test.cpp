@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/quendal_application.h"
 #include "birth/frmMain.h"
-#include "birth/quendal_application.h"
 #include "moc_url_recorder.cpp"
 #include "shell/update_reminder_check.h"
 #include "shell/web_addresses.h"

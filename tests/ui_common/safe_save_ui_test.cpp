@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "tests/file_size_limit.h"
 #include "ui_common/message_box.h"
 #include "ui_common/safe_save.h"
 
@@ -90,25 +91,7 @@ TEST_F(SafeSaveTest, UnwritablePlacesAreReported) {
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"not_a_folder"});
 }
 
-// The process may not write past `bytes` into any file while this lives; the refused write
-// then fails with "File too large" instead of a signal.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    old_handler_ = signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, old_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, old_handler_);
-  }
-
- private:
-  rlimit old_{};
-  sighandler_t old_handler_;
-};
+using test::FileSizeLimit;
 
 // A device node that refuses every write, made in dir where the system lets us (it then
 // cannot harm the machine's own /dev/full if a save ever replaced it).

@@ -1,0 +1,19 @@
+// Transits as a view like any other: the natal houses with the bodies of the moment added,
+// each marked " (T)", so every chart style draws them through its own routine.
+#pragma once
+
+#include "drawing/chart_view.h"
+#include "birth/transits.h"
+
+namespace quendal {
+
+// What marks a transiting body, in the cells and in the captions that explain it.
+inline constexpr char kTransitMark[] = " (T)";
+
+// natal_view with the transit bodies in their houses, and the caption as its chart name.
+ChartView TransitChartView(ChartView natal_view, const Transits& transits);
+
+// "Saturn (T)", "Saturn (T, R)".
+QString TransitEntry(const TransitBody& body);
+
+}  // namespace quendal

@@ -1,0 +1,146 @@
+#include "chart_window/transit_window.h"
+
+#include <QDateTimeEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "chart_window/transit_view.h"
+#include "positions/longitude_text.h"
+#include "ui_common/layout.h"
+#include "vedic/dasha.h"
+
+namespace quendal {
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+void Bold(QTreeWidgetItem* item) {
+  QFont bold = item->font(0);
+  bold.setBold(true);
+  for (int column = 0; column < item->columnCount(); ++column) {
+    item->setFont(column, bold);
+    item->setBackground(column, QColor(0xff, 0xf0, 0xc8));
+  }
+}
+
+}  // namespace
+
+TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Window) {
+  setObjectName(QStringLiteral("frmTransits"));
+  setWindowTitle(QStringLiteral("Transits"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFont(VerdanaFont(8.25));
+  auto* column = new QVBoxLayout(this);
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("tabTransits"));
+  column->addWidget(tabs, 1);
+
+  auto* transit_page = new QWidget(tabs);
+  auto* page = new QVBoxLayout(transit_page);
+  auto* moment = new QHBoxLayout;
+  auto* moment_caption = new QLabel(QStringLiteral("&Moment:"), transit_page);
+  dtpTransit_ = new QDateTimeEdit(transit_page);
+  dtpTransit_->setObjectName(QStringLiteral("dtpTransit"));
+  dtpTransit_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+  dtpTransit_->setCalendarPopup(true);
+  dtpTransit_->setTimeSpec(Qt::UTC);  // a clock reading of the birth's zone, not this machine's
+  moment_caption->setBuddy(dtpTransit_);
+  auto* now = new QPushButton(QStringLiteral("&Now"), transit_page);
+  now->setObjectName(QStringLiteral("cmdTransitNow"));
+  auto* back = new QPushButton(QStringLiteral("&Back to Natal"), transit_page);
+  back->setObjectName(QStringLiteral("cmdBackToNatal"));
+  moment->addWidget(moment_caption);
+  moment->addWidget(dtpTransit_);
+  moment->addWidget(now);
+  moment->addStretch(1);
+  moment->addWidget(back);
+  page->addLayout(moment);
+
+  lblTransitCaption_ = new QLabel(transit_page);
+  lblTransitCaption_->setObjectName(QStringLiteral("lblTransitCaption"));
+  lblTransitCaption_->setWordWrap(true);
+  page->addWidget(lblTransitCaption_);
+
+  tblTransits_ = new QTableWidget(10, 5, transit_page);
+  tblTransits_->setObjectName(QStringLiteral("tblTransits"));
+  tblTransits_->setHorizontalHeaderLabels({QStringLiteral("Body"), QStringLiteral("Longitude"),
+                                           QStringLiteral("Sign"), QStringLiteral("From Lagna"),
+                                           QStringLiteral("From Moon")});
+  tblTransits_->verticalHeader()->hide();
+  tblTransits_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tblTransits_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tblTransits_->horizontalHeader()->setStretchLastSection(true);
+  page->addWidget(tblTransits_, 1);
+  tabs->addTab(transit_page, QStringLiteral("&Transits"));
+
+  treSadeSati_ = new QTreeWidget(tabs);
+  treSadeSati_->setObjectName(QStringLiteral("treSadeSati"));
+  treSadeSati_->setHeaderLabels(
+      {QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End")});
+  treSadeSati_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tabs->addTab(treSadeSati_, QStringLiteral("&Sade Sati"));
+
+  connect(dtpTransit_, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& chosen) {
+    const QDate d = chosen.date();
+    const QTime t = chosen.time();
+    emit MomentChosen({d.year(), d.month(), d.day(), t.hour(), t.minute()});
+  });
+  connect(now, &QPushButton::clicked, this, &TransitWindow::NowChosen);
+  connect(back, &QPushButton::clicked, this, &TransitWindow::BackToNatal);
+  resize(Twips(7800), Twips(6600));
+}
+
+void TransitWindow::SetTransits(const Transits& transits) {
+  const CivilDateTime& m = transits.moment;
+  const QDateTime shown(QDate(m.year, m.month, m.day), QTime(m.hour, m.minute), Qt::UTC);
+  if (dtpTransit_->dateTime() != shown) {
+    const QSignalBlocker quiet(dtpTransit_);
+    dtpTransit_->setDateTime(shown);
+  }
+  lblTransitCaption_->setText(Text(TransitCaption(m)) +
+                              QStringLiteral(". In the chart,%1 marks a transiting body.")
+                                  .arg(QLatin1String(kTransitMark)));
+  for (int row = 0; row < 10; ++row) {
+    const TransitBody& body = transits.bodies[static_cast<std::size_t>(row)];
+    const QStringList cells = {Text(body.name), Text(TransitLongitudeText(body)),
+                               QLatin1String(SignFullNames[static_cast<std::size_t>(body.sign)]),
+                               QString::number(body.house_from_lagna),
+                               QString::number(body.house_from_moon)};
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column >= 3) item->setTextAlignment(Qt::AlignCenter);
+      tblTransits_->setItem(row, column, item);
+    }
+  }
+}
+
+void TransitWindow::SetSadeSati(const std::vector<SadeSatiPeriod>& periods, double today) {
+  treSadeSati_->clear();
+  for (const SadeSatiPeriod& period : periods) {
+    auto* item = new QTreeWidgetItem(
+        {QStringLiteral("Sade Sati"), Text(IsoDate(period.start)), Text(IsoDate(period.end))});
+    QStringList returns;
+    for (const std::string& text : period.reentries) returns << Text(text);
+    if (!returns.isEmpty()) item->setToolTip(0, returns.join(QLatin1Char('\n')));
+    treSadeSati_->addTopLevelItem(item);
+    for (const SadeSatiPhase& phase : period.phases) {
+      auto* child = new QTreeWidgetItem(
+          {Text(phase.name), Text(IsoDate(phase.start)), Text(IsoDate(phase.end))});
+      item->addChild(child);
+      if (phase.start <= today && today < phase.end) Bold(child);
+    }
+    if (period.start <= today && today < period.end) {
+      Bold(item);
+      item->setExpanded(true);
+      treSadeSati_->scrollToItem(item);
+    }
+  }
+}
+
+}  // namespace quendal

@@ -1,0 +1,61 @@
+#include "report/report_input.h"
+
+#include <algorithm>
+
+#include "ui_common/month_name.h"
+
+namespace quendal {
+
+const std::vector<ReportSectionName>& OfferedReportSections() {
+  static const std::vector<ReportSectionName> sections = {
+      {ReportSection::Birth, "birth", "Birth details and panchang"},
+      {ReportSection::Charts, "charts", "Birth chart and navamsa"},
+      {ReportSection::Positions, "positions", "Positions"},
+      {ReportSection::Divisions, "divisions", "Divisional charts"},
+      {ReportSection::Vargas, "vargas", "Shodashavarga table"},
+      {ReportSection::Dasha, "dasha", "Vimshottari dasha"},
+  };
+  return sections;
+}
+
+std::optional<std::vector<ReportSection>> ParseReportSections(const QString& list,
+                                                              QString& bad_name) {
+  std::vector<ReportSection> chosen;
+  for (const QString& part : list.split(QLatin1Char(','))) {
+    const QString name = part.trimmed().toLower();
+    if (name.isEmpty()) continue;
+    const auto& offered = OfferedReportSections();
+    const auto found = std::find_if(offered.begin(), offered.end(), [&](const auto& section) {
+      return name == QLatin1String(section.key);
+    });
+    if (found == offered.end()) {
+      bad_name = part.trimmed();
+      return std::nullopt;
+    }
+    if (std::find(chosen.begin(), chosen.end(), found->section) == chosen.end())
+      chosen.push_back(found->section);
+  }
+  if (chosen.empty()) {
+    bad_name = list;
+    return std::nullopt;
+  }
+  std::sort(chosen.begin(), chosen.end());
+  return chosen;
+}
+
+QString ReportSectionKeys() {
+  QStringList keys;
+  for (const auto& section : OfferedReportSections()) keys << QLatin1String(section.key);
+  return keys.join(QStringLiteral(", "));
+}
+
+QString ReportHeading(const BirthData& birth) {
+  if (!birth.PersonName.empty())
+    return QStringLiteral("Birth chart of %1").arg(QString::fromStdString(birth.PersonName));
+  return QStringLiteral("Birth chart of %1 %2, %3")
+      .arg(LongMonthName(birth.BirthMonth))
+      .arg(birth.BirthDay)
+      .arg(birth.BirthYear);
+}
+
+}  // namespace quendal

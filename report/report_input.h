@@ -1,0 +1,49 @@
+// What a horoscope report is made of: the chart and its birth, how the chart is shown, the
+// sections asked for and the paper.
+#pragma once
+
+#include <QDateTime>
+#include <QPageSize>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "chart/birth_data.h"
+#include "birth/chart_calculation.h"
+#include "drawing/chart_view.h"
+
+namespace quendal {
+
+// In report order.
+enum class ReportSection { Birth, Charts, Positions, Divisions, Vargas, Dasha };
+
+struct ReportSectionName {
+  ReportSection section;
+  const char* key;      // quendal-chart --report-sections and the settings
+  const char* caption;  // the dialog's check box
+};
+
+// The sections a report can hold, in report order.
+const std::vector<ReportSectionName>& OfferedReportSections();
+
+// "birth,charts,dasha" in any order and case; nothing when a name is unknown (bad_name then
+// holds it) or the list is empty. The result is in report order, without repeats.
+std::optional<std::vector<ReportSection>> ParseReportSections(const QString& list,
+                                                              QString& bad_name);
+QString ReportSectionKeys();  // "birth, charts, ..." for messages
+
+struct ReportInput {
+  BirthData birth;
+  Chart chart;  // as cast, undivided
+  int zone_row = 0;
+  ChartStyle style = ChartStyle::Natal;
+  bool coloured = false;
+  std::vector<ReportSection> sections;
+  QPageSize::PageSizeId paper = QPageSize::A4;
+  QDateTime printed;  // "now": the printing date and the periods in force
+};
+
+// "Birth chart of Asha Rao"; the date of birth stands in for a missing name.
+QString ReportHeading(const BirthData& birth);
+
+}  // namespace quendal

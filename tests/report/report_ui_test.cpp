@@ -1,0 +1,254 @@
+// The horoscope report: the page plan on both papers (without drawing), one report read back
+// as text, and the chart window's two commands with a failed save, a print and no printer.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QProcess>
+#include <QSettings>
+#include <QStatusBar>
+#include <map>
+
+#include "report/report_commands.h"
+#include "report/report_layout.h"
+#include "report/report_sections.h"
+#include "tests/birth/running_program.h"
+#include "tests/file_size_limit.h"
+#include "vedic/dasha.h"
+
+namespace quendal {
+namespace {
+
+using test::FileBytes;
+
+QString PdfText(const QString& pdf) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QStringLiteral("<failed>");
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+const std::vector<ReportSection> kEverySection = {
+    ReportSection::Birth,     ReportSection::Charts, ReportSection::Positions,
+    ReportSection::Divisions, ReportSection::Vargas, ReportSection::Dasha};
+
+ReportInput GoldenReport(std::vector<ReportSection> sections, QPageSize::PageSizeId paper) {
+  const test::GoldenChart& golden = test::GoldenChartById(0);
+  ReportInput input;
+  input.birth = StoreZoneRow(golden.birth, golden.zone_row);
+  input.chart = CalculateChart(input.birth);
+  input.zone_row = golden.zone_row;
+  input.style = ChartStyle::North;
+  input.sections = std::move(sections);
+  input.paper = paper;
+  input.printed = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
+  return input;
+}
+
+TEST(PagePlan, ASectionGoesOnWhereItFitsAndFlowsOnAtBlocksWhereItIsLongerThanAPage) {
+  struct Case {
+    std::vector<std::vector<double>> heights;
+    std::vector<std::pair<int, double>> placed;  // page and top of each block
+  };
+  const Case cases[] = {
+      {{{40}, {40}}, {{0, 0}, {0, 40 + kSectionGap}}},
+      {{{40}, {50}}, {{0, 0}, {1, 0}}},
+      {{{30}, {40, 40, 40}}, {{0, 0}, {1, 0}, {1, 40 + kBlockGap}, {2, 0}}},
+      {{{100}, {}, {10}}, {{0, 0}, {1, 0}}},
+  };
+  for (const Case& c : cases) {
+    const PagePlan plan = PlanPages(c.heights, 100);
+    ASSERT_EQ(plan.blocks.size(), c.placed.size());
+    for (std::size_t i = 0; i < c.placed.size(); ++i) {
+      EXPECT_EQ(plan.blocks[i].page, c.placed[i].first) << i;
+      EXPECT_DOUBLE_EQ(plan.blocks[i].top, c.placed[i].second) << i;
+    }
+    EXPECT_EQ(plan.pages, c.placed.back().first + 1);
+  }
+}
+
+TEST(PagePlan, OnA4AndLetterBlocksKeepToTheBodyAndTheChartsFillTheirPages) {
+  struct Case {
+    std::vector<ReportSection> sections;
+    int division_charts;  // of the divisions section, six to a page
+  };
+  const Case cases[] = {{kEverySection, 14},
+                        {{ReportSection::Divisions}, 15},
+                        {{ReportSection::Birth, ReportSection::Dasha}, 0}};
+  for (QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+    for (const Case& c : cases) {
+      const ReportInput input = GoldenReport(c.sections, paper);
+      const QSizeF content = ReportContentSize(paper);
+      const QSizeF body(content.width(), ReportBodyHeight(content));
+      const auto sections = BuildReportSections(input, body);
+      const PagePlan plan = PlanReport(sections, body.height());
+      ASSERT_EQ(sections.size(), c.sections.size());
+      std::vector<int> first_page(sections.size(), -1);
+      std::map<int, int> division_rows;  // per page
+      double bottom = 0;
+      int page = 0;
+      for (const PlacedBlock& placed : plan.blocks) {
+        const double height = sections[placed.section].blocks[placed.block].height;
+        if (placed.page != page) bottom = 0;
+        EXPECT_GE(placed.top, bottom) << "blocks overlap";
+        EXPECT_LE(placed.top + height, body.height() + 1e-6) << "block leaves the body";
+        bottom = placed.top + height;
+        page = placed.page;
+        if (first_page[placed.section] < 0) first_page[placed.section] = placed.page;
+        if (sections[placed.section].section == ReportSection::Divisions)
+          ++division_rows[placed.page];
+      }
+      if (c.division_charts > 0) {
+        EXPECT_EQ(ReportDivisions(input).size(), static_cast<std::size_t>(c.division_charts));
+        // Three rows of two on every page but the last.
+        std::vector<int> rows;
+        for (const auto& [on_page, count] : division_rows) rows.push_back(count);
+        EXPECT_EQ(rows.size(), static_cast<std::size_t>((c.division_charts + 5) / 6));
+        for (std::size_t i = 0; i + 1 < rows.size(); ++i) EXPECT_EQ(rows[i], 3);
+      }
+      if (c.sections == kEverySection) {
+        // The birth details and the two charts open the report together.
+        EXPECT_EQ(first_page[0], 0);
+        EXPECT_EQ(first_page[1], 0);
+        EXPECT_GT(plan.pages, first_page[5] + 1) << "a lifetime of dasha takes two pages";
+      }
+      if (c.sections.size() == 2) {
+        // The dasha is longer than the rest of the first page, so it opens the second.
+        EXPECT_EQ(first_page[1], 1);
+      }
+    }
+  }
+}
+
+TEST(Report, ReadBackItHoldsTheBirthTheNavamsaEveryMahadashaAndEveryPageNumber) {
+  const ReportInput input = GoldenReport(kEverySection, QPageSize::A4);
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("report.pdf");
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  QElapsedTimer timer;
+  timer.start();
+  QString reason;
+  ASSERT_TRUE(WriteReportPdf(file, input, reason)) << reason.toStdString();
+  const qint64 elapsed = timer.elapsed();
+  file.close();
+  EXPECT_LT(elapsed, 1000);
+  EXPECT_LT(QFileInfo(pdf).size(), 1 << 20);
+  RecordProperty("milliseconds", static_cast<int>(elapsed));
+  RecordProperty("bytes", static_cast<int>(QFileInfo(pdf).size()));
+
+  const QString text = PdfText(pdf);
+  EXPECT_TRUE(text.contains("Birth chart of " + QString::fromStdString(input.birth.PersonName)));
+  EXPECT_TRUE(text.contains(QString::fromStdString(input.chart.AscendantText)))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains("Navamsa (D9)"));
+  for (const Mahadasha& maha : VimshottariDasha(input.chart.BirthDay, input.chart.MoonNakshatra)) {
+    const QString row =
+        QStringLiteral("%1\\s+%2")
+            .arg(QString::fromUtf8(kDashaLords[static_cast<std::size_t>(maha.lord)]))
+            .arg(QString::fromStdString(IsoDate(maha.start)));
+    EXPECT_TRUE(text.contains(QRegularExpression(row))) << row.toStdString();
+  }
+  const qsizetype pages = text.count(QLatin1Char('\f'));
+  ASSERT_GT(pages, 2);
+  for (qsizetype page = 1; page <= pages; ++page)
+    EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages))) << page;
+  EXPECT_FALSE(text.contains(QStringLiteral("Page %1 of").arg(pages + 1)));
+  EXPECT_TRUE(text.contains("Printed December 9, 2026"));
+
+  // QUENDAL_REPORT_DIR names a folder to keep the pages as pictures, for a person to look at.
+  if (qEnvironmentVariableIsSet("QUENDAL_REPORT_DIR")) {
+    const QString folder = qEnvironmentVariable("QUENDAL_REPORT_DIR");
+    QFile::copy(pdf, folder + "/report.pdf");
+    QProcess::execute("pdftoppm", {"-r", "80", "-png", pdf, folder + "/page"});
+  }
+}
+
+using test::FileSizeLimit;
+
+class ReportCommands : public test::RunningProgram {
+ protected:
+  void SetUp() override {
+    QSettings().clear();
+    RunningProgram::SetUp();
+    CastChart(test::GoldenChartById(0).input);
+    SetReportDialogHandler([this](ReportDialog& dialog) {
+      ++dialogs_;
+      if (dialogs_ == 1 && qEnvironmentVariableIsSet("QUENDAL_REPORT_DIR"))
+        dialog.grab().save(qEnvironmentVariable("QUENDAL_REPORT_DIR") + "/dialog.png", "PNG");
+      for (const auto& [key, ticked] : ticks_)
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkReport_%1").arg(key))->setChecked(ticked);
+      if (!paper_.isEmpty()) dialog.findChild<QComboBox*>("cboReportPaper")->setCurrentText(paper_);
+      return true;
+    });
+  }
+  void TearDown() override {
+    SetReportDialogHandler({});
+    RunningProgram::TearDown();
+  }
+
+  std::vector<std::pair<QString, bool>> ticks_;
+  QString paper_;
+  int dialogs_ = 0;
+};
+
+TEST_F(ReportCommands, TheChoiceIsKeptAndAFailedSaveLeavesTheOldReportWhole) {
+  const QString pdf = dir_.filePath("asha.pdf");
+  ticks_ = {{"positions", false}, {"vargas", false}, {"dasha", false}};
+  paper_ = "Letter";
+  answers_ = {pdf};
+  Menu("mnuSaveReportAsPdf");
+  ASSERT_EQ(asked_.size(), 1u);
+  EXPECT_EQ(asked_[0].filter, "PDF Document (*.pdf)");
+  EXPECT_EQ(Window()->statusBar()->currentMessage(), "Saved " + pdf);
+  const QString text = PdfText(pdf);
+  EXPECT_TRUE(text.contains("Divisional charts"));
+  EXPECT_FALSE(text.contains("Vimshottari dasha"));
+  const ReportChoice kept = StoredReportChoice();
+  EXPECT_EQ(kept.paper, QPageSize::Letter);
+  EXPECT_EQ(kept.sections, (std::vector<ReportSection>{ReportSection::Birth, ReportSection::Charts,
+                                                       ReportSection::Divisions}));
+
+  const QByteArray old_report = FileBytes(pdf);
+  ticks_.clear();
+  answers_ = {pdf};
+  {
+    const FileSizeLimit limit(4096);
+    Menu("mnuSaveReportAsPdf");
+  }
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].icon, MessageIcon::Stop);
+  EXPECT_TRUE(messages_[0].text.contains(QDir::toNativeSeparators(pdf)));
+  EXPECT_EQ(FileBytes(pdf), old_report);
+}
+
+TEST_F(ReportCommands, PrintingGoesThroughThePrintDialogAndWithoutAPrinterOffersThePdf) {
+  const QString printed = dir_.filePath("printed.pdf");
+  std::vector<PrintDialogRequest> requests;
+  SetPrintDialogHandler([&](QPrinter& printer, const PrintDialogRequest& request) {
+    requests.push_back(request);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    return true;
+  });
+  Menu("mnuPrintReport");
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_FALSE(requests[0].allow_print_to_file);
+  EXPECT_FALSE(requests[0].allow_page_range);
+  const QString text = PdfText(printed);
+  EXPECT_TRUE(text.contains("Birth details"));
+  EXPECT_TRUE(text.contains(QRegularExpression("Page 1 of [2-9]"))) << text.toStdString();
+
+  SetPrinterCheck([] { return false; });
+  dialogs_ = 0;
+  Menu("mnuPrintReport");
+  EXPECT_EQ(dialogs_, 0);
+  EXPECT_EQ(requests.size(), 1u);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text,
+            "No printer is installed, so the report cannot be printed. To keep it as a file, "
+            "choose File > Save Report As PDF.");
+}
+
+}  // namespace
+}  // namespace quendal

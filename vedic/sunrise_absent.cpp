@@ -1,0 +1,8 @@
+// Built without the Swiss Ephemeris: no sunrise, and the day says so.
+#include "vedic/sunrise.h"
+
+namespace quendal {
+
+SunDay SunriseAndSunset(double, double, double) { return {}; }
+
+}  // namespace quendal
