@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 
+#include "chart_text/chart_lines.h"
 #include "chart_window/chart_drawing.h"
 #include "chart_window/chart_layout.h"
 #include "chart_window/house_cell_label.h"
@@ -230,26 +231,17 @@ void frmDisplay::Form_Load(const BirthData& birth) {
   auto detail = [this](const char* name) {
     return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
   };
-  SetDetail(detail("lblName"), QStringLiteral("Name: ") + Text(birth.PersonName));
+  const BirthDetailLines lines = BirthDetails(birth, LongMonthName(birth.BirthMonth).toStdString());
+  SetDetail(detail("lblName"), Text(lines.name));
   // A month outside 1 to 12 has no name; the line then keeps its caption.
-  if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
-    SetDetail(detail("lblDOB"), QStringLiteral("Date of Birth: %1 %2, %3")
-                                    .arg(LongMonthName(birth.BirthMonth))
-                                    .arg(birth.BirthDay)
-                                    .arg(birth.BirthYear));
-  }
-  SetDetail(detail("lblTOB"), QStringLiteral("Time of Birth: %1 Hour %2 Minute")
-                                  .arg(birth.BirthHour)
-                                  .arg(birth.BirthMinute));
-  SetDetail(detail("lblLatitude"), QStringLiteral("Latitude: %1 Degree %2 Minute")
-                                       .arg(birth.LatitudeDegrees)
-                                       .arg(birth.LatitudeMinutes));
-  SetDetail(detail("lblLongitude"), QStringLiteral("Longitude: %1 Degree %2 Minute")
-                                        .arg(birth.LongitudeDegrees)
-                                        .arg(birth.LongitudeMinutes));
-  SetDetail(detail("lblCity"), QStringLiteral("City: ") + Text(birth.BirthCity));
-  SetDetail(detail("lblState"), QStringLiteral("State: ") + Text(birth.BirthState));
-  SetDetail(detail("lblCountry"), QStringLiteral("Country: ") + Text(birth.BirthCountry));
+  if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12)
+    SetDetail(detail("lblDOB"), Text(lines.date));
+  SetDetail(detail("lblTOB"), Text(lines.time));
+  SetDetail(detail("lblLatitude"), Text(lines.latitude));
+  SetDetail(detail("lblLongitude"), Text(lines.longitude));
+  SetDetail(detail("lblCity"), Text(lines.city));
+  SetDetail(detail("lblState"), Text(lines.state));
+  SetDetail(detail("lblCountry"), Text(lines.country));
 }
 
 void frmDisplay::FillChart(const Chart& chart) {
