@@ -16,7 +16,7 @@ std::string Angle(const char* caption, int degrees, int minutes) {
 
 }  // namespace
 
-BirthDetailLines BirthDetails(const BirthData& birth, std::string_view month_name) {
+BirthDetailTexts BirthDetails(const BirthData& birth, std::string_view month_name) {
   return {"Name: " + birth.PersonName,
           "Date of Birth: " + std::string(month_name) + " " + Number(birth.BirthDay) + ", " +
               Number(birth.BirthYear),

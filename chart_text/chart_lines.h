@@ -16,7 +16,7 @@ namespace quendal {
 // "Name: Asha", "Date of Birth: July 9, 1984", "Time of Birth: 5 Hour 40 Minute", "Latitude: 18
 // Degree 31 Minute", ...; each output adds its own ending (the export a blank, the page the
 // hemisphere).
-struct BirthDetailLines {
+struct BirthDetailTexts {
   std::string name;
   std::string date;
   std::string time;
@@ -28,7 +28,7 @@ struct BirthDetailLines {
 };
 
 // month_name is the locale's full name of birth.BirthMonth.
-BirthDetailLines BirthDetails(const BirthData& birth, std::string_view month_name);
+BirthDetailTexts BirthDetails(const BirthData& birth, std::string_view month_name);
 
 // What sets a chart apart from the tropical chart of the classic formulas, e.g. "Zodiac:
 // Sidereal (Lahiri), Ayanamsha 23° 42' 10\"", with "; Node: True" for the true node; empty at

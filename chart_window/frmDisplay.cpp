@@ -231,7 +231,7 @@ void frmDisplay::Form_Load(const BirthData& birth) {
   auto detail = [this](const char* name) {
     return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
   };
-  const BirthDetailLines lines = BirthDetails(birth, LongMonthName(birth.BirthMonth).toStdString());
+  const BirthDetailTexts lines = BirthDetails(birth, LongMonthName(birth.BirthMonth).toStdString());
   SetDetail(detail("lblName"), Text(lines.name));
   // A month outside 1 to 12 has no name; the line then keeps its caption.
   if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12)

@@ -18,7 +18,7 @@ std::string ExportChartText(const BirthData& birth, const Chart& chart,
     out += text;
     out += "\r\n";
   };
-  const BirthDetailLines details = BirthDetails(birth, month_name);
+  const BirthDetailTexts details = BirthDetails(birth, month_name);
   line(details.name);
   line(details.date);
   line(details.time);

@@ -37,7 +37,7 @@ QJsonObject ChartJson(const Chart& chart, const JsonTables& tables) {
 
 void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Chart& chart) {
   const BirthData& b = request.birth;
-  const BirthDetailLines lines = BirthDetails(b, LongMonthName(b.BirthMonth).toStdString());
+  const BirthDetailTexts lines = BirthDetails(b, LongMonthName(b.BirthMonth).toStdString());
   const auto& zones = FillTimeZoneTable();
   out << EscapeControls(lines.name) << "\n"
       << EscapeControls(lines.city) << "\n"

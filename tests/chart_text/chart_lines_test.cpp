@@ -31,7 +31,7 @@ TEST(ChartLines, BirthDetailsAndNakshatra) {
   birth.BirthMinute = 40;
   birth.LatitudeDegrees = 18;
   birth.LatitudeMinutes = 31;
-  const BirthDetailLines lines = BirthDetails(birth, "July");
+  const BirthDetailTexts lines = BirthDetails(birth, "July");
   EXPECT_EQ(lines.name, "Name: Asha");
   EXPECT_EQ(lines.date, "Date of Birth: July 9, 1984");
   EXPECT_EQ(lines.time, "Time of Birth: 5 Hour 40 Minute");
