@@ -54,6 +54,12 @@ std::string DashaBalanceLine(const Dasha& dasha) {
   return "Balance at birth: " + DashaBalanceText(dasha);
 }
 
+std::string DashaBalanceShortText(const Dasha& dasha) {
+  const CalendarSpan span = DashaBalance(dasha);
+  return std::string(kDashaLords[static_cast<std::size_t>(dasha[0].lord)]) + " " +
+         Number(span.years) + " y " + Number(span.months) + " m " + Number(span.days) + " d";
+}
+
 std::vector<std::string> CellEntryTexts(std::string_view cell) {
   std::vector<std::string> entries;
   std::size_t start = 0;

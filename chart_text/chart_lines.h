@@ -42,6 +42,8 @@ std::string NakshatraText(const NakshatraPlace& moon);
 // years 2 months 1 days".
 std::string DashaMoonLine(const NakshatraPlace& moon);
 std::string DashaBalanceLine(const Dasha& dasha);
+// The balance where room is short: "Sun 4 y 8 m 27 d".
+std::string DashaBalanceShortText(const Dasha& dasha);
 
 // The bodies of a house or sign cell ("\r\nSun\r\nMars (R) "), one entry a line, blanks
 // trimmed; and the same as one line ("Sun, Mars (R)"), "-" for an empty cell.

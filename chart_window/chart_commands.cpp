@@ -137,7 +137,7 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
   return true;
 }
 
-void PrintChart(QWidget* parent, QWidget* chart_child) {
+void PrintChart(QWidget* parent, frmDisplay* chart_child) {
   if (!AnyPrinterInstalled()) {
     ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr, QStringLiteral("chart")),
                 MessageIcon::Information);
@@ -153,15 +153,7 @@ void PrintChart(QWidget* parent, QWidget* chart_child) {
   }
   const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
   painter.fillRect(page, Qt::white);
-  const QSizeF chart_size = chart_child->size();
-  if (!chart_size.isEmpty()) {
-    const double scale =
-        std::min(page.width() / chart_size.width(), page.height() / chart_size.height());
-    painter.translate((page.width() - chart_size.width() * scale) / 2,
-                      (page.height() - chart_size.height() * scale) / 2);
-    painter.scale(scale, scale);
-    chart_child->render(&painter);
-  }
+  DrawChartPage(painter, chart_child->Page(), page);
   painter.end();
 }
 

@@ -1,22 +1,22 @@
 #include "chart_window/frmDisplay.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 
-#include "chart_text/chart_lines.h"
-#include "chart_window/chart_drawing.h"
-#include "chart_window/chart_layout.h"
 #include "chart_window/house_cell_label.h"
-#include "chart_window/house_number_label.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
 #include "chart_window/sky_panels.h"
 #include "chart_window/transit_view.h"
 #include "chart_window/vedic_details.h"
+#include "drawing/chart_layout.h"
+#include "drawing/chart_page.h"
+#include "drawing/sky_layout.h"
 #include "ui_common/layout.h"
-#include "ui_common/month_name.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {
@@ -25,8 +25,14 @@ namespace {
 constexpr double kLabelPoints = 8.25;
 const QColor kCellInk = kEntryInk;
 const QColor kNumberInk(0x6e, 0x33, 0x12);
-const QColor kNumberHalo(0xff, 0xf8, 0xe4);
 const QColor kDetailInk(0x20, 0x20, 0x20);
+
+// The chart page draws what the named controls hold; the controls themselves paint nothing.
+class PaintedByPage : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Paint; }
+};
 
 QRect Box(const TwipBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
 
@@ -66,13 +72,6 @@ QString Indexed(const char* base, int index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
 }
 
-// White frames with a warm rule and title, in the colours of the wheel.
-const QString kFrameStyle = QStringLiteral(
-    "QGroupBox { background: white; border: 1px solid #dcb873; border-radius: 4px;"
-    " margin-top: 8px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px;"
-    " color: #6e3312; background: white; }");
-
 void PaintWhite(QWidget* widget) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -101,6 +100,49 @@ frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent
   AddChartOptionsLine(this);
   AddSkyPanels(this);
   Form_Load(birth);
+  page_only_ = new PaintedByPage(this);
+  LeavePaintingToPage();
+}
+
+// The image-name boxes are the screen's own; everything else is the page's. Installing the
+// filter again on a child that has it keeps one.
+void frmDisplay::LeavePaintingToPage() {
+  for (QWidget* child : findChildren<QWidget*>()) {
+    if (child == txtFile_ || child == txtFolder_ || child->parentWidget() == txtFile_ ||
+        child->parentWidget() == txtFolder_)
+      continue;
+    child->installEventFilter(page_only_);
+  }
+}
+
+void frmDisplay::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  DrawChartPage(painter, Page(), rect());
+}
+
+ChartPage frmDisplay::Page() const {
+  ChartPage page;
+  page.view = View();
+  for (size_t h = 0; h < imgSign_.size(); ++h)
+    page.view.chart.SignPictures[h] = imgSign_[h]->Picture();
+  page.style = style_;
+  page.chart_name = lblChartName_->text();
+  const auto text = [this](const QString& name) {
+    const auto* label = findChild<const QLabel*>(name);
+    return label ? label->text() : QString();
+  };
+  page.options_line = text(QStringLiteral("lblChartOptions"));
+  for (size_t i = 0; i < kDetailPlaces.size(); ++i)
+    page.details[i] = text(QLatin1String(kDetailPlaces[i].name));
+  for (size_t i = 0; i < page.positions.size(); ++i) page.positions[i] = Planet_[i]->text();
+  for (size_t i = 0; i < kVedicRows.size(); ++i)
+    page.other[i] = text(QLatin1String(kVedicRows[i].value_name));
+  page.sky = sky_;
+  if (transits_) {
+    for (int i = 0; i < kTransitRows; ++i)
+      page.transits.push_back(Text(transits_->chart.PositionsTable[static_cast<size_t>(i)]));
+  }
+  return page;
 }
 
 void frmDisplay::BuildWheel() {
@@ -109,7 +151,7 @@ void frmDisplay::BuildWheel() {
   picNatal_->setGeometry(Box(kNatalWheelBox));
 
   const QFont cell_font = VerdanaFont(kLabelPoints);
-  const QFont number_font = VerdanaFont(7, true);
+  const QFont number_font = NatalNumberFont();
   for (int h = 0; h < 12; ++h) {
     const HousePlace& place = kHousePlaces[h];
     imgSign_[h] = new SignImage(picNatal_);
@@ -119,7 +161,7 @@ void frmDisplay::BuildWheel() {
     const int number = h + 1;
     const int position_index = number % 12;
     const int number_width = number < 10 ? kNumberWidthOneDigit : kNumberWidthTwoDigits;
-    auto* position = new HouseNumberLabel(kNumberInk, kNumberHalo, picNatal_);
+    auto* position = new QLabel(picNatal_);
     position->setObjectName(Indexed("lblNatalPosition", position_index));
     position->setGeometry(
         TwipsRect(place.glyph_left, place.glyph_top, number_width, kNumberHeight));
@@ -144,7 +186,7 @@ void frmDisplay::BuildWheel() {
 
   // The square styles take the wheel's place; the name of a divisional chart stands above,
   // over the line that names the zodiac and positions.
-  picChart_ = new ChartDrawing(this);
+  picChart_ = new QWidget(this);
   picChart_->setObjectName(QStringLiteral("picChart"));
   picChart_->setGeometry(picNatal_->geometry());
   picChart_->hide();
@@ -171,8 +213,6 @@ void frmDisplay::BuildPositionsFrame() {
   fraWestern_->setObjectName(QStringLiteral("fraWestern"));
   fraWestern_->setGeometry(Box(kWesternFrameBox));
   fraWestern_->setFont(VerdanaFont(kLabelPoints, true));
-  PaintWhite(fraWestern_);
-  fraWestern_->setStyleSheet(kFrameStyle);
 
   const QFont font = VerdanaFont(kLabelPoints);
   for (const PlanetRow& row : kPlanetRows) {
@@ -191,8 +231,6 @@ void frmDisplay::BuildSignsFrame() {
   fraVedic_->setObjectName(QStringLiteral("fraVedic"));
   fraVedic_->setGeometry(Box(kVedicFrameBox));
   fraVedic_->setFont(VerdanaFont(kLabelPoints, true));
-  PaintWhite(fraVedic_);
-  fraVedic_->setStyleSheet(kFrameStyle);
 
   const QFont font = VerdanaFont(kLabelPoints);
   for (const VedicRow& row : kVedicRows) {
@@ -228,20 +266,14 @@ void frmDisplay::BuildStores() {
 }
 
 void frmDisplay::Form_Load(const BirthData& birth) {
-  auto detail = [this](const char* name) {
-    return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-  };
-  const BirthDetailTexts lines = BirthDetails(birth, LongMonthName(birth.BirthMonth).toStdString());
-  SetDetail(detail("lblName"), Text(lines.name));
-  // A month outside 1 to 12 has no name; the line then keeps its caption.
-  if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12)
-    SetDetail(detail("lblDOB"), Text(lines.date));
-  SetDetail(detail("lblTOB"), Text(lines.time));
-  SetDetail(detail("lblLatitude"), Text(lines.latitude));
-  SetDetail(detail("lblLongitude"), Text(lines.longitude));
-  SetDetail(detail("lblCity"), Text(lines.city));
-  SetDetail(detail("lblState"), Text(lines.state));
-  SetDetail(detail("lblCountry"), Text(lines.country));
+  // Written in the design's order: the name, then the date, time and place lines.
+  const std::array<QString, 8> lines = BirthDetailLines(birth);
+  for (size_t i : {0, 4, 5, 6, 7, 1, 2, 3}) {
+    // A month outside 1 to 12 has no name; the line then keeps its caption.
+    if (lines[i].isEmpty()) continue;
+    SetDetail(findChild<QLabel*>(QLatin1String(kDetailPlaces[i].name), Qt::FindDirectChildrenOnly),
+              lines[i]);
+  }
 }
 
 void frmDisplay::FillChart(const Chart& chart) {
@@ -257,14 +289,15 @@ void frmDisplay::FillChart(const Chart& chart) {
   for (QLabel* cell : sign_cells_) cell->hide();
   chart_ = chart;
   ShowView();
-  FillVedicDetails(this, chart);
-  FillSkyPanels(this, birth_, chart);
+  const ChartPage filled = MakeChartPage(birth_, chart, style_, 1, false);
+  FillVedicDetails(this, filled);
+  sky_ = filled.sky;
+  FillSkyPanels(this, sky_);
   emit ChartFilled();
 }
 
 ChartView frmDisplay::View() const {
-  ChartView view =
-      MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
+  ChartView view = MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
   if (transits_ && division_ == 1) return TransitChartView(std::move(view), *transits_);
   return view;
 }
@@ -273,6 +306,7 @@ void frmDisplay::SetTransits(const std::optional<Transits>& transits) {
   transits_ = transits;
   ShowView();
   ShowTransitPositions(this, transits_);
+  LeavePaintingToPage();
   emit TransitsShown();
 }
 
@@ -285,12 +319,11 @@ void frmDisplay::ShowView() {
     }
     for (size_t h = 0; h < imgSign_.size(); ++h)
       imgSign_[h]->SetPicture(view.chart.SignPictures[h]);
-  } else {
-    picChart_->SetView(view, style_);
   }
   picNatal_->setVisible(style_ == ChartStyle::Natal);
   picChart_->setVisible(style_ != ChartStyle::Natal);
   lblChartName_->setText(division_ == 1 && !transits_ ? QString() : view.chart_name);
+  update();
 }
 
 void frmDisplay::SetChartStyle(ChartStyle style) {

@@ -2,7 +2,7 @@
 // each marked " (T)", so every chart style draws them through its own routine.
 #pragma once
 
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 #include "birth/transits.h"
 
 namespace quendal {
