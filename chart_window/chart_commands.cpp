@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
@@ -26,11 +25,6 @@ namespace {
 constexpr char kJpegDialogName[] = "quendalJpegDialogName";
 
 QByteArray Bytes(const std::string& text) { return QByteArray::fromStdString(text); }
-
-std::string LabelText(QWidget* chart_child, const char* name, const std::string& fallback) {
-  const auto* label = chart_child ? chart_child->findChild<QLabel*>(name) : nullptr;
-  return label ? label->text().toStdString() : fallback;
-}
 
 void SetFieldText(QWidget* chart_child, const char* name, const std::string& text) {
   if (QWidget* field = chart_child->findChild<QWidget*>(name)) {
@@ -85,7 +79,7 @@ QString SaveReadingAs(QWidget* parent, ChartSession& session) {
   return SaveBytesSafely(parent, path, bytes) ? path : QString();
 }
 
-QString ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child) {
+QString ExportChartAsText(QWidget* parent, ChartSession& session) {
   FileDialogRequest request;
   request.title = QStringLiteral("Select the destination text file ");
   request.filter = QStringLiteral("Export Chart As Text (*.txt)");
@@ -97,9 +91,7 @@ QString ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart
 
   const BirthData& birth = session.birth_data;
   const std::string text =
-      ExportChartText(birth, session.chart, LongMonthName(birth.BirthMonth).toStdString(),
-                      LabelText(chart_child, "lblLagna", session.chart.SunSign),
-                      LabelText(chart_child, "lblRashi", session.chart.MoonSignName));
+      ExportChartText(birth, session.chart, LongMonthName(birth.BirthMonth).toStdString());
   return SaveBytesSafely(parent, path, Bytes(text)) ? path : QString();
 }
 

@@ -24,8 +24,8 @@ QString WithExtension(const QString& path, const QString& extension);
 QString SaveReadingAs(QWidget* parent, ChartSession& session);
 
 // "&Export Chart As Text": asks for a name (pre-filled with LastFileName as a .txt), remembers it,
-// writes the text export. lblLagna and lblRashi are read from chart_child when it has them.
-QString ExportChartAsText(QWidget* parent, ChartSession& session, QWidget* chart_child);
+// writes the text export of the session's birth and chart.
+QString ExportChartAsText(QWidget* parent, ChartSession& session);
 
 // "Save As &JPEG": asks for a name and saves the chart child's snapshot under it.
 QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child);

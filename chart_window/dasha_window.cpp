@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "chart_text/chart_lines.h"
 #include "ui_common/layout.h"
 #include "vedic/dasha.h"
 #include "vedic/dasha_levels.h"
@@ -73,18 +74,14 @@ DashaWindow::DashaWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Wind
 }
 
 void DashaWindow::SetChart(const Chart& chart, const QDateTime& now) {
-  const NakshatraPlace& moon = chart.MoonNakshatra;
   const DashaYear year = chart.Options.dasha_year;
-  const Dasha dasha = VimshottariDasha(chart.BirthDay, moon, DashaYearDays(year));
+  const Dasha dasha = DashaOfChart(chart);
   cboDashaYear_->setCurrentIndex(cboDashaYear_->findData(static_cast<int>(year)));
   const QString days = QString::number(DashaYearDays(year), 'g', 10);
   setWindowTitle(QStringLiteral("Vimshottari Dasha (%1-day year)").arg(days));
   lblDashaYear_->setText(QStringLiteral("A year of the dasha is %1 days.").arg(days));
-  lblDashaMoon_->setText(QStringLiteral("Moon in %1, pada %2, lord %3. Balance at birth: %4.")
-                             .arg(Text(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
-                             .arg(moon.pada)
-                             .arg(Text(kDashaLords[static_cast<std::size_t>(moon.lord)]))
-                             .arg(Text(DashaBalanceText(dasha))));
+  lblDashaMoon_->setText(
+      Text(DashaMoonLine(chart.MoonNakshatra) + ". " + DashaBalanceLine(dasha) + "."));
 
   const QDate date = now.date();
   const double today =

@@ -20,7 +20,7 @@ void MDI::mnuSaveAsPdf_Click() {
   ShowSaved(SaveChartAsPdf(this, display_, {zone}));
 }
 void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
-void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
+void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_)); }
 void MDI::mnuPrint_Click() { PrintChart(this, display_); }
 void MDI::mnuSaveReportAsPdf_Click() { ShowSaved(SaveReportAsPdf(this, session_, display_)); }
 void MDI::mnuPrintReport_Click() { PrintReport(this, session_, display_); }

@@ -1,7 +1,7 @@
 #include "chart_window/text_export.h"
 
+#include "chart_text/chart_lines.h"
 #include "positions/planet_positions.h"
-#include "vedic/ayanamsha.h"
 
 namespace quendal {
 namespace {
@@ -9,42 +9,25 @@ namespace {
 // Table rows 0 to 6 carry the names the chart shows beside them.
 constexpr size_t kNamedPlanetRows = 7;
 
-std::string Number(int value) { return std::to_string(value); }
-
 }  // namespace
 
-std::string ChartOptionsLine(const ChartOptions& options, double ayanamsha) {
-  std::string text;
-  if (options.zodiac != Zodiac::Tropical) {
-    text = "Zodiac: " + ZodiacName(options) + ", Ayanamsha " + FormatAyanamsha(ayanamsha);
-  }
-  if (options.positions != PositionsSource::Classic) {
-    if (!text.empty()) text += "; ";
-    text += "Positions: " + std::string(PositionsName(options.positions));
-  }
-  if (options.node == NodeKind::True) text += "; Node: True";
-  return text;
-}
-
-std::string ExportChartText(const BirthData& birth, const Chart& chart, std::string_view month_name,
-                            std::string_view lagna, std::string_view rashi) {
+std::string ExportChartText(const BirthData& birth, const Chart& chart,
+                            std::string_view month_name) {
   std::string out;
   const auto line = [&out](std::string_view text) {
     out += text;
     out += "\r\n";
   };
-  line("Name: " + birth.PersonName);
-  line("Date of Birth: " + std::string(month_name) + " " + Number(birth.BirthDay) + ", " +
-       Number(birth.BirthYear));
-  line("Time of Birth: " + Number(birth.BirthHour) + " Hour " + Number(birth.BirthMinute) +
-       " Minute");
-  line("Latitude: " + Number(birth.LatitudeDegrees) + " Degree " + Number(birth.LatitudeMinutes) +
-       " Minute ");
-  line("Longitude: " + Number(birth.LongitudeDegrees) + " Degree " +
-       Number(birth.LongitudeMinutes) + " Minute ");
-  line("City: " + birth.BirthCity);
-  line("State: " + birth.BirthState);
-  line("Country: " + birth.BirthCountry);
+  const BirthDetailTexts details = BirthDetails(birth, month_name);
+  line(details.name);
+  line(details.date);
+  line(details.time);
+  // The coordinate lines end in a blank, as they always have.
+  line(details.latitude + " ");
+  line(details.longitude + " ");
+  line(details.city);
+  line(details.state);
+  line(details.country);
   // A lone carriage return as the line's content: the bytes read 0D 0D 0A.
   line("\r");
   line("Planetary Position");
@@ -58,8 +41,8 @@ std::string ExportChartText(const BirthData& birth, const Chart& chart, std::str
   line("Asc " + chart.PositionsTable[9]);
   line("\r");
   if (!chart.Options.IsDefault()) line(ChartOptionsLine(chart.Options, chart.Ayanamsha));
-  line("Lagna: " + std::string(lagna));
-  line("Rashi: " + std::string(rashi));
+  line("Lagna: " + chart.SunSign);
+  line("Rashi: " + chart.MoonSignName);
   return out;
 }
 

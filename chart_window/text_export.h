@@ -5,21 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
+#include "chart/birth_data.h"
 
 namespace quendal {
 
-// What sets a chart apart from the tropical chart of the classic formulas, e.g. "Zodiac:
-// Sidereal (Lahiri), Ayanamsha 23° 42' 10\"", with "; Node: True" for the true node; empty at
-// the defaults. The export writes it
-// after its second blank line, so that a file never passes one chart off as the other.
-std::string ChartOptionsLine(const ChartOptions& options, double ayanamsha);
-
-// month_name is the locale's full name of birth.BirthMonth; lagna and rashi are the
-// captions of the chart child's lblLagna and lblRashi. Texts are written as UTF-8, the
+// month_name is the locale's full name of birth.BirthMonth. The lagna and rashi lines are the
+// chart's Sun and Moon signs, as the chart child shows them. Texts are written as UTF-8, the
 // system code page here.
-std::string ExportChartText(const BirthData& birth, const Chart& chart, std::string_view month_name,
-                            std::string_view lagna, std::string_view rashi);
+std::string ExportChartText(const BirthData& birth, const Chart& chart,
+                            std::string_view month_name);
 
 }  // namespace quendal

@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <QJsonDocument>
 #include <array>
 #include <cerrno>
 #include <optional>
@@ -242,10 +243,13 @@ void Cast(const BatchContext& context, const PendingRecord& record, Chunk& chunk
       EndCsvRecord(chunk.out);
       break;
     case BatchFormat::JsonLines: {
-      const QJsonObject place_json = place.index >= 0 ? PlaceJson(place) : QJsonObject();
-      AppendChartJsonLine(chunk.out, chart,
-                          {context.settings.dasha, place.index >= 0 ? &place_json : nullptr,
-                           context.settings.tables});
+      const std::string place_json =
+          place.index >= 0
+              ? QJsonDocument(PlaceJson(place)).toJson(QJsonDocument::Compact).toStdString()
+              : std::string();
+      AppendChartJson(chunk.out, chart,
+                      {context.settings.dasha, place_json, context.settings.tables});
+      chunk.out += '\n';
       break;
     }
   }

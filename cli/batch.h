@@ -6,8 +6,8 @@
 #include <istream>
 #include <ostream>
 
-#include "cli/convention_output.h"
 #include "chart/chart_options.h"
+#include "chart_text/chart_json.h"
 
 namespace quendal::cli {
 

@@ -7,24 +7,14 @@
 #include <string>
 
 #include "birth/chart_calculation.h"
+#include "chart_text/chart_json.h"
 #include "cli/birth_input.h"
-#include "cli/convention_output.h"
 
 namespace quendal::cli {
 
-// The chart and the tables asked for; the dasha and the place are added by the caller.
+// The chart and the tables asked for, read back from the batch line's writer so that the
+// page and the line are one text; the dasha and the place are added by the caller.
 QJsonObject ChartJson(const Chart& chart, const JsonTables& tables = {});
-
-struct ChartJsonExtras {
-  bool dasha = false;                  // "Dasha" and "DashaBalance"
-  const QJsonObject* place = nullptr;  // "Place", when one was found
-  JsonTables tables;
-};
-
-// The same object as one compact line appended to `out`, written directly: a batch of a
-// hundred thousand births spends most of its time here, and a QJsonObject per record would
-// cost three times the chart itself.
-void AppendChartJsonLine(std::string& out, const Chart& chart, const ChartJsonExtras& extras = {});
 
 // Birth lines, the ten positions in long and table form, Sun and Moon sign, the houses.
 void WriteReadableChart(std::ostream& out, const BirthRequest& request, const Chart& chart);

@@ -16,6 +16,7 @@
 #include "cli/chart_output.h"
 #include "cli/chart_pdf.h"
 #include "cli/chart_report.h"
+#include "cli/convention_output.h"
 #include "cli/dasha_output.h"
 #include "cli/device_stream.h"
 #include "cli/export_output.h"

@@ -15,10 +15,9 @@ namespace quendal::cli {
 // 1 and 3 add the balance at birth and the ages, level 2 is the table it always was.
 void WriteReadableDasha(std::ostream& out, const Chart& chart, int levels = 2);
 
+// The core's JSON of the dasha and of "DashaBalance" (the first mahadasha's lord and what is
+// left of it at birth), as values for the --json page.
 QJsonArray DashaJson(const Chart& chart, int levels = 2);
-// "DashaBalance": the first mahadasha's lord and what is left of it at birth.
 QJsonObject DashaBalanceJson(const Chart& chart);
-// The same array appended to `out` as compact JSON text.
-void AppendDashaJson(std::string& out, const Chart& chart);
 
 }  // namespace quendal::cli

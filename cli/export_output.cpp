@@ -6,8 +6,7 @@
 namespace quendal::cli {
 
 std::string ChartExportText(const BirthData& birth, const Chart& chart) {
-  return ExportChartText(birth, chart, LongMonthName(birth.BirthMonth).toStdString(), chart.SunSign,
-                         chart.MoonSignName);
+  return ExportChartText(birth, chart, LongMonthName(birth.BirthMonth).toStdString());
 }
 
 }  // namespace quendal::cli

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "chart_text/chart_lines.h"
 #include "drawing/chart_drawing.h"
 #include "drawing/chart_layout.h"
 #include "drawing/natal_wheel_drawing.h"
@@ -227,26 +228,11 @@ void DrawNotes(QPainter& painter, const ChartPage& page) {
 }  // namespace
 
 std::array<QString, 8> BirthDetailLines(const BirthData& birth) {
-  std::array<QString, 8> lines;
-  lines[0] = QStringLiteral("Name: ") + Text(birth.PersonName);
-  lines[1] = QStringLiteral("City: ") + Text(birth.BirthCity);
-  lines[2] = QStringLiteral("State: ") + Text(birth.BirthState);
-  lines[3] = QStringLiteral("Country: ") + Text(birth.BirthCountry);
-  if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
-    lines[4] = QStringLiteral("Date of Birth: %1 %2, %3")
-                   .arg(LongMonthName(birth.BirthMonth))
-                   .arg(birth.BirthDay)
-                   .arg(birth.BirthYear);
-  }
-  lines[5] = QStringLiteral("Time of Birth: %1 Hour %2 Minute")
-                 .arg(birth.BirthHour)
-                 .arg(birth.BirthMinute);
-  lines[6] = QStringLiteral("Latitude: %1 Degree %2 Minute")
-                 .arg(birth.LatitudeDegrees)
-                 .arg(birth.LatitudeMinutes);
-  lines[7] = QStringLiteral("Longitude: %1 Degree %2 Minute")
-                 .arg(birth.LongitudeDegrees)
-                 .arg(birth.LongitudeMinutes);
+  const BirthDetailTexts texts = BirthDetails(birth, LongMonthName(birth.BirthMonth).toStdString());
+  std::array<QString, 8> lines = {Text(texts.name),     Text(texts.city),     Text(texts.state),
+                                  Text(texts.country),  Text(texts.date),     Text(texts.time),
+                                  Text(texts.latitude), Text(texts.longitude)};
+  if (birth.BirthMonth < 1 || birth.BirthMonth > 12) lines[4].clear();
   return lines;
 }
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <optional>
 
+#include "chart_text/chart_lines.h"
+
 namespace quendal {
 namespace {
 
@@ -129,10 +131,8 @@ void DrawHouseLayout(QPainter& painter, const HouseLayout& layout, const QColor&
 
 QStringList CellEntries(const QString& cell) {
   QStringList entries;
-  for (const QString& line : cell.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-    const QString trimmed = line.trimmed();
-    if (!trimmed.isEmpty()) entries << trimmed;
-  }
+  for (const std::string& entry : CellEntryTexts(cell.toStdString()))
+    entries << QString::fromStdString(entry);
   return entries;
 }
 

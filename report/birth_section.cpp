@@ -1,5 +1,6 @@
 // Birth details: who, when and where, the conventions that made the chart, and the lagna and
 // Moon a reader looks for first.
+#include "chart_text/chart_lines.h"
 #include "positions/longitude_text.h"
 #include "positions/time_zones.h"
 #include "positions/zone_line.h"
@@ -80,11 +81,7 @@ std::vector<ReportBlock> BirthDetailsBlocks(const ReportInput& input, const QSiz
       {QStringLiteral("Lagna"), WithSignName(chart.AscendantText)},
       {QStringLiteral("Sun sign"), QString::fromStdString(chart.SunSign)},
       {QStringLiteral("Moon sign"), QString::fromStdString(chart.MoonSignName)},
-      {QStringLiteral("Moon nakshatra"),
-       QStringLiteral("%1, pada %2, lord %3")
-           .arg(ReportText(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
-           .arg(moon.pada)
-           .arg(ReportText(kDashaLords[static_cast<std::size_t>(moon.lord)]))},
+      {QStringLiteral("Moon nakshatra"), ReportText(NakshatraText(moon))},
   };
   std::vector<ReportRow> rows;
   for (const auto& [caption, value] : details) rows.push_back({{caption, value}});

@@ -33,8 +33,7 @@ ReportRow PeriodRow(const DashaPeriod& period, double birth, bool maha, bool in_
 std::vector<ReportBlock> DashaBlocks(const ReportInput& input, const QSizeF&) {
   const Chart& chart = input.chart;
   const NakshatraPlace& moon = chart.MoonNakshatra;
-  const double year_days = DashaYearDays(chart.Options.dasha_year);
-  const Dasha dasha = VimshottariDasha(chart.BirthDay, moon, year_days);
+  const Dasha dasha = DashaOfChart(chart);
   const QDate date = input.printed.date();
   const QTime time = input.printed.time();
   const double today = DayNumber(date.year(), date.month(), date.day(), time.hour(), time.minute());

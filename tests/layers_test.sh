@@ -13,18 +13,19 @@ declare -A allowed=(
   [moon_retro]="chart positions"
   [vedic]="chart positions moon_retro"
   [match]="chart positions moon_retro vedic"
+  [chart_text]="chart positions moon_retro vedic"
   [places]="chart positions"
   [ui_common]="chart"
   [shell]="chart positions moon_retro vedic ui_common"
-  [birth]="chart positions moon_retro vedic places ui_common shell"
+  [birth]="chart positions moon_retro vedic chart_text places ui_common shell"
   # The chart drawn into any painter, Qt Gui only: the page, the wheel, the square charts.
-  [drawing]="chart positions moon_retro vedic places ui_common birth"
-  [chart_window]="chart positions moon_retro vedic match places ui_common shell birth drawing report"
+  [drawing]="chart positions moon_retro vedic chart_text places ui_common birth"
+  [chart_window]="chart positions moon_retro vedic chart_text match places ui_common shell birth drawing report"
   # The report prints and saves through the chart window's commands and the chart window's
   # File menu opens it: the one pair of folders that see each other.
-  [report]="chart positions moon_retro vedic match places ui_common shell birth drawing chart_window"
-  [app]="chart positions moon_retro vedic match places ui_common shell birth drawing chart_window report"
-  [cli]="chart positions moon_retro vedic match places ui_common shell birth drawing chart_window report"
+  [report]="chart positions moon_retro vedic chart_text match places ui_common shell birth drawing chart_window"
+  [app]="chart positions moon_retro vedic chart_text match places ui_common shell birth drawing chart_window report"
+  [cli]="chart positions moon_retro vedic chart_text match places ui_common shell birth drawing chart_window report"
 )
 # Folders of sources that are not program layers.
 skip=" tests tools bench packaging resources build "

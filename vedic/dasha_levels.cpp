@@ -57,6 +57,11 @@ CalendarSpan CalendarDifference(double from, double to) {
   return {months / 12, months % 12, days};
 }
 
+Dasha DashaOfChart(const Chart& chart) {
+  return VimshottariDasha(chart.BirthDay, chart.MoonNakshatra,
+                          DashaYearDays(chart.Options.dasha_year));
+}
+
 CalendarSpan DashaBalance(const Dasha& dasha) {
   return CalendarDifference(dasha[0].start, dasha[0].end);
 }

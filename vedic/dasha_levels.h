@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "chart/chart.h"
 #include "vedic/dasha.h"
 
 namespace quendal {
@@ -20,6 +21,9 @@ struct CalendarSpan {
   int days = 0;
 };
 CalendarSpan CalendarDifference(double from, double to);
+
+// The dasha of a chart: from its birth day and Moon, in the year its options count in.
+Dasha DashaOfChart(const Chart& chart);
 
 // What is left of the first mahadasha at birth: from the birth date to its end date.
 CalendarSpan DashaBalance(const Dasha& dasha);

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTextDocumentFragment>
 
-#include "tests/birth/running_program.h"
+#include "tests/app/running_program.h"
 
 namespace quendal {
 namespace {

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "birth/reading_file.h"
-#include "tests/birth/running_program.h"
+#include "tests/app/running_program.h"
 
 namespace quendal {
 namespace {

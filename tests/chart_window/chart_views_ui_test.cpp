@@ -10,7 +10,7 @@
 #include "drawing/chart_layout.h"
 #include "chart_window/house_cell_label.h"
 #include "chart_window/natal_wheel.h"
-#include "tests/birth/running_program.h"
+#include "tests/app/running_program.h"
 #include "ui_common/layout.h"
 #include "vedic/divisional_signs.h"
 

@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 
 #include "chart_window/text_export.h"
-#include "tests/birth/running_program.h"
+#include "tests/app/running_program.h"
 
 namespace quendal {
 namespace {
@@ -51,8 +51,7 @@ TEST_F(FileCommands, ExportWritesTheChartAsTextAndSharesTheNameWithSaveAsText) {
   EXPECT_EQ(
       bytes.toStdString(),
       ExportChartText(session.birth_data, session.chart,
-                      QLocale::system().monthName(session.birth_data.BirthMonth).toStdString(),
-                      session.chart.SunSign, session.chart.MoonSignName));
+                      QLocale::system().monthName(session.birth_data.BirthMonth).toStdString()));
   const QList<QByteArray> lines = bytes.split('\n');
   ASSERT_EQ(lines.size(), 24);
   const QJsonObject& expected = golden_.expected;

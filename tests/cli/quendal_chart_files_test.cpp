@@ -77,8 +77,7 @@ QStringList OptionsOf(const QJsonObject& input) {
 QByteArray ExpectedExport(const BirthData& birth) {
   const Chart chart = CalculateChart(birth);
   return QByteArray::fromStdString(
-      ExportChartText(birth, chart, QLocale::system().monthName(birth.BirthMonth).toStdString(),
-                      chart.SunSign, chart.MoonSignName));
+      ExportChartText(birth, chart, QLocale::system().monthName(birth.BirthMonth).toStdString()));
 }
 
 QByteArray ReadAll(const QString& path) {

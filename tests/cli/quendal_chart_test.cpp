@@ -85,7 +85,7 @@ TEST(QuendalChart, BatchOfTheGoldenBirthsAgreesWithTheirValues) {
   }
 }
 
-TEST(QuendalChart, JsonOfOneBirthHasEveryKeyAndMatchesTheBatchLine) {
+TEST(QuendalChart, JsonOfOneBirthHasEveryKey) {
   const ProcessResult single = Chart(kGreenwich + QStringList{"--json"});
   ASSERT_EQ(single.exit_code, 0) << single.err.toStdString();
   const QJsonObject chart = QJsonDocument::fromJson(single.out.toUtf8()).object();
@@ -100,15 +100,6 @@ TEST(QuendalChart, JsonOfOneBirthHasEveryKeyAndMatchesTheBatchLine) {
   EXPECT_EQ(chart["MoonText"].toString(), QString::fromUtf8("13\u00b0 18' 57\" Sco"));
   EXPECT_EQ(chart["SunSign"].toString(), "Capricorn");
   EXPECT_EQ(chart["RetrogradeFlags"].toArray()[0].isBool(), true);
-
-  const ProcessResult batch =
-      Chart({"--batch", "-"},
-            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,"
-            "DaylightSaving,LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,"
-            "LongitudeDegrees,LongitudeMinutes,LongitudeIsEast\n"
-            "2000,1,1,12,0,29,0,51,30,0,0,0,0\n");
-  ASSERT_EQ(batch.exit_code, 0);
-  EXPECT_EQ(QJsonDocument::fromJson(batch.out.toUtf8()).object(), chart);
 }
 
 // The Moon of 2000-01-01 12:00 UT, 13° 18' 57" Sco tropical, is 199.46° sidereal less the
@@ -129,14 +120,6 @@ TEST(QuendalChart, ZodiacPositionsAndDasha) {
   EXPECT_EQ(dasha[0]["Start"].toString(), "2000-01-01");
   EXPECT_EQ(dasha[1]["Start"], dasha[0]["End"]);
   EXPECT_EQ(dasha[8]["Antardashas"].toArray().size(), 9);
-
-  const ProcessResult batch =
-      Chart({"--batch", "-", "--dasha"},
-            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,"
-            "DaylightSaving,LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,"
-            "LongitudeDegrees,LongitudeMinutes,LongitudeIsEast,Zodiac\n"
-            "2000,1,1,12,0,29,0,51,30,0,0,0,0,sidereal\n");
-  EXPECT_EQ(QJsonDocument::fromJson(batch.out.toUtf8()).object(), chart);
 
   const ProcessResult exported =
       Chart(kGreenwich + QStringList{"--zodiac", "sidereal", "--export"});
@@ -457,8 +440,8 @@ TEST(QuendalChart, BatchWithAPlaceColumn) {
 namespace quendal {
 namespace {
 
-// The conventions reach every output: Options in JSON, the tables only when asked, the same
-// line from --batch as from --json, and the clashes refused.
+// The conventions reach every output: Options in JSON, the tables only when asked, and the
+// clashes refused.
 TEST(QuendalChart, ConventionsAndTablesOfEveryBody) {
   const ProcessResult plain = Chart(kGreenwich + QStringList{"--json"});
   const QJsonObject json = QJsonDocument::fromJson(plain.out.toUtf8()).object();
@@ -476,13 +459,6 @@ TEST(QuendalChart, ConventionsAndTablesOfEveryBody) {
   EXPECT_EQ(full["Vargas"].toObject().size(), 16);
   EXPECT_EQ(full["Bodies"].toArray().size(), 10);
   EXPECT_EQ(full["DashaYearDays"].toDouble(), 360);
-  const ProcessResult batch =
-      Chart({"--batch", "-", "--vargas", "--bodies", "--dasha-year", "savana"},
-            "BirthYear,BirthMonth,BirthDay,BirthHour,BirthMinute,ZoneRow,DaylightSaving,"
-            "LatitudeDegrees,LatitudeMinutes,LatitudeIsSouth,LongitudeDegrees,LongitudeMinutes,"
-            "LongitudeIsEast\n2000,1,1,12,0,29,0,51,30,0,0,0,0\n");
-  EXPECT_EQ(batch.out.trimmed(),
-            QString::fromUtf8(QJsonDocument(full).toJson(QJsonDocument::Compact)));
 
   const struct {
     QStringList options;

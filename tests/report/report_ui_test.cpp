@@ -16,7 +16,7 @@
 #include "report/report_commands.h"
 #include "report/report_layout.h"
 #include "report/report_sections.h"
-#include "tests/birth/running_program.h"
+#include "tests/app/running_program.h"
 #include "tests/file_size_limit.h"
 #include "vedic/dasha.h"
 #include "vedic/sade_sati.h"
