@@ -32,6 +32,12 @@ std::optional<std::vector<ReportSection>> ParseReportSections(const QString& lis
                                                               QString& bad_name);
 QString ReportSectionKeys();  // "birth, charts, ..." for messages
 
+// What the report dialog asks: the sections and the paper.
+struct ReportChoice {
+  std::vector<ReportSection> sections;
+  QPageSize::PageSizeId paper = QPageSize::A4;
+};
+
 struct ReportInput {
   BirthData birth;
   Chart chart;  // as cast, undivided
