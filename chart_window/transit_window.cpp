@@ -41,6 +41,19 @@ TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::
   tabs->setObjectName(QStringLiteral("tabTransits"));
   column->addWidget(tabs, 1);
 
+  tabs->addTab(BuildTransitPage(tabs), QStringLiteral("&Transits"));
+
+  treSadeSati_ = new QTreeWidget(tabs);
+  treSadeSati_->setObjectName(QStringLiteral("treSadeSati"));
+  treSadeSati_->setHeaderLabels(
+      {QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End")});
+  treSadeSati_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tabs->addTab(treSadeSati_, QStringLiteral("&Sade Sati"));
+
+  resize(Twips(7800), Twips(6600));
+}
+
+QWidget* TransitWindow::BuildTransitPage(QWidget* tabs) {
   auto* transit_page = new QWidget(tabs);
   auto* page = new QVBoxLayout(transit_page);
   auto* moment = new QHBoxLayout;
@@ -77,15 +90,6 @@ TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::
   tblTransits_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   tblTransits_->horizontalHeader()->setStretchLastSection(true);
   page->addWidget(tblTransits_, 1);
-  tabs->addTab(transit_page, QStringLiteral("&Transits"));
-
-  treSadeSati_ = new QTreeWidget(tabs);
-  treSadeSati_->setObjectName(QStringLiteral("treSadeSati"));
-  treSadeSati_->setHeaderLabels(
-      {QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End")});
-  treSadeSati_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  tabs->addTab(treSadeSati_, QStringLiteral("&Sade Sati"));
-
   connect(dtpTransit_, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& chosen) {
     const QDate d = chosen.date();
     const QTime t = chosen.time();
@@ -93,7 +97,7 @@ TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::
   });
   connect(now, &QPushButton::clicked, this, &TransitWindow::NowChosen);
   connect(back, &QPushButton::clicked, this, &TransitWindow::BackToNatal);
-  resize(Twips(7800), Twips(6600));
+  return transit_page;
 }
 
 void TransitWindow::SetTransits(const Transits& transits) {
