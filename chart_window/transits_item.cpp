@@ -12,9 +12,13 @@
 namespace quendal {
 
 CivilDateTime NowInBirthZone(const BirthData& birth) {
+  return MomentInBirthZone(birth, QDateTime::currentDateTimeUtc());
+}
+
+CivilDateTime MomentInBirthZone(const BirthData& birth, const QDateTime& when) {
   const HemisphereTime time = ApplyHemisphereRule(birth);
-  const QDateTime local = QDateTime::currentDateTimeUtc().addSecs(
-      static_cast<qint64>(std::lround((time.L - time.U) * 3600)));
+  const QDateTime local =
+      when.toUTC().addSecs(static_cast<qint64>(std::lround((time.L - time.U) * 3600)));
   const QDate d = local.date();
   const QTime t = local.time();
   return {d.year(), d.month(), d.day(), t.hour(), t.minute()};

@@ -2,6 +2,7 @@
 // moment over the chart child; closing it or "Back to Natal" shows the birth chart again.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -19,6 +20,7 @@ class TransitWindow;
 
 // Now on the clock of the birth's zone (its row's offset, an hour more with daylight saving).
 CivilDateTime NowInBirthZone(const BirthData& birth);
+CivilDateTime MomentInBirthZone(const BirthData& birth, const QDateTime& when);
 
 class TransitsItem : public QObject {
   Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "cli/chart_run.h"
+#include "cli/match_output.h"
 #include "cli/quoted_value.h"
 #include "drawing/page_pdf.h"
 #include "report/report_pdf.h"
@@ -22,7 +24,7 @@ std::string ReportClash(const QCommandLineParser& parser) {
     return "--report-sections without --report";
   if (!parser.isSet("report")) return {};
   for (const char* option : {"json", "export", "output", "batch", "dasha", "panchang", "sade-sati",
-                             "transits", "match", "pdf", "division"}) {
+                             "transits", "pdf", "division"}) {
     if (parser.isSet(option)) return std::string("--report and --") + option;
   }
   return {};
@@ -42,7 +44,7 @@ int RunReport(const QCommandLineParser& parser, const BirthRequest& request, con
     }
     choice.sections = *sections;
   } else {
-    for (const auto& offered : OfferedReportSections()) choice.sections.push_back(offered.section);
+    choice.sections = DefaultReportSections();
   }
   ChartSession session;
   session.birth_data = request.birth;
@@ -50,6 +52,14 @@ int RunReport(const QCommandLineParser& parser, const BirthRequest& request, con
   session.zone_row = request.zone_row;
   ReportInput input = MakeReportInput(session, choice, QDateTime::currentDateTime());
   input.style = style;
+  if (parser.isSet("match")) {
+    InputError error;
+    input.match = MatchSheetOf(request, parser.value("match").toStdString(), chart.Options, error);
+    if (!input.match) {
+      ReportError(error);
+      return 2;
+    }
+  }
   const QString path = parser.value("report");
   QString reason;
   if (WriteFileSafely(

@@ -17,6 +17,7 @@ std::string ReportClash(const QCommandLineParser& parser);
 
 // Writes the report of --report-sections (every section when not given) into --report FILE
 // on the locale's paper; the exit status (2 for a bad section list, 1 for a failed save).
+// With --match FILE the match section holds the page of that reading as the groom.
 int RunReport(const QCommandLineParser& parser, const BirthRequest& request, const Chart& chart,
               ChartStyle style);
 

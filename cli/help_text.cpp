@@ -95,8 +95,10 @@ const char kHelpDescription[] =
     "--positions precise says so on the page.\n"
     "\n"
     "--report writes the chart window's horoscope report (\"Save Report As PDF\") into FILE:\n"
-    "the sections of --report-sections (birth, charts, positions, divisions, vargas, dasha;\n"
-    "all when not given) on the locale's paper, the charts in the style of --chart-style.\n"
+    "the sections of --report-sections (birth, charts, positions, divisions, vargas, dasha,\n"
+    "pratyantardashas, transits, match; all but the long pratyantardashas when not given) on\n"
+    "the locale's paper, the charts in the style of --chart-style. The transits are those of\n"
+    "the moment of printing; the match page is there with --match FILE.kdl (the groom).\n"
     "\n"
     "Bad input is reported on standard error, naming the field and the value, and the exit\n"
     "status is 2; in batch mode the other records are still charted.";

@@ -124,6 +124,8 @@ int RunChart(const QCommandLineParser& parser, const ChartOptions& options) {
     ReportError(parse.error);
     return kBadInput;
   }
+  if (parser.isSet("report"))
+    return RunReport(parser, *parse.request, CalculateChart(parse.request->birth, options), *style);
   if (parser.isSet("match")) {
     const MatchRun run = RunMatch(*parse.request, parser.value("match").toStdString(), options,
                                   parser.isSet("json"));
@@ -132,7 +134,6 @@ int RunChart(const QCommandLineParser& parser, const ChartOptions& options) {
     return kBadInput;
   }
   const Chart chart = CalculateChart(parse.request->birth, options);
-  if (parser.isSet("report")) return RunReport(parser, *parse.request, chart, *style);
   if (parser.isSet("pdf")) {
     QString reason;
     const QString path = parser.value("pdf");

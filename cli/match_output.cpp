@@ -1,13 +1,12 @@
 #include "cli/match_output.h"
 
-#include "birth/chart_calculation.h"
-
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <iomanip>
 #include <sstream>
 
+#include "birth/chart_calculation.h"
 #include "cli/quoted_value.h"
 #include "cli/reading_input.h"
 #include "ui_common/month_name.h"
@@ -41,7 +40,9 @@ std::string MatchClash(const QCommandLineParser& parser) {
   if (!parser.isSet("match")) return {};
   for (const char* option :
        {"batch", "export", "dasha", "pdf", "division", "chart-style", "zones", "places"}) {
-    if (parser.isSet(option)) return std::string("--match and --") + option;
+    if (parser.isSet(option) &&
+        !(parser.isSet("report") && option == std::string_view("chart-style")))
+      return std::string("--match and --") + option;
   }
   return {};
 }
@@ -86,6 +87,19 @@ void WriteReadableMatch(std::ostream& out, const MatchSheet& sheet) {
       << sheet.parihara_line << "\n"
       << "Mars: " << sheet.mars_summary << "\n"
       << sheet.cancellation_line << "\n";
+}
+
+std::optional<MatchSheet> MatchSheetOf(const BirthRequest& bride, const std::string& groom_reading,
+                                       const ChartOptions& options, InputError& error) {
+  BirthParse groom = BirthFromReading(groom_reading);
+  if (!groom.request) {
+    error = groom.error;
+    error.field = "--match";
+    return std::nullopt;
+  }
+  const MatchPerson b = PersonOf(bride.birth, options);
+  const MatchPerson g = PersonOf(groom.request->birth, options);
+  return MakeMatchSheet(b, g, MatchCharts(b.chart, g.chart));
 }
 
 MatchRun RunMatch(const BirthRequest& bride, const std::string& groom_reading,

@@ -26,6 +26,11 @@ struct MatchRun {
   std::optional<InputError> error;  // the reading refused, or a check failed
 };
 
+// The match page's content for the report; nothing, with the error, when the reading is
+// refused.
+std::optional<MatchSheet> MatchSheetOf(const BirthRequest& bride, const std::string& groom_reading,
+                                       const ChartOptions& options, InputError& error);
+
 // Both charts sidereal with the positions of options.
 MatchRun RunMatch(const BirthRequest& bride, const std::string& groom_reading,
                   const ChartOptions& options, bool json);

@@ -2,6 +2,7 @@
 // Moon a reader looks for first.
 #include "positions/longitude_text.h"
 #include "positions/time_zones.h"
+#include "positions/zone_line.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
 #include "ui_common/month_name.h"
@@ -29,13 +30,13 @@ QString Place(const BirthData& b) {
   return parts.join(QStringLiteral(", "));
 }
 
+// The zone line every output shows, without its "Zone: ", and the row it came from.
 QString ZoneRow(const BirthData& b, int zone_row) {
-  QString zone;
-  if (zone_row >= 0 && zone_row < kTimeZoneRowCount)
-    zone = ReportText(FillTimeZoneTable().TimeZoneNames[static_cast<std::size_t>(zone_row)]) +
-           QStringLiteral(" (row %1)").arg(zone_row);
-  if (b.DaylightSaving) zone += QStringLiteral(", daylight saving");
-  return zone;
+  if (zone_row < 0 || zone_row >= kTimeZoneRowCount) return {};
+  QString line = QString::fromStdString(ZoneLine(zone_row, b.DaylightSaving));
+  const QLatin1String prefix("Zone: ");
+  if (line.startsWith(prefix)) line.remove(0, prefix.size());
+  return line + QStringLiteral(", row %1").arg(zone_row);
 }
 
 // "Scorpio, 24° 17' 52" Sco": the sign in full, then the chart's own long form.
@@ -63,7 +64,7 @@ std::vector<ReportBlock> BirthDetailsBlocks(const ReportInput& input, const QSiz
       {QStringLiteral("Time of birth"), QStringLiteral("%1:%2 local time")
                                             .arg(b.BirthHour)
                                             .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))},
-      {QStringLiteral("Time zone"), ZoneRow(b, input.zone_row)},
+      {QStringLiteral("Zone"), ZoneRow(b, input.zone_row)},
       {QStringLiteral("Place"), Place(b)},
       {QStringLiteral("Coordinates"), Coordinates(b)},
       {QStringLiteral("Zodiac"), ReportText(ZodiacName(chart.Options.zodiac))},

@@ -30,6 +30,7 @@ std::vector<ReportBlock> PositionsBlocks(const ReportInput& input, const QSizeF&
           ReportText(texts[i]), ReportText(kNakshatraNames[static_cast<std::size_t>(place.index)]),
           QString::number(place.pada),
           ReportText(kDashaLords[static_cast<std::size_t>(place.lord)]),
+          ReportText(kDashaLords[static_cast<std::size_t>(nakshatras[i].sub_lord)]),
           retrograde ? QStringLiteral("R") : QString()}});
   }
   std::vector<ReportBlock> blocks = {
@@ -40,7 +41,8 @@ std::vector<ReportBlock> PositionsBlocks(const ReportInput& input, const QSizeF&
   if (chart.Options.zodiac == Zodiac::Tropical) {
     blocks.push_back(TableBlock(
         {0}, {{{QStringLiteral("Signs and longitudes are tropical; nakshatras are sidereal "
-                               "(Lahiri), as always. Sub-lords are those of Krishnamurti.")}}}));
+                               "(Lahiri), as always.")}},
+              {{QStringLiteral("Sub-lords are those of Krishnamurti.")}}}));
   }
   TitleFirstBlock(blocks, QStringLiteral("Positions"));
   return blocks;

@@ -4,6 +4,7 @@
 
 #include "chart_window/chart_commands.h"
 #include "chart_window/frmDisplay.h"
+#include "chart_window/match_window.h"
 #include "report/report_layout.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
@@ -17,6 +18,11 @@ ReportInput ReportInputOf(const ChartSession& session, const frmDisplay* chart_c
   if (chart_child) {
     input.style = chart_child->Style();
     input.coloured = chart_child->View().coloured;
+    // The match window belongs to the chart window; a closed one is hidden or gone.
+    if (const auto* match =
+            chart_child->window()->findChild<MatchWindow*>(QString(), Qt::FindDirectChildrenOnly);
+        match && match->isVisible())
+      input.match = match->Sheet();
   }
   return input;
 }

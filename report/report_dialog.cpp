@@ -40,7 +40,7 @@ ReportChoice StoredReportChoice() {
   if (sections) {
     choice.sections = *sections;
   } else {
-    for (const auto& offered : OfferedReportSections()) choice.sections.push_back(offered.section);
+    choice.sections = DefaultReportSections();
   }
   return choice;
 }

@@ -14,6 +14,9 @@ const std::vector<ReportSectionName>& OfferedReportSections() {
       {ReportSection::Divisions, "divisions", "Divisional charts"},
       {ReportSection::Vargas, "vargas", "Shodashavarga table"},
       {ReportSection::Dasha, "dasha", "Vimshottari dasha"},
+      {ReportSection::Pratyantardashas, "pratyantardashas", "Pratyantardashas (many pages)", false},
+      {ReportSection::Transits, "transits", "Transits and Sade Sati"},
+      {ReportSection::Match, "match", "Match (when its window is open)"},
   };
   return sections;
 }
@@ -47,6 +50,13 @@ QString ReportSectionKeys() {
   QStringList keys;
   for (const auto& section : OfferedReportSections()) keys << QLatin1String(section.key);
   return keys.join(QStringLiteral(", "));
+}
+
+std::vector<ReportSection> DefaultReportSections() {
+  std::vector<ReportSection> sections;
+  for (const auto& offered : OfferedReportSections())
+    if (offered.at_first) sections.push_back(offered.section);
+  return sections;
 }
 
 QString ReportHeading(const BirthData& birth) {

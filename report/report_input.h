@@ -8,19 +8,31 @@
 #include <optional>
 #include <vector>
 
-#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
+#include "chart/birth_data.h"
 #include "drawing/chart_view.h"
+#include "match/match_text.h"
 
 namespace quendal {
 
 // In report order.
-enum class ReportSection { Birth, Charts, Positions, Divisions, Vargas, Dasha };
+enum class ReportSection {
+  Birth,
+  Charts,
+  Positions,
+  Divisions,
+  Vargas,
+  Dasha,
+  Pratyantardashas,
+  Transits,
+  Match
+};
 
 struct ReportSectionName {
   ReportSection section;
-  const char* key;      // quendal-chart --report-sections and the settings
-  const char* caption;  // the dialog's check box
+  const char* key;       // quendal-chart --report-sections and the settings
+  const char* caption;   // the dialog's check box
+  bool at_first = true;  // ticked before any choice is stored
 };
 
 // The sections a report can hold, in report order.
@@ -31,6 +43,9 @@ const std::vector<ReportSectionName>& OfferedReportSections();
 std::optional<std::vector<ReportSection>> ParseReportSections(const QString& list,
                                                               QString& bad_name);
 QString ReportSectionKeys();  // "birth, charts, ..." for messages
+
+// The sections ticked before any choice is stored: all but the long ones.
+std::vector<ReportSection> DefaultReportSections();
 
 // What the report dialog asks: the sections and the paper.
 struct ReportChoice {
@@ -46,7 +61,8 @@ struct ReportInput {
   bool coloured = false;
   std::vector<ReportSection> sections;
   QPageSize::PageSizeId paper = QPageSize::A4;
-  QDateTime printed;  // "now": the printing date and the periods in force
+  QDateTime printed;                // "now": the printing date and the periods in force
+  std::optional<MatchSheet> match;  // of the match window open for this chart
 };
 
 // "Birth chart of Asha Rao"; the date of birth stands in for a missing name.

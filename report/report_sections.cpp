@@ -21,6 +21,12 @@ std::vector<ReportBlock> SectionBlocks(ReportSection section, const ReportInput&
       return VargasBlocks(input, body);
     case ReportSection::Dasha:
       return DashaBlocks(input, body);
+    case ReportSection::Pratyantardashas:
+      return PratyantardashaBlocks(input, body);
+    case ReportSection::Transits:
+      return TransitsBlocks(input, body);
+    case ReportSection::Match:
+      return MatchBlocks(input, body);
   }
   return {};
 }

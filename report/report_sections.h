@@ -15,6 +15,9 @@ std::vector<ReportBlock> PositionsBlocks(const ReportInput& input, const QSizeF&
 std::vector<ReportBlock> DivisionsBlocks(const ReportInput& input, const QSizeF& body);
 std::vector<ReportBlock> VargasBlocks(const ReportInput& input, const QSizeF& body);
 std::vector<ReportBlock> DashaBlocks(const ReportInput& input, const QSizeF& body);
+std::vector<ReportBlock> PratyantardashaBlocks(const ReportInput& input, const QSizeF& body);
+std::vector<ReportBlock> TransitsBlocks(const ReportInput& input, const QSizeF& body);
+std::vector<ReportBlock> MatchBlocks(const ReportInput& input, const QSizeF& body);
 
 std::vector<ReportBlock> SectionBlocks(ReportSection section, const ReportInput& input,
                                        const QSizeF& body);

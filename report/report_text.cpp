@@ -31,8 +31,8 @@ void DrawReportRow(QPainter& painter, const QRectF& row, const std::vector<doubl
   for (qsizetype i = 0; i < cells.cells.size() && i < static_cast<qsizetype>(lefts.size()); ++i) {
     const auto column = static_cast<std::size_t>(i);
     const double left = row.left() + lefts[column];
-    const double right =
-        column + 1 < lefts.size() ? row.left() + lefts[column + 1] - 4 : row.right();
+    const bool last = i + 1 == cells.cells.size() || column + 1 == lefts.size();
+    const double right = last ? row.right() : row.left() + lefts[column + 1] - 4;
     const QRectF cell(left, row.top(), right - left, row.height());
     painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                      metrics.elidedText(cells.cells[i], Qt::ElideRight, cell.width()));

@@ -27,7 +27,8 @@ inline QString ReportText(std::string_view text) {
 }
 
 // One row of a table: cells at the given left edges (points from the row's left); a cell
-// that would run into the next is cut short with an ellipsis.
+// that would run into the next is cut short with an ellipsis, and a row's last cell runs on
+// to the row's end.
 struct ReportRow {
   QStringList cells;
   bool bold = false;

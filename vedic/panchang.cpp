@@ -57,7 +57,7 @@ Panchang CalculatePanchang(const BirthData& birth, const Chart& chart) {
   const double birth_jd = BirthJulianDay(birth);
   // The local clock of the birth, the offset the precise positions use.
   const double midnight = birth_jd - time.L / 24;
-  const SunDay day = SunriseAndSunset(midnight, time.N, -time.W);
+  const SunDay day = SunriseAndSunset(midnight, time.N, -time.W, birth_jd);
   const bool sidereal = chart.Options.zodiac == Zodiac::SiderealLahiri;
   const double sun = chart.Longitudes[0];
   const double moon = chart.Longitudes[1];

@@ -29,6 +29,10 @@ int SignOf(double longitude) {
   return static_cast<int>(std::floor(WrapDegrees(longitude) / 30)) % 12;
 }
 
+double EdgeDistance(double longitude) {
+  return std::min(std::fmod(longitude, 30.0), 30 - std::fmod(longitude, 30.0));
+}
+
 // 0 rising (12th from the Moon), 1 peak, 2 setting; -1 outside.
 int PhaseOf(int sign, int moon_sign) {
   switch ((sign - moon_sign + 12) % 12) {
@@ -51,12 +55,21 @@ std::vector<SaturnIngress> SaturnIngresses(const SaturnAt& saturn, double from_j
   double t = from_jd;
   double longitude = saturn(t);
   int sign = SignOf(longitude);
+  // The last moment Saturn was asked for, and how far it then stood from the nearest edge.
+  double asked_at = t;
+  double asked_edge = EdgeDistance(longitude);
   while (t < to_jd) {
     // Saturn moves under kSaturnFastest a day either way, so it cannot reach a sign's edge
     // sooner than this; far from one the search takes long strides.
-    const double edge = std::min(std::fmod(longitude, 30.0), 30 - std::fmod(longitude, 30.0));
-    const double stride = std::clamp(edge / kSaturnFastest, kShortestStride, step);
+    const double stride =
+        t == asked_at ? std::clamp(asked_edge / kSaturnFastest, kShortestStride, step) : step;
     const double next = std::min(t + stride, to_jd);
+    // However Saturn moved, at `next` it is still in this sign and too far from an edge for
+    // the stride from there to be shorter than `step`: no need to ask.
+    if (asked_edge - kSaturnFastest * (next - asked_at) > kSaturnFastest * step * (1 + 1e-9)) {
+      t = next;
+      continue;
+    }
     longitude = WrapDegrees(saturn(next));
     const int next_sign = SignOf(longitude);
     if (next_sign != sign) {
@@ -67,7 +80,8 @@ std::vector<SaturnIngress> SaturnIngresses(const SaturnAt& saturn, double from_j
       }
       found.push_back({high - kUnixEpochJulianDay + local_offset_days, sign, next_sign});
     }
-    t = next;
+    t = asked_at = next;
+    asked_edge = EdgeDistance(longitude);
     sign = next_sign;
   }
   return found;

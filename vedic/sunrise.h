@@ -13,7 +13,9 @@ struct SunDay {
 };
 
 // The day runs from midnight_jd_ut (local midnight in universal time) for one day; latitude
-// and longitude in degrees, north and east positive.
-SunDay SunriseAndSunset(double midnight_jd_ut, double latitude, double east_longitude);
+// and longitude in degrees, north and east positive. Each moment is the library's to the
+// minute it rounds to and in its order against `compared` (a Julian day of universal time).
+SunDay SunriseAndSunset(double midnight_jd_ut, double latitude, double east_longitude,
+                        std::optional<double> compared = std::nullopt);
 
 }  // namespace quendal

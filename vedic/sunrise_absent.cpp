@@ -3,6 +3,6 @@
 
 namespace quendal {
 
-SunDay SunriseAndSunset(double, double, double) { return {}; }
+SunDay SunriseAndSunset(double, double, double, std::optional<double>) { return {}; }
 
 }  // namespace quendal

@@ -124,5 +124,21 @@ TEST_F(MatchOption, ReadableTableAndRefusals) {
   }
 }
 
+// --report with --match takes the match page into the report; a refused reading stops it.
+TEST_F(MatchOption, TheReportHoldsTheMatchPage) {
+  const QString pdf = dir_.filePath("report.pdf");
+  const Outcome run = Program({"--reading", bride_path_, "--match", groom_path_, "--report", pdf,
+                               "--report-sections", "match"});
+  ASSERT_EQ(run.exit_code, 0) << run.err.toStdString();
+  QProcess text;
+  text.start("pdftotext", {pdf, "-"});
+  text.waitForFinished(30000);
+  EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains("and Vikram Rao"));
+  const Outcome refused =
+      Program({"--reading", bride_path_, "--match", dir_.filePath("none.kdl"), "--report", pdf});
+  EXPECT_EQ(refused.exit_code, 2);
+  EXPECT_TRUE(refused.err.contains("refused")) << refused.err.toStdString();
+}
+
 }  // namespace
 }  // namespace quendal

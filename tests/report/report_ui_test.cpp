@@ -10,12 +10,17 @@
 #include <QStatusBar>
 #include <map>
 
+#include "chart_window/match_page.h"
+#include "chart_window/match_window.h"
+#include "chart_window/transits_item.h"
+#include "positions/zone_line.h"
 #include "report/report_commands.h"
 #include "report/report_layout.h"
 #include "report/report_sections.h"
 #include "tests/birth/running_program.h"
 #include "tests/file_size_limit.h"
 #include "vedic/dasha.h"
+#include "vedic/sade_sati.h"
 
 namespace quendal {
 namespace {
@@ -44,6 +49,22 @@ ReportInput GoldenReport(std::vector<ReportSection> sections, QPageSize::PageSiz
   input.paper = paper;
   input.printed = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
   return input;
+}
+
+// Writes the report into pdf within a second and a megabyte, and records both figures.
+void WriteTimedReport(const ReportInput& input, const QString& pdf) {
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  QElapsedTimer timer;
+  timer.start();
+  QString reason;
+  ASSERT_TRUE(WriteReportPdf(file, input, reason)) << reason.toStdString();
+  const qint64 elapsed = timer.elapsed();
+  file.close();
+  EXPECT_LT(elapsed, 1000);
+  EXPECT_LT(QFileInfo(pdf).size(), 1 << 20);
+  ::testing::Test::RecordProperty("milliseconds", static_cast<int>(elapsed));
+  ::testing::Test::RecordProperty("bytes", static_cast<int>(QFileInfo(pdf).size()));
 }
 
 TEST(PagePlan, ASectionGoesOnWhereItFitsAndFlowsOnAtBlocksWhereItIsLongerThanAPage) {
@@ -125,18 +146,8 @@ TEST(Report, ReadBackItHoldsTheBirthTheNavamsaEveryMahadashaAndEveryPageNumber) 
   const ReportInput input = GoldenReport(kEverySection, QPageSize::A4);
   QTemporaryDir dir;
   const QString pdf = dir.filePath("report.pdf");
-  QFile file(pdf);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  QElapsedTimer timer;
-  timer.start();
-  QString reason;
-  ASSERT_TRUE(WriteReportPdf(file, input, reason)) << reason.toStdString();
-  const qint64 elapsed = timer.elapsed();
-  file.close();
-  EXPECT_LT(elapsed, 1000);
-  EXPECT_LT(QFileInfo(pdf).size(), 1 << 20);
-  RecordProperty("milliseconds", static_cast<int>(elapsed));
-  RecordProperty("bytes", static_cast<int>(QFileInfo(pdf).size()));
+  WriteTimedReport(input, pdf);
+  if (::testing::Test::HasFatalFailure()) return;
 
   const QString text = PdfText(pdf);
   EXPECT_TRUE(text.contains("Birth chart of " + QString::fromStdString(input.birth.PersonName)));
@@ -184,6 +195,54 @@ TEST(Report, TheChartsAreDrawnInTheStyleOnView) {
   EXPECT_NE(drawn[ChartStyle::North], drawn[ChartStyle::South]);
 }
 
+TEST(Report, TheLaterSectionsReadBackAndTheLongOneIsLeftOutAtFirst) {
+  const std::vector<ReportSection> later = {ReportSection::Birth, ReportSection::Pratyantardashas,
+                                            ReportSection::Transits, ReportSection::Match};
+  QString bad;
+  EXPECT_EQ(ParseReportSections("match, Pratyantardashas,transits,birth", bad), later);
+  const std::vector<ReportSection> at_first = DefaultReportSections();
+  EXPECT_EQ(std::count(at_first.begin(), at_first.end(), ReportSection::Pratyantardashas), 0);
+  EXPECT_EQ(at_first.size(), OfferedReportSections().size() - 1);
+
+  ReportInput input = GoldenReport(later, QPageSize::A4);
+  const QSizeF body(400, 600);
+  // Without a match window the match section has nothing to show.
+  EXPECT_EQ(BuildReportSections(input, body).size(), later.size() - 1);
+  MatchSheet sheet;
+  sheet.bride.name = "Asha Rao";
+  sheet.groom.name = "Vikram Rao";
+  input.match = sheet;
+  // Every section of the report, for the time and size it takes.
+  input.sections.clear();
+  for (const auto& offered : OfferedReportSections()) input.sections.push_back(offered.section);
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("later.pdf");
+  WriteTimedReport(input, pdf);
+  if (::testing::Test::HasFatalFailure()) return;
+
+  const QString text = PdfText(pdf);
+  const Dasha dasha = VimshottariDasha(input.chart.BirthDay, input.chart.MoonNakshatra);
+  // The first antardasha still running at birth.
+  const DashaPeriod& antar =
+      *std::find_if(dasha[0].antardashas.begin(), dasha[0].antardashas.end(),
+                    [&](const DashaPeriod& period) { return period.end > input.chart.BirthDay; });
+  const std::vector<SadeSatiPeriod> sade_sati = CalculateSadeSati(input.birth, input.chart);
+  ASSERT_FALSE(sade_sati.empty());
+  const std::string zone = ZoneLine(input.zone_row, input.birth.DaylightSaving).substr(6);
+  for (const QString& expected :
+       {"Zone\\s+" + QRegularExpression::escape(QString::fromStdString(zone)),
+        QStringLiteral("Pratyantardashas"),
+        QStringLiteral("%1 mahadasha, %2 antardasha")
+            .arg(QString::fromUtf8(kDashaLords[static_cast<std::size_t>(dasha[0].lord)].data()),
+                 QString::fromUtf8(kDashaLords[static_cast<std::size_t>(antar.lord)].data())),
+        QStringLiteral("Transits and Sade Sati"),
+        QRegularExpression::escape(
+            QString::fromStdString(TransitCaption(MomentInBirthZone(input.birth, input.printed)))),
+        "Sade Sati\\s+" + QString::fromStdString(IsoDate(sade_sati.front().start)),
+        QStringLiteral("Match: Asha Rao and Vikram Rao")})
+    EXPECT_TRUE(text.contains(QRegularExpression(expected))) << expected.toStdString();
+}
+
 using test::FileSizeLimit;
 
 class ReportCommands : public test::RunningProgram {
@@ -226,8 +285,10 @@ TEST_F(ReportCommands, TheChoiceIsKeptAndAFailedSaveLeavesTheOldReportWhole) {
   EXPECT_FALSE(text.contains("Vimshottari dasha"));
   const ReportChoice kept = StoredReportChoice();
   EXPECT_EQ(kept.paper, QPageSize::Letter);
-  EXPECT_EQ(kept.sections, (std::vector<ReportSection>{ReportSection::Birth, ReportSection::Charts,
-                                                       ReportSection::Divisions}));
+  EXPECT_EQ(kept.sections,
+            (std::vector<ReportSection>{ReportSection::Birth, ReportSection::Charts,
+                                        ReportSection::Divisions, ReportSection::Transits,
+                                        ReportSection::Match}));
 
   const QByteArray old_report = FileBytes(pdf);
   ticks_.clear();
@@ -240,6 +301,22 @@ TEST_F(ReportCommands, TheChoiceIsKeptAndAFailedSaveLeavesTheOldReportWhole) {
   EXPECT_EQ(messages_[0].icon, MessageIcon::Stop);
   EXPECT_TRUE(messages_[0].text.contains(QDir::toNativeSeparators(pdf)));
   EXPECT_EQ(FileBytes(pdf), old_report);
+}
+
+TEST_F(ReportCommands, TheMatchPageIsInTheReportWhileTheMatchWindowIsOpen) {
+  auto* match = new MatchWindow(test::GoldenChartById(0).birth, test::GoldenChartById(1).birth,
+                                ChartOptions{}, Window());
+  const QString title = MatchTitle(match->Sheet());
+  ticks_ = {{"positions", false}, {"divisions", false}, {"vargas", false}, {"dasha", false}};
+  for (const bool open : {true, false}) {
+    match->setVisible(open);
+    const QString pdf = dir_.filePath(open ? "open.pdf" : "closed.pdf");
+    answers_ = {pdf};
+    Menu("mnuSaveReportAsPdf");
+    EXPECT_EQ(PdfText(pdf).contains(title), open) << open;
+    if (open && qEnvironmentVariableIsSet("QUENDAL_REPORT_DIR"))
+      QFile::copy(pdf, qEnvironmentVariable("QUENDAL_REPORT_DIR") + "/match_report.pdf");
+  }
 }
 
 TEST_F(ReportCommands, PrintingGoesThroughThePrintDialogAndWithoutAPrinterOffersThePdf) {

@@ -1,0 +1,65 @@
+// The sky of the printing day over the chart, and the Sade Sati periods of the life with the
+// one under way on the printing day shaded.
+#include "birth/transits.h"
+#include "chart_window/transits_item.h"
+#include "positions/longitude_text.h"
+#include "report/report_sections.h"
+#include "report/report_text.h"
+#include "vedic/dasha.h"
+#include "vedic/sade_sati.h"
+
+namespace quendal {
+namespace {
+
+ReportBlock TransitTable(const Transits& transits) {
+  std::vector<ReportRow> rows = {
+      {{ReportText(TransitCaption(transits.moment))}, true},
+      {{QStringLiteral("Body"), QStringLiteral("Longitude"), QStringLiteral("Sign"),
+        QStringLiteral("From Lagna"), QStringLiteral("From Moon")},
+       true}};
+  for (const TransitBody& body : transits.bodies)
+    rows.push_back(
+        {{ReportText(body.name), ReportText(TransitLongitudeText(body)),
+          ReportText(SignFullNames[static_cast<std::size_t>(body.sign)]),
+          QString::number(body.house_from_lagna), QString::number(body.house_from_moon)}});
+  return TableBlock({0, 80, 200, 300, 380}, std::move(rows));
+}
+
+// A period and its phases, never cut between pages.
+ReportBlock PeriodTable(const SadeSatiPeriod& period, double today, bool first) {
+  const auto dates = [](double start, double end) {
+    return QStringList{ReportText(IsoDate(start)), ReportText(IsoDate(end))};
+  };
+  const bool in_force = period.start <= today && today < period.end;
+  std::vector<ReportRow> rows = {
+      {QStringList{QStringLiteral("Sade Sati")} + dates(period.start, period.end) +
+           QStringList{in_force ? QStringLiteral("in force") : QString()},
+       true, in_force}};
+  for (const SadeSatiPhase& phase : period.phases)
+    rows.push_back({QStringList{QStringLiteral("   ") + ReportText(phase.name)} +
+                    dates(phase.start, phase.end)});
+  for (const std::string& reentry : period.reentries)
+    rows.push_back({{QStringLiteral("   ") + ReportText(reentry)}});
+  return TableBlock({0, 160, 250, 340}, std::move(rows),
+                    first ? QStringList{QStringLiteral("Sade Sati, 1900 to 2100"),
+                                        QStringLiteral("Start"), QStringLiteral("End"), QString()}
+                          : QStringList());
+}
+
+}  // namespace
+
+std::vector<ReportBlock> TransitsBlocks(const ReportInput& input, const QSizeF&) {
+  const Transits transits =
+      CalculateTransits(input.birth, input.chart, MomentInBirthZone(input.birth, input.printed));
+  std::vector<ReportBlock> blocks = {TransitTable(transits)};
+  const QDate date = input.printed.date();
+  const QTime time = input.printed.time();
+  const double today = DayNumber(date.year(), date.month(), date.day(), time.hour(), time.minute());
+  const std::vector<SadeSatiPeriod> periods = CalculateSadeSati(input.birth, input.chart);
+  for (std::size_t i = 0; i < periods.size(); ++i)
+    blocks.push_back(PeriodTable(periods[i], today, i == 0));
+  TitleFirstBlock(blocks, QStringLiteral("Transits and Sade Sati"));
+  return blocks;
+}
+
+}  // namespace quendal
