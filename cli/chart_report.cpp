@@ -2,11 +2,11 @@
 
 #include <iostream>
 
-#include "chart_window/pdf_output.h"
 #include "cli/chart_run.h"
 #include "cli/match_output.h"
 #include "cli/quoted_value.h"
-#include "report/report_commands.h"
+#include "drawing/page_pdf.h"
+#include "report/report_pdf.h"
 #include "ui_common/safe_write.h"
 
 namespace quendal::cli {
@@ -50,7 +50,7 @@ int RunReport(const QCommandLineParser& parser, const BirthRequest& request, con
   session.birth_data = request.birth;
   session.chart = chart;
   session.zone_row = request.zone_row;
-  ReportInput input = ReportInputOf(session, nullptr, choice, QDateTime::currentDateTime());
+  ReportInput input = MakeReportInput(session, choice, QDateTime::currentDateTime());
   input.style = style;
   if (parser.isSet("match")) {
     InputError error;

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "drawing/chart_drawing.h"
+#include "drawing/natal_wheel_drawing.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
 #include "vedic/divisional_signs.h"
@@ -13,8 +14,8 @@ namespace {
 constexpr double kChartGap = 18;
 constexpr int kDivisionRowsPerPage = 3;
 
-// The square styles draw at the screen's scale of type; drawn ten times larger and scaled
-// down, their type sizes keep a tenth of a point of precision.
+// The charts draw at the screen's scale of type; drawn ten times larger and scaled down,
+// their type sizes keep a tenth of a point of precision.
 constexpr double kChartFineScale = 10;
 
 void DrawReportChart(QPainter& painter, const ChartView& view, ChartStyle style,
@@ -23,12 +24,17 @@ void DrawReportChart(QPainter& painter, const ChartView& view, ChartStyle style,
   painter.translate(bounds.topLeft());
   painter.scale(1 / kChartFineScale, 1 / kChartFineScale);
   const QRectF fine(0, 0, bounds.width() * kChartFineScale, bounds.height() * kChartFineScale);
-  // The wheel is still made of widgets; until it draws itself the square South Indian
-  // chart stands in for it on paper.
-  if (style == ChartStyle::North)
-    DrawNorthIndian(painter, view, fine);
-  else
-    DrawSouthIndian(painter, view, fine);
+  switch (style) {
+    case ChartStyle::Natal:
+      DrawNatalWheel(painter, view, fine);
+      break;
+    case ChartStyle::North:
+      DrawNorthIndian(painter, view, fine);
+      break;
+    case ChartStyle::South:
+      DrawSouthIndian(painter, view, fine);
+      break;
+  }
   painter.restore();
 }
 

@@ -1,6 +1,5 @@
 #include "report/report_commands.h"
 
-#include <QPdfWriter>
 #include <QPrinter>
 
 #include "chart_window/chart_commands.h"
@@ -15,10 +14,7 @@ namespace quendal {
 
 ReportInput ReportInputOf(const ChartSession& session, const frmDisplay* chart_child,
                           const ReportChoice& choice, const QDateTime& now) {
-  ReportInput input;
-  input.birth = session.birth_data;
-  input.chart = session.chart;
-  input.zone_row = session.zone_row;
+  ReportInput input = MakeReportInput(session, choice, now);
   if (chart_child) {
     input.style = chart_child->Style();
     input.coloured = chart_child->View().coloured;
@@ -28,18 +24,7 @@ ReportInput ReportInputOf(const ChartSession& session, const frmDisplay* chart_c
         match && match->isVisible())
       input.match = match->Sheet();
   }
-  input.sections = choice.sections;
-  input.paper = choice.paper;
-  input.printed = now;
   return input;
-}
-
-bool WriteReportPdf(QIODevice& device, const ReportInput& input, QString& reason) {
-  QPdfWriter writer(&device);
-  writer.setTitle(ReportHeading(input.birth));
-  writer.setCreator(QStringLiteral("Quendal"));
-  SetReportPage(writer, input.paper);
-  return PaintReport(writer, input, reason);
 }
 
 QString SaveReportAsPdf(QWidget* parent, const ChartSession& session, frmDisplay* chart_child) {

@@ -7,6 +7,7 @@
 #include "birth/chart_session.h"
 #include "report/report_dialog.h"
 #include "report/report_input.h"
+#include "report/report_pdf.h"
 
 class QIODevice;
 class QWidget;
@@ -18,9 +19,6 @@ class frmDisplay;
 // The report of the session's chart as the chart child shows it (style and colours).
 ReportInput ReportInputOf(const ChartSession& session, const frmDisplay* chart_child,
                           const ReportChoice& choice, const QDateTime& now);
-
-// The whole report as a vector PDF on the input's paper; false with the reason.
-bool WriteReportPdf(QIODevice& device, const ReportInput& input, QString& reason);
 
 // The sections dialog, then a file name, then the report saved whole or not at all (a stop
 // message names the file on failure). The path written, or empty.

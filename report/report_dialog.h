@@ -16,11 +16,6 @@ class QPushButton;
 
 namespace quendal {
 
-struct ReportChoice {
-  std::vector<ReportSection> sections;
-  QPageSize::PageSizeId paper = QPageSize::A4;
-};
-
 // Every section and the locale's paper until a choice is stored.
 ReportChoice StoredReportChoice();
 void StoreReportChoice(const ReportChoice& choice);

@@ -47,6 +47,12 @@ QString ReportSectionKeys();  // "birth, charts, ..." for messages
 // The sections ticked before any choice is stored: all but the long ones.
 std::vector<ReportSection> DefaultReportSections();
 
+// What the report dialog asks: the sections and the paper.
+struct ReportChoice {
+  std::vector<ReportSection> sections;
+  QPageSize::PageSizeId paper = QPageSize::A4;
+};
+
 struct ReportInput {
   BirthData birth;
   Chart chart;  // as cast, undivided

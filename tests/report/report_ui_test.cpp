@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QSettings>
@@ -173,6 +174,25 @@ TEST(Report, ReadBackItHoldsTheBirthTheNavamsaEveryMahadashaAndEveryPageNumber) 
     QFile::copy(pdf, folder + "/report.pdf");
     QProcess::execute("pdftoppm", {"-r", "80", "-png", pdf, folder + "/page"});
   }
+}
+
+// Each style draws its own chart on paper (the wheel once fell back to South Indian).
+TEST(Report, TheChartsAreDrawnInTheStyleOnView) {
+  ReportInput input = GoldenReport({ReportSection::Charts}, QPageSize::A4);
+  std::map<ChartStyle, QImage> drawn;
+  for (ChartStyle style : {ChartStyle::Natal, ChartStyle::North, ChartStyle::South}) {
+    input.style = style;
+    const ReportBlock block = ChartsBlocks(input, QSizeF(480, 700)).back();
+    QImage image(480, static_cast<int>(block.height), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    block.draw(painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    painter.end();
+    drawn[style] = image;
+  }
+  EXPECT_NE(drawn[ChartStyle::Natal], drawn[ChartStyle::South]);
+  EXPECT_NE(drawn[ChartStyle::Natal], drawn[ChartStyle::North]);
+  EXPECT_NE(drawn[ChartStyle::North], drawn[ChartStyle::South]);
 }
 
 TEST(Report, TheLaterSectionsReadBackAndTheLongOneIsLeftOutAtFirst) {
