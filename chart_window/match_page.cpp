@@ -13,6 +13,7 @@
 #include "ui_common/layout.h"
 #include "ui_common/message_box.h"
 #include "ui_common/safe_save.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -48,7 +49,7 @@ double Paragraph(QPainter& painter, double x, double y, double width, const QStr
 
 double Person(QPainter& painter, double x, double y, double width, const MatchSide& side) {
   y = Paragraph(painter, x, y, width, Q(side.role).toUpper(), PageFont(11, true), kQuiet);
-  const QString name = side.name.empty() ? QStringLiteral("(no name)") : Q(side.name);
+  const QString name = side.name.empty() ? TrText("MatchPage", "(no name)") : Q(side.name);
   y = Paragraph(painter, x, y + 2, width, name, PageFont(17, true), kInk);
   y = Paragraph(painter, x, y + 4, width, Q(side.birth), PageFont(13), kInk);
   y = Paragraph(painter, x, y + 2, width, Q(side.moon), PageFont(13), kInk);
@@ -71,10 +72,10 @@ double Table(QPainter& painter, double y, const MatchSheet& sheet) {
   painter.fillRect(QRectF(x, y, kTableWidth, kRowHeight), kHeaderFill);
   painter.setFont(PageFont(13, true));
   painter.setPen(kInk);
-  Cell(painter, x + kColumns[0], y, kColumns[1], QStringLiteral("Koota"));
+  Cell(painter, x + kColumns[0], y, kColumns[1], TrText("MatchPage", "Koota"));
   Cell(painter, x + kColumns[1], y, kColumns[2] - kColumns[1], Q(sheet.bride.role));
   Cell(painter, x + kColumns[2], y, kColumns[3] - kColumns[2], Q(sheet.groom.role));
-  Cell(painter, x + kColumns[3], y, points_width, QStringLiteral("Points"), Qt::AlignRight);
+  Cell(painter, x + kColumns[3], y, points_width, TrText("MatchPage", "Points"), Qt::AlignRight);
   y += kRowHeight;
 
   painter.setFont(PageFont(13));
@@ -92,7 +93,7 @@ double Table(QPainter& painter, double y, const MatchSheet& sheet) {
   painter.setPen(QPen(kInk, 1.2));
   painter.drawLine(QPointF(x, y), QPointF(x + kTableWidth, y));
   painter.setFont(PageFont(14, true));
-  Cell(painter, x + kColumns[0], y + 2, kColumns[1], QStringLiteral("Total"));
+  Cell(painter, x + kColumns[0], y + 2, kColumns[1], TrText("MatchPage", "Total"));
   Cell(painter, x + kColumns[3] - 100, y + 2, points_width + 100, Q(sheet.total), Qt::AlignRight);
   return y + kRowHeight + 4;
 }
@@ -105,7 +106,7 @@ QString MatchTitle(const MatchSheet& sheet) {
   const auto name = [](const MatchSide& side) {
     return side.name.empty() ? Q(side.role) : Q(side.name);
   };
-  return QStringLiteral("Match: %1 and %2").arg(name(sheet.bride), name(sheet.groom));
+  return TrText("MatchPage", "Match: %1 and %2").arg(name(sheet.bride), name(sheet.groom));
 }
 
 void DrawMatchPage(QPainter& painter, const MatchSheet& sheet, const QRectF& area) {
@@ -119,7 +120,7 @@ void DrawMatchPage(QPainter& painter, const MatchSheet& sheet, const QRectF& are
 
   const double text_width = kWidth - 2 * kMargin;
   double y = Paragraph(painter, kMargin, kMargin, text_width,
-                       QStringLiteral("Ashtakoota guna milan"), PageFont(22, true), kInk);
+                       TrText("MatchPage", "Ashtakoota guna milan"), PageFont(22, true), kInk);
   y = Paragraph(painter, kMargin, y + 2, text_width, Q(sheet.options_line), PageFont(12), kQuiet);
 
   painter.setPen(QPen(kBarColour, 3));
@@ -136,7 +137,7 @@ void DrawMatchPage(QPainter& painter, const MatchSheet& sheet, const QRectF& are
                 dosha ? kDosha : kInk);
   y = Paragraph(painter, kMargin, y + 2, text_width, Q(sheet.parihara_line),
                 PageFont(12, false, true), kQuiet);
-  y = Paragraph(painter, kMargin, y + 14, text_width, QStringLiteral("Mars (Manglik)"),
+  y = Paragraph(painter, kMargin, y + 14, text_width, TrText("MatchPage", "Mars (Manglik)"),
                 PageFont(14, true), kInk);
   y = Paragraph(painter, kMargin, y + 4, text_width, Q(sheet.mars_summary), PageFont(13), kInk);
   Paragraph(painter, kMargin, y + 2, text_width, Q(sheet.cancellation_line),
@@ -153,12 +154,12 @@ bool WriteMatchPdf(QIODevice& device, const MatchSheet& sheet, QString& reason) 
   writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   QPainter painter;
   if (!painter.begin(&writer)) {
-    reason = QStringLiteral("The PDF page could not be started.");
+    reason = TrText("MatchPage", "The PDF page could not be started.");
     return false;
   }
   DrawMatchPage(painter, sheet, QRectF(0, 0, writer.width(), writer.height()));
   if (!painter.end()) {
-    reason = QStringLiteral("The PDF page could not be finished.");
+    reason = TrText("MatchPage", "The PDF page could not be finished.");
     return false;
   }
   return true;
@@ -166,8 +167,8 @@ bool WriteMatchPdf(QIODevice& device, const MatchSheet& sheet, QString& reason) 
 
 QString SaveMatchAsPdf(QWidget* parent, const MatchSheet& sheet) {
   FileDialogRequest request;
-  request.title = QStringLiteral("Save As PDF");
-  request.filter = QStringLiteral("PDF Document (*.pdf)");
+  request.title = TrText("MatchPage", "Save As PDF");
+  request.filter = TrText("MatchPage", "PDF Document (*.pdf)");
   request.default_suffix = QStringLiteral("pdf");
   const QString path = AskFileName(parent, request);
   if (path.isEmpty()) return {};
@@ -179,7 +180,8 @@ QString SaveMatchAsPdf(QWidget* parent, const MatchSheet& sheet) {
 
 void PrintMatch(QWidget* parent, const MatchSheet& sheet) {
   if (!AnyPrinterInstalled()) {
-    ShowMessage(parent, NoPrinterText(parent ? parent->window() : nullptr, QStringLiteral("match")),
+    ShowMessage(parent,
+                NoPrinterText(parent ? parent->window() : nullptr, TrText("MatchPage", "match")),
                 MessageIcon::Information);
     return;
   }
@@ -188,7 +190,7 @@ void PrintMatch(QWidget* parent, const MatchSheet& sheet) {
   if (!RunPrintDialog(parent, printer, PrintDialogRequest{})) return;
   QPainter painter;
   if (!painter.begin(&printer)) {
-    ShowMessage(parent, QStringLiteral("The match could not be printed."), MessageIcon::Stop);
+    ShowMessage(parent, TrText("MatchPage", "The match could not be printed."), MessageIcon::Stop);
     return;
   }
   const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());

@@ -6,6 +6,7 @@
 #include "birth/chart_calculation.h"
 #include "chart_window/chart_layout.h"
 #include "ui_common/layout.h"
+#include "ui_common/translated_text.h"
 #include "vedic/dasha.h"
 #include "vedic/dasha_levels.h"
 #include "vedic/panchang.h"
@@ -27,10 +28,9 @@ constexpr int kTransitValueLeft = 2300;
 constexpr int kTransitValueWidth = 1050;
 const QColor kTransitInk(0x9a, 0x1c, 0x1c);
 
-const char* const kPanchangValueNames[] = {"lblTithi",   "lblPanchangNakshatra",
-                                           "lblYoga",    "lblKarana",
-                                           "lblVara",    "lblSunrise",
-                                           "lblSunset"};
+const char* const kPanchangValueNames[] = {
+    "lblTithi", "lblPanchangNakshatra", "lblYoga",  "lblKarana",
+    "lblVara",  "lblSunrise",           "lblSunset"};
 
 QLabel* Label(QWidget* parent, const QString& name, const QRect& geometry) {
   auto* label = new QLabel(parent);
@@ -44,8 +44,8 @@ QLabel* Label(QWidget* parent, const QString& name, const QRect& geometry) {
 // "Sun 4 y 8 m 27 d": the frame's value column is narrow; the tooltip says it in words.
 QString ShortBalance(const Dasha& dasha) {
   const CalendarSpan span = DashaBalance(dasha);
-  return QStringLiteral("%1 %2 y %3 m %4 d")
-      .arg(QLatin1String(kDashaLords[static_cast<std::size_t>(dasha[0].lord)].data()))
+  return TrText("SkyPanels", "%1 %2 y %3 m %4 d")
+      .arg(TrName(kDashaLords[static_cast<std::size_t>(dasha[0].lord)]))
       .arg(span.years)
       .arg(span.months)
       .arg(span.days);
@@ -54,7 +54,7 @@ QString ShortBalance(const Dasha& dasha) {
 }  // namespace
 
 void AddSkyPanels(QWidget* display) {
-  auto* frame = new QGroupBox(QStringLiteral("Panchang"), display);
+  auto* frame = new QGroupBox(TrText("SkyPanels", "Panchang"), display);
   frame->setObjectName(QStringLiteral("fraPanchang"));
   frame->setGeometry(
       TwipsRect(kPanchangBox.left, kPanchangBox.top, kPanchangBox.width, kPanchangBox.height));
@@ -65,7 +65,7 @@ void AddSkyPanels(QWidget* display) {
     frame->setAutoFillBackground(true);
     QLabel* caption = Label(vedic, QStringLiteral("lblBalanceCaption"),
                             TwipsRect(120, kBalanceRowTop, kVedicCaptionWidth, kVedicRowHeight));
-    caption->setText(QStringLiteral("Dasha Balance"));
+    caption->setText(TrText("SkyPanels", "Dasha Balance"));
     caption->hide();
     Label(vedic, QStringLiteral("lblDashaBalance"),
           TwipsRect(1620, kBalanceRowTop, kVedicValueWidth, kVedicRowHeight))
@@ -95,15 +95,15 @@ void FillSkyPanels(QWidget* display, const BirthData& birth, const Chart& chart)
   const auto rows = PanchangRows(CalculatePanchang(birth, chart), chart);
   for (std::size_t row = 0; row < rows.size(); ++row) {
     frame->findChild<QLabel*>(QStringLiteral("lblPanchangCaption_%1").arg(row))
-        ->setText(QString::fromStdString(rows[row].first));
+        ->setText(TrName(rows[row].first));
     frame->findChild<QLabel*>(QLatin1String(kPanchangValueNames[row]))
-        ->setText(QString::fromStdString(rows[row].second));
+        ->setText(TrName(rows[row].second));
   }
   const Dasha dasha = VimshottariDasha(chart.BirthDay, chart.MoonNakshatra,
                                        DashaYearDays(chart.Options.dasha_year));
   auto* balance = vedic->findChild<QLabel*>(QStringLiteral("lblDashaBalance"));
   balance->setText(ShortBalance(dasha));
-  balance->setToolTip(QString::fromStdString(DashaBalanceText(dasha)));
+  balance->setToolTip(TrName(DashaBalanceText(dasha)));
 }
 
 void ShowTransitPositions(QWidget* display, const std::optional<Transits>& transits) {
@@ -120,16 +120,17 @@ void ShowTransitPositions(QWidget* display, const std::optional<Transits>& trans
       continue;
     }
     if (!transit) {
-      transit = Label(frame, name, QRect(Twips(kTransitValueLeft), natal->y(),
-                                         Twips(kTransitValueWidth), natal->height()));
+      transit = Label(
+          frame, name,
+          QRect(Twips(kTransitValueLeft), natal->y(), Twips(kTransitValueWidth), natal->height()));
       QPalette palette = transit->palette();
       palette.setColor(QPalette::WindowText, kTransitInk);
       transit->setPalette(palette);
     }
     natal->move(Twips(kNatalValueLeftWithTransits), natal->y());
-    transit->setText(QString::fromStdString(
-        transits->chart.PositionsTable[static_cast<std::size_t>(i)]));
-    transit->setToolTip(QStringLiteral("Transit"));
+    transit->setText(TrLongitude(
+        QString::fromStdString(transits->chart.PositionsTable[static_cast<std::size_t>(i)])));
+    transit->setToolTip(TrText("SkyPanels", "Transit"));
     transit->show();
   }
 }

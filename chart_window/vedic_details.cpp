@@ -6,14 +6,14 @@
 #include "chart_window/chart_layout.h"
 #include "positions/longitude_text.h"
 #include "ui_common/layout.h"
+#include "ui_common/translated_text.h"
 #include "vedic/ayanamsha.h"
 
 namespace quendal {
 namespace {
 
-void SetRow(QWidget* display, const char* name, const std::string& text) {
-  if (auto* label = display->findChild<QLabel*>(QLatin1String(name)))
-    label->setText(QString::fromStdString(text));
+void SetRow(QWidget* display, const char* name, const QString& text) {
+  if (auto* label = display->findChild<QLabel*>(QLatin1String(name))) label->setText(text);
 }
 
 }  // namespace
@@ -29,12 +29,12 @@ void AddChartOptionsLine(QWidget* display) {
 
 void FillVedicDetails(QWidget* display, const Chart& chart) {
   const NakshatraPlace& moon = chart.MoonNakshatra;
-  SetRow(display, "lblNakshatra", std::string(kNakshatraNames[static_cast<size_t>(moon.index)]));
-  SetRow(display, "lblPada", std::to_string(moon.pada));
-  SetRow(display, "lblLord", std::string(kDashaLords[static_cast<size_t>(moon.lord)]));
-  SetRow(display, "lblAyanamsha", FormatAyanamsha(chart.Ayanamsha));
-  SetRow(display, "lblLagnaPosition", chart.AscendantText);
-  SetRow(display, "lblChartOptions", DescribeChartOptions(chart.Options));
+  SetRow(display, "lblNakshatra", TrName(kNakshatraNames[static_cast<size_t>(moon.index)]));
+  SetRow(display, "lblPada", QString::number(moon.pada));
+  SetRow(display, "lblLord", TrName(kDashaLords[static_cast<size_t>(moon.lord)]));
+  SetRow(display, "lblAyanamsha", QString::fromStdString(FormatAyanamsha(chart.Ayanamsha)));
+  SetRow(display, "lblLagnaPosition", TrLongitude(QString::fromStdString(chart.AscendantText)));
+  SetRow(display, "lblChartOptions", TrName(DescribeChartOptions(chart.Options)));
 }
 
 }  // namespace quendal

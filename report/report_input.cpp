@@ -3,17 +3,18 @@
 #include <algorithm>
 
 #include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 
 const std::vector<ReportSectionName>& OfferedReportSections() {
   static const std::vector<ReportSectionName> sections = {
-      {ReportSection::Birth, "birth", "Birth details and panchang"},
-      {ReportSection::Charts, "charts", "Birth chart and navamsa"},
-      {ReportSection::Positions, "positions", "Positions"},
-      {ReportSection::Divisions, "divisions", "Divisional charts"},
-      {ReportSection::Vargas, "vargas", "Shodashavarga table"},
-      {ReportSection::Dasha, "dasha", "Vimshottari dasha"},
+      {ReportSection::Birth, "birth", QT_TRANSLATE_NOOP("Report", "Birth details and panchang")},
+      {ReportSection::Charts, "charts", QT_TRANSLATE_NOOP("Report", "Birth chart and navamsa")},
+      {ReportSection::Positions, "positions", QT_TRANSLATE_NOOP("Report", "Positions")},
+      {ReportSection::Divisions, "divisions", QT_TRANSLATE_NOOP("Report", "Divisional charts")},
+      {ReportSection::Vargas, "vargas", QT_TRANSLATE_NOOP("Report", "Shodashavarga table")},
+      {ReportSection::Dasha, "dasha", QT_TRANSLATE_NOOP("Report", "Vimshottari dasha")},
   };
   return sections;
 }
@@ -51,9 +52,9 @@ QString ReportSectionKeys() {
 
 QString ReportHeading(const BirthData& birth) {
   if (!birth.PersonName.empty())
-    return QStringLiteral("Birth chart of %1").arg(QString::fromStdString(birth.PersonName));
-  return QStringLiteral("Birth chart of %1 %2, %3")
-      .arg(LongMonthName(birth.BirthMonth))
+    return TrText("Report", "Birth chart of %1").arg(QString::fromStdString(birth.PersonName));
+  return TrText("Report", "Birth chart of %1 %2, %3")
+      .arg(ShownMonthName(birth.BirthMonth))
       .arg(birth.BirthDay)
       .arg(birth.BirthYear);
 }

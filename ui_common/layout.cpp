@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "ui_common/language_fonts.h"
+
 namespace quendal {
 namespace {
 
@@ -38,6 +40,9 @@ QFont VerdanaFont(double point_size, bool bold, bool underline) {
   } else {
     font.setFamily(VerdanaOrClosestFamily());
   }
+  // Latin letters and digits keep their face; the language's script comes from its own.
+  if (const QString script = ScriptFontFamily(); !script.isEmpty())
+    font.setFamilies({font.family(), script});
   font.setPointSizeF(point_size);
   font.setBold(bold);
   font.setUnderline(underline);

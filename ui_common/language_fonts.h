@@ -1,0 +1,16 @@
+// The faces that show the scripts of the languages: the windows' font falls back on them, and a
+// missing one is said at start-up rather than drawn as empty boxes.
+#pragma once
+
+#include <QString>
+
+namespace quendal {
+
+// The message to show when the installed language's face is missing; empty when it is there
+// (or the language needs none).
+QString MissingFontMessage(const QString& code);
+
+// The face of the installed language's script, for fonts to fall back on; empty for English.
+QString ScriptFontFamily();
+
+}  // namespace quendal
