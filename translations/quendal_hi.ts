@@ -5,1816 +5,1823 @@
     <name>ChartLabels</name>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>सू</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चं</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>बु</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>शु</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>मं</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>गु</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>श</translation>
     </message>
     <message>
         <source>Rahu</source>
-        <translation type="unfinished"></translation>
+        <translation>रा</translation>
     </message>
     <message>
         <source>Ketu</source>
-        <translation type="unfinished"></translation>
+        <translation>के</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>ल</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>ल</translation>
     </message>
     <message>
         <source>(R)</source>
         <extracomment>The retrograde mark after a body&apos;s label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(व)</translation>
     </message>
     <message>
         <source>(T)</source>
         <extracomment>A transiting body&apos;s mark in the chart</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(गो)</translation>
     </message>
     <message>
         <source>(T, R)</source>
         <extracomment>A transiting body that is retrograde</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(गो, व)</translation>
     </message>
 </context>
 <context>
     <name>ChartOptionsMenu</name>
     <message>
         <source>&amp;Zodiac</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;राशिचक्र</translation>
     </message>
     <message>
         <source>&amp;Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;स्थितियाँ</translation>
     </message>
     <message>
         <source>&amp;True Node</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;सत्य राहु</translation>
     </message>
     <message>
         <source>Precise positions only: the classic formulas have a node of their own</source>
-        <translation type="unfinished"></translation>
+        <translation>केवल सूक्ष्म स्थितियों में: पारंपरिक सूत्रों का राहु अपना है</translation>
     </message>
     <message>
         <source>&amp;Dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;दशा</translation>
     </message>
     <message>
         <source>Shodashavarga and &amp;Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>षोडशवर्ग और &amp;नक्षत्र</translation>
     </message>
     <message>
         <source>&amp;Sidereal (Lahiri)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;निरयण (लाहिड़ी)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Krishnamurti)</source>
-        <translation type="unfinished"></translation>
+        <translation>निरयण (&amp;कृष्णमूर्ति)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Raman)</source>
-        <translation type="unfinished"></translation>
+        <translation>निरयण (&amp;रमन)</translation>
     </message>
     <message>
         <source>Sidereal (True &amp;Chitrapaksha)</source>
-        <translation type="unfinished"></translation>
+        <translation>निरयण (सत्य &amp;चित्रपक्ष)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Yukteshwar)</source>
-        <translation type="unfinished"></translation>
+        <translation>निरयण (&amp;युक्तेश्वर)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Fagan-Bradley)</source>
-        <translation type="unfinished"></translation>
+        <translation>निरयण (&amp;फ़ेगन-ब्रैडली)</translation>
     </message>
 </context>
 <context>
     <name>DashaWindow</name>
     <message>
         <source>In force today</source>
-        <translation type="unfinished"></translation>
+        <translation>आज चल रही है</translation>
     </message>
     <message>
         <source>Vimshottari Dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>विंशोत्तरी दशा</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>अंत</translation>
     </message>
     <message>
         <source>Age at start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ पर आयु</translation>
     </message>
     <message>
         <source>A year of the dasha is 365.25 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>दशा का एक वर्ष 365.25 दिन का है।</translation>
     </message>
     <message>
         <source>Vimshottari Dasha (%1-day year)</source>
-        <translation type="unfinished"></translation>
+        <translation>विंशोत्तरी दशा (%1 दिन का वर्ष)</translation>
     </message>
     <message>
         <source>A year of the dasha is %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>दशा का एक वर्ष %1 दिन का है।</translation>
     </message>
     <message>
         <source>Moon in %1, pada %2, lord %3. Balance at birth: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र %1 नक्षत्र में, चरण %2, स्वामी %3। जन्म के समय शेष दशा: %4।</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>The new language shows when Quendal starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>नई भाषा Quendal के अगली बार खुलने पर दिखेगी।</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;भाषा</translation>
     </message>
 </context>
 <context>
     <name>MatchPage</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(नाम नहीं)</translation>
     </message>
     <message>
         <source>Koota</source>
-        <translation type="unfinished"></translation>
+        <translation>कूट</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>अंक</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>कुल</translation>
     </message>
     <message>
         <source>Match: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>मिलान: %1 और %2</translation>
     </message>
     <message>
         <source>Ashtakoota guna milan</source>
-        <translation type="unfinished"></translation>
+        <translation>अष्टकूट गुण मिलान</translation>
     </message>
     <message>
         <source>Mars (Manglik)</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगल (मांगलिक)</translation>
     </message>
     <message>
         <source>The PDF page could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF पृष्ठ शुरू नहीं हो सका।</translation>
     </message>
     <message>
         <source>The PDF page could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF पृष्ठ पूरा नहीं हो सका।</translation>
     </message>
     <message>
         <source>Save As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF के रूप में सहेजें</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
     </message>
     <message>
         <source>match</source>
-        <translation type="unfinished"></translation>
+        <translation>मिलान</translation>
     </message>
     <message>
         <source>The match could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>मिलान छापा नहीं जा सका।</translation>
     </message>
 </context>
 <context>
     <name>MatchWindow</name>
     <message>
         <source>Match With Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजी गई कुंडली से मिलान</translation>
     </message>
     <message>
         <source>Quendal Reading (*.kdl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal कुंडली (*.kdl)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;फ़ाइल</translation>
     </message>
     <message>
         <source>Save As P&amp;DF</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;DF के रूप में सहेजें</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;छापें</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;बंद करें</translation>
     </message>
     <message>
         <source>&amp;Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;अदला-बदली</translation>
     </message>
     <message>
         <source>Exchange bride and groom</source>
-        <translation type="unfinished"></translation>
+        <translation>वधू और वर की जगह बदलें</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रोग्राम पहले से चल रहा है</translation>
     </message>
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
+क्या आप नया संस्करण देखना चाहेंगे?</translation>
     </message>
     <message>
         <source>The data could not be prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>डेटा तैयार नहीं हो सका।</translation>
     </message>
     <message>
         <source>The file %1 could not be saved.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल %1 सहेजी नहीं जा सकी।
+%2</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपना नाम लिखें</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश के अंश लिखें</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश की कला लिखें</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर के अंश लिखें</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर की कला लिखें</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपने शहर का नाम लिखें</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपने राज्य का नाम लिखें</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अपने देश का नाम लिखें</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश की दिशा चुनें</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर की दिशा चुनें</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया सही तारीख़ या महीना लिखें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया सही तारीख़ या महीना लिखें !</translation>
     </message>
     <message>
         <source>Please Enter Correct Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश के सही अंश लिखें</translation>
     </message>
     <message>
         <source>Please Enter Correct Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर के सही अंश लिखें</translation>
     </message>
     <message>
         <source>Please Enter Correct Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया अक्षांश की सही कला लिखें</translation>
     </message>
     <message>
         <source>Please Enter Correct Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देशांतर की सही कला लिखें</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया शहर लिखें</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया राज्य लिखें</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया देश लिखें</translation>
     </message>
     <message>
         <source>This copy of Quendal was built without the Swiss Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal की यह प्रति स्विस एफ़ेमेरिस के बिना बनी है</translation>
     </message>
 </context>
 <context>
     <name>Names</name>
     <message>
         <source>Ari</source>
-        <translation type="unfinished"></translation>
+        <translation>मेष</translation>
     </message>
     <message>
         <source>Tau</source>
-        <translation type="unfinished"></translation>
+        <translation>वृषभ</translation>
     </message>
     <message>
         <source>Gem</source>
-        <translation type="unfinished"></translation>
+        <translation>मिथुन</translation>
     </message>
     <message>
         <source>Can</source>
-        <translation type="unfinished"></translation>
+        <translation>कर्क</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>सिंह</translation>
     </message>
     <message>
         <source>Vir</source>
-        <translation type="unfinished"></translation>
+        <translation>कन्या</translation>
     </message>
     <message>
         <source>Lib</source>
-        <translation type="unfinished"></translation>
+        <translation>तुला</translation>
     </message>
     <message>
         <source>Sco</source>
-        <translation type="unfinished"></translation>
+        <translation>वृश्चिक</translation>
     </message>
     <message>
         <source>Sag</source>
-        <translation type="unfinished"></translation>
+        <translation>धनु</translation>
     </message>
     <message>
         <source>Cap</source>
-        <translation type="unfinished"></translation>
+        <translation>मकर</translation>
     </message>
     <message>
         <source>Aqu</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंभ</translation>
     </message>
     <message>
         <source>Pis</source>
-        <translation type="unfinished"></translation>
+        <translation>मीन</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>मेष</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>वृषभ</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>मिथुन</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>कर्क</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>कन्या</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>तुला</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>वृश्चिक</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>धनु</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>मकर</translation>
     </message>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंभ</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>मीन</translation>
     </message>
     <message>
         <source>Tropical</source>
-        <translation type="unfinished"></translation>
+        <translation>सायन</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>निरयण</translation>
     </message>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>लाहिड़ी</translation>
     </message>
     <message>
         <source>Krishnamurti</source>
-        <translation type="unfinished"></translation>
+        <translation>कृष्णमूर्ति</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>रमन</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>सत्य चित्रपक्ष</translation>
     </message>
     <message>
         <source>Yukteshwar</source>
-        <translation type="unfinished"></translation>
+        <translation>युक्तेश्वर</translation>
     </message>
     <message>
         <source>Precise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूक्ष्म</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>पारंपरिक</translation>
     </message>
     <message>
         <source>precise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूक्ष्म</translation>
     </message>
     <message>
         <source>classic</source>
-        <translation type="unfinished"></translation>
+        <translation>पारंपरिक</translation>
     </message>
     <message>
         <source>True Node</source>
-        <translation type="unfinished"></translation>
+        <translation>सत्य राहु</translation>
     </message>
     <message>
         <source>Swiss Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>स्विस एफ़ेमेरिस</translation>
     </message>
     <message>
         <source>Classic formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>पारंपरिक सूत्र</translation>
     </message>
     <message>
         <source>sidereal year</source>
-        <translation type="unfinished"></translation>
+        <translation>नाक्षत्र वर्ष</translation>
     </message>
     <message>
         <source>savana year</source>
-        <translation type="unfinished"></translation>
+        <translation>सावन वर्ष</translation>
     </message>
     <message>
         <source>Julian year</source>
-        <translation type="unfinished"></translation>
+        <translation>जूलियन वर्ष</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ष</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ष</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>माह</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>माह</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>दिन</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>दिन</translation>
     </message>
     <message>
         <source>y</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ष</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>माह</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>शेष</translation>
     </message>
     <message>
         <source>civil weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>नागरिक वार</translation>
     </message>
     <message>
         <source>none that day</source>
-        <translation type="unfinished"></translation>
+        <translation>उस दिन नहीं</translation>
     </message>
     <message>
         <source>Ashwini</source>
-        <translation type="unfinished"></translation>
+        <translation>अश्विनी</translation>
     </message>
     <message>
         <source>Bharani</source>
-        <translation type="unfinished"></translation>
+        <translation>भरणी</translation>
     </message>
     <message>
         <source>Krittika</source>
-        <translation type="unfinished"></translation>
+        <translation>कृत्तिका</translation>
     </message>
     <message>
         <source>Rohini</source>
-        <translation type="unfinished"></translation>
+        <translation>रोहिणी</translation>
     </message>
     <message>
         <source>Mrigashira</source>
-        <translation type="unfinished"></translation>
+        <translation>मृगशिरा</translation>
     </message>
     <message>
         <source>Ardra</source>
-        <translation type="unfinished"></translation>
+        <translation>आर्द्रा</translation>
     </message>
     <message>
         <source>Punarvasu</source>
-        <translation type="unfinished"></translation>
+        <translation>पुनर्वसु</translation>
     </message>
     <message>
         <source>Pushya</source>
-        <translation type="unfinished"></translation>
+        <translation>पुष्य</translation>
     </message>
     <message>
         <source>Ashlesha</source>
-        <translation type="unfinished"></translation>
+        <translation>आश्लेषा</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>मघा</translation>
     </message>
     <message>
         <source>Purva Phalguni</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व फाल्गुनी</translation>
     </message>
     <message>
         <source>Uttara Phalguni</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर फाल्गुनी</translation>
     </message>
     <message>
         <source>Hasta</source>
-        <translation type="unfinished"></translation>
+        <translation>हस्त</translation>
     </message>
     <message>
         <source>Chitra</source>
-        <translation type="unfinished"></translation>
+        <translation>चित्रा</translation>
     </message>
     <message>
         <source>Swati</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वाति</translation>
     </message>
     <message>
         <source>Vishakha</source>
-        <translation type="unfinished"></translation>
+        <translation>विशाखा</translation>
     </message>
     <message>
         <source>Anuradha</source>
-        <translation type="unfinished"></translation>
+        <translation>अनुराधा</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>ज्येष्ठा</translation>
     </message>
     <message>
         <source>Mula</source>
-        <translation type="unfinished"></translation>
+        <translation>मूल</translation>
     </message>
     <message>
         <source>Purva Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वाषाढ़ा</translation>
     </message>
     <message>
         <source>Uttara Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तराषाढ़ा</translation>
     </message>
     <message>
         <source>Shravana</source>
-        <translation type="unfinished"></translation>
+        <translation>श्रवण</translation>
     </message>
     <message>
         <source>Dhanishta</source>
-        <translation type="unfinished"></translation>
+        <translation>धनिष्ठा</translation>
     </message>
     <message>
         <source>Shatabhisha</source>
-        <translation type="unfinished"></translation>
+        <translation>शतभिषा</translation>
     </message>
     <message>
         <source>Purva Bhadrapada</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्व भाद्रपद</translation>
     </message>
     <message>
         <source>Uttara Bhadrapada</source>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर भाद्रपद</translation>
     </message>
     <message>
         <source>Revati</source>
-        <translation type="unfinished"></translation>
+        <translation>रेवती</translation>
     </message>
     <message>
         <source>Ketu</source>
-        <translation type="unfinished"></translation>
+        <translation>केतु</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्र</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगल</translation>
     </message>
     <message>
         <source>Rahu</source>
-        <translation type="unfinished"></translation>
+        <translation>राहु</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>गुरु</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>शनि</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>बुध</translation>
     </message>
     <message>
         <source>Pratipada</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रतिपदा</translation>
     </message>
     <message>
         <source>Dwitiya</source>
-        <translation type="unfinished"></translation>
+        <translation>द्वितीया</translation>
     </message>
     <message>
         <source>Tritiya</source>
-        <translation type="unfinished"></translation>
+        <translation>तृतीया</translation>
     </message>
     <message>
         <source>Chaturthi</source>
-        <translation type="unfinished"></translation>
+        <translation>चतुर्थी</translation>
     </message>
     <message>
         <source>Panchami</source>
-        <translation type="unfinished"></translation>
+        <translation>पंचमी</translation>
     </message>
     <message>
         <source>Shashthi</source>
-        <translation type="unfinished"></translation>
+        <translation>षष्ठी</translation>
     </message>
     <message>
         <source>Saptami</source>
-        <translation type="unfinished"></translation>
+        <translation>सप्तमी</translation>
     </message>
     <message>
         <source>Ashtami</source>
-        <translation type="unfinished"></translation>
+        <translation>अष्टमी</translation>
     </message>
     <message>
         <source>Navami</source>
-        <translation type="unfinished"></translation>
+        <translation>नवमी</translation>
     </message>
     <message>
         <source>Dashami</source>
-        <translation type="unfinished"></translation>
+        <translation>दशमी</translation>
     </message>
     <message>
         <source>Ekadashi</source>
-        <translation type="unfinished"></translation>
+        <translation>एकादशी</translation>
     </message>
     <message>
         <source>Dwadashi</source>
-        <translation type="unfinished"></translation>
+        <translation>द्वादशी</translation>
     </message>
     <message>
         <source>Trayodashi</source>
-        <translation type="unfinished"></translation>
+        <translation>त्रयोदशी</translation>
     </message>
     <message>
         <source>Chaturdashi</source>
-        <translation type="unfinished"></translation>
+        <translation>चतुर्दशी</translation>
     </message>
     <message>
         <source>Vishkambha</source>
-        <translation type="unfinished"></translation>
+        <translation>विष्कुम्भ</translation>
     </message>
     <message>
         <source>Priti</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रीति</translation>
     </message>
     <message>
         <source>Ayushman</source>
-        <translation type="unfinished"></translation>
+        <translation>आयुष्मान</translation>
     </message>
     <message>
         <source>Saubhagya</source>
-        <translation type="unfinished"></translation>
+        <translation>सौभाग्य</translation>
     </message>
     <message>
         <source>Shobhana</source>
-        <translation type="unfinished"></translation>
+        <translation>शोभन</translation>
     </message>
     <message>
         <source>Atiganda</source>
-        <translation type="unfinished"></translation>
+        <translation>अतिगण्ड</translation>
     </message>
     <message>
         <source>Sukarma</source>
-        <translation type="unfinished"></translation>
+        <translation>सुकर्मा</translation>
     </message>
     <message>
         <source>Dhriti</source>
-        <translation type="unfinished"></translation>
+        <translation>धृति</translation>
     </message>
     <message>
         <source>Shula</source>
-        <translation type="unfinished"></translation>
+        <translation>शूल</translation>
     </message>
     <message>
         <source>Ganda</source>
-        <translation type="unfinished"></translation>
+        <translation>गण्ड</translation>
     </message>
     <message>
         <source>Vriddhi</source>
-        <translation type="unfinished"></translation>
+        <translation>वृद्धि</translation>
     </message>
     <message>
         <source>Dhruva</source>
-        <translation type="unfinished"></translation>
+        <translation>ध्रुव</translation>
     </message>
     <message>
         <source>Vyaghata</source>
-        <translation type="unfinished"></translation>
+        <translation>व्याघात</translation>
     </message>
     <message>
         <source>Harshana</source>
-        <translation type="unfinished"></translation>
+        <translation>हर्षण</translation>
     </message>
     <message>
         <source>Vajra</source>
-        <translation type="unfinished"></translation>
+        <translation>वज्र</translation>
     </message>
     <message>
         <source>Siddhi</source>
-        <translation type="unfinished"></translation>
+        <translation>सिद्धि</translation>
     </message>
     <message>
         <source>Vyatipata</source>
-        <translation type="unfinished"></translation>
+        <translation>व्यतीपात</translation>
     </message>
     <message>
         <source>Variyana</source>
-        <translation type="unfinished"></translation>
+        <translation>वरीयान</translation>
     </message>
     <message>
         <source>Parigha</source>
-        <translation type="unfinished"></translation>
+        <translation>परिघ</translation>
     </message>
     <message>
         <source>Shiva</source>
-        <translation type="unfinished"></translation>
+        <translation>शिव</translation>
     </message>
     <message>
         <source>Siddha</source>
-        <translation type="unfinished"></translation>
+        <translation>सिद्ध</translation>
     </message>
     <message>
         <source>Sadhya</source>
-        <translation type="unfinished"></translation>
+        <translation>साध्य</translation>
     </message>
     <message>
         <source>Shubha</source>
-        <translation type="unfinished"></translation>
+        <translation>शुभ</translation>
     </message>
     <message>
         <source>Shukla</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्ल</translation>
     </message>
     <message>
         <source>Brahma</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्रह्म</translation>
     </message>
     <message>
         <source>Indra</source>
-        <translation type="unfinished"></translation>
+        <translation>इन्द्र</translation>
     </message>
     <message>
         <source>Vaidhriti</source>
-        <translation type="unfinished"></translation>
+        <translation>वैधृति</translation>
     </message>
     <message>
         <source>Bava</source>
-        <translation type="unfinished"></translation>
+        <translation>बव</translation>
     </message>
     <message>
         <source>Balava</source>
-        <translation type="unfinished"></translation>
+        <translation>बालव</translation>
     </message>
     <message>
         <source>Kaulava</source>
-        <translation type="unfinished"></translation>
+        <translation>कौलव</translation>
     </message>
     <message>
         <source>Taitila</source>
-        <translation type="unfinished"></translation>
+        <translation>तैतिल</translation>
     </message>
     <message>
         <source>Garaja</source>
-        <translation type="unfinished"></translation>
+        <translation>गर</translation>
     </message>
     <message>
         <source>Vanija</source>
-        <translation type="unfinished"></translation>
+        <translation>वणिज</translation>
     </message>
     <message>
         <source>Vishti</source>
-        <translation type="unfinished"></translation>
+        <translation>विष्टि</translation>
     </message>
     <message>
         <source>Ravivara</source>
-        <translation type="unfinished"></translation>
+        <translation>रविवार</translation>
     </message>
     <message>
         <source>Somavara</source>
-        <translation type="unfinished"></translation>
+        <translation>सोमवार</translation>
     </message>
     <message>
         <source>Mangalavara</source>
-        <translation type="unfinished"></translation>
+        <translation>मंगलवार</translation>
     </message>
     <message>
         <source>Budhavara</source>
-        <translation type="unfinished"></translation>
+        <translation>बुधवार</translation>
     </message>
     <message>
         <source>Guruvara</source>
-        <translation type="unfinished"></translation>
+        <translation>गुरुवार</translation>
     </message>
     <message>
         <source>Shukravara</source>
-        <translation type="unfinished"></translation>
+        <translation>शुक्रवार</translation>
     </message>
     <message>
         <source>Shanivara</source>
-        <translation type="unfinished"></translation>
+        <translation>शनिवार</translation>
     </message>
     <message>
         <source>Purnima</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्णिमा</translation>
     </message>
     <message>
         <source>Amavasya</source>
-        <translation type="unfinished"></translation>
+        <translation>अमावस्या</translation>
     </message>
     <message>
         <source>Krishna</source>
-        <translation type="unfinished"></translation>
+        <translation>कृष्ण</translation>
     </message>
     <message>
         <source>Kimstughna</source>
-        <translation type="unfinished"></translation>
+        <translation>किंस्तुघ्न</translation>
     </message>
     <message>
         <source>Shakuni</source>
-        <translation type="unfinished"></translation>
+        <translation>शकुनि</translation>
     </message>
     <message>
         <source>Chatushpada</source>
-        <translation type="unfinished"></translation>
+        <translation>चतुष्पद</translation>
     </message>
     <message>
         <source>Naga</source>
-        <translation type="unfinished"></translation>
+        <translation>नाग</translation>
     </message>
     <message>
         <source>Tithi</source>
-        <translation type="unfinished"></translation>
+        <translation>तिथि</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>योग</translation>
     </message>
     <message>
         <source>Karana</source>
-        <translation type="unfinished"></translation>
+        <translation>करण</translation>
     </message>
     <message>
         <source>Vara</source>
-        <translation type="unfinished"></translation>
+        <translation>वार</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्त</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Brahmin</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्राह्मण</translation>
     </message>
     <message>
         <source>Kshatriya</source>
-        <translation type="unfinished"></translation>
+        <translation>क्षत्रिय</translation>
     </message>
     <message>
         <source>Vaishya</source>
-        <translation type="unfinished"></translation>
+        <translation>वैश्य</translation>
     </message>
     <message>
         <source>Shudra</source>
-        <translation type="unfinished"></translation>
+        <translation>शूद्र</translation>
     </message>
     <message>
         <source>Manava</source>
-        <translation type="unfinished"></translation>
+        <translation>मानव</translation>
     </message>
     <message>
         <source>Jalachara</source>
-        <translation type="unfinished"></translation>
+        <translation>जलचर</translation>
     </message>
     <message>
         <source>Vanachara</source>
-        <translation type="unfinished"></translation>
+        <translation>वनचर</translation>
     </message>
     <message>
         <source>Keeta</source>
-        <translation type="unfinished"></translation>
+        <translation>कीट</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>अश्व</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>गज</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>मेढ़ा</translation>
     </message>
     <message>
         <source>Serpent</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्प</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>श्वान</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>मार्जार</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>मूषक</translation>
     </message>
     <message>
         <source>Cow</source>
-        <translation type="unfinished"></translation>
+        <translation>गौ</translation>
     </message>
     <message>
         <source>Buffalo</source>
-        <translation type="unfinished"></translation>
+        <translation>महिष</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>व्याघ्र</translation>
     </message>
     <message>
         <source>Deer</source>
-        <translation type="unfinished"></translation>
+        <translation>मृग</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>वानर</translation>
     </message>
     <message>
         <source>Mongoose</source>
-        <translation type="unfinished"></translation>
+        <translation>नकुल</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>सिंह</translation>
     </message>
     <message>
         <source>Deva</source>
-        <translation type="unfinished"></translation>
+        <translation>देव</translation>
     </message>
     <message>
         <source>Manushya</source>
-        <translation type="unfinished"></translation>
+        <translation>मनुष्य</translation>
     </message>
     <message>
         <source>Rakshasa</source>
-        <translation type="unfinished"></translation>
+        <translation>राक्षस</translation>
     </message>
     <message>
         <source>Adi</source>
-        <translation type="unfinished"></translation>
+        <translation>आदि</translation>
     </message>
     <message>
         <source>Madhya</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्य</translation>
     </message>
     <message>
         <source>Antya</source>
-        <translation type="unfinished"></translation>
+        <translation>अंत्य</translation>
     </message>
     <message>
         <source>Varna</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ण</translation>
     </message>
     <message>
         <source>Vashya</source>
-        <translation type="unfinished"></translation>
+        <translation>वश्य</translation>
     </message>
     <message>
         <source>Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>तारा</translation>
     </message>
     <message>
         <source>Yoni</source>
-        <translation type="unfinished"></translation>
+        <translation>योनि</translation>
     </message>
     <message>
         <source>Graha Maitri</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह मैत्री</translation>
     </message>
     <message>
         <source>Gana</source>
-        <translation type="unfinished"></translation>
+        <translation>गण</translation>
     </message>
     <message>
         <source>Bhakoot</source>
-        <translation type="unfinished"></translation>
+        <translation>भकूट</translation>
     </message>
     <message>
         <source>Nadi</source>
-        <translation type="unfinished"></translation>
+        <translation>नाड़ी</translation>
     </message>
     <message>
         <source>No Bhakoot dosha or Nadi dosha</source>
-        <translation type="unfinished"></translation>
+        <translation>न भकूट दोष, न नाड़ी दोष</translation>
     </message>
     <message>
         <source>Both are Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>दोनों मांगलिक हैं।</translation>
     </message>
     <message>
         <source>Only the bride is Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>केवल वधू मांगलिक है।</translation>
     </message>
     <message>
         <source>Only the groom is Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>केवल वर मांगलिक है।</translation>
     </message>
     <message>
         <source>Neither is Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>दोनों में से कोई मांगलिक नहीं है।</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>जनवरी</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़रवरी</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>मार्च</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>अप्रैल</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>मई</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>जून</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>जुलाई</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>अगस्त</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>सितंबर</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्तूबर</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>नवंबर</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>दिसंबर</translation>
     </message>
     <message>
         <source>Birth Chart (D1)</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म कुंडली (D1)</translation>
     </message>
     <message>
         <source>Hora (D2)</source>
-        <translation type="unfinished"></translation>
+        <translation>होरा (D2)</translation>
     </message>
     <message>
         <source>Drekkana (D3)</source>
-        <translation type="unfinished"></translation>
+        <translation>द्रेष्काण (D3)</translation>
     </message>
     <message>
         <source>Sapthamsa (D7)</source>
-        <translation type="unfinished"></translation>
+        <translation>सप्तमांश (D7)</translation>
     </message>
     <message>
         <source>Navamsa (D9)</source>
-        <translation type="unfinished"></translation>
+        <translation>नवमांश (D9)</translation>
     </message>
     <message>
         <source>Dasamsa (D10)</source>
-        <translation type="unfinished"></translation>
+        <translation>दशमांश (D10)</translation>
     </message>
     <message>
         <source>Dwadasamsa (D12)</source>
-        <translation type="unfinished"></translation>
+        <translation>द्वादशांश (D12)</translation>
     </message>
     <message>
         <source>Chaturthamsha (D4)</source>
-        <translation type="unfinished"></translation>
+        <translation>चतुर्थांश (D4)</translation>
     </message>
     <message>
         <source>Shodashamsha (D16)</source>
-        <translation type="unfinished"></translation>
+        <translation>षोडशांश (D16)</translation>
     </message>
     <message>
         <source>Vimshamsha (D20)</source>
-        <translation type="unfinished"></translation>
+        <translation>विंशांश (D20)</translation>
     </message>
     <message>
         <source>Chaturvimshamsha (D24)</source>
-        <translation type="unfinished"></translation>
+        <translation>चतुर्विंशांश (D24)</translation>
     </message>
     <message>
         <source>Saptavimshamsha (D27)</source>
-        <translation type="unfinished"></translation>
+        <translation>सप्तविंशांश (D27)</translation>
     </message>
     <message>
         <source>Trimshamsha (D30)</source>
-        <translation type="unfinished"></translation>
+        <translation>त्रिंशांश (D30)</translation>
     </message>
     <message>
         <source>Khavedamsha (D40)</source>
-        <translation type="unfinished"></translation>
+        <translation>खवेदांश (D40)</translation>
     </message>
     <message>
         <source>Akshavedamsha (D45)</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षवेदांश (D45)</translation>
     </message>
     <message>
         <source>Shashtiamsha (D60)</source>
-        <translation type="unfinished"></translation>
+        <translation>षष्ट्यंश (D60)</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation>लग्न</translation>
     </message>
 </context>
 <context>
     <name>PlacePicker</name>
     <message>
         <source> Cast the chart in %1 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation> फिर भी %1 में कुंडली बनाएँ?</translation>
     </message>
     <message>
         <source>No place in the atlas matches &apos;%1&apos;; type the coordinates and choose the zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>एटलस में &apos;%1&apos; से मिलता कोई स्थान नहीं; निर्देशांक लिखें और समय क्षेत्र चुनें।</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>यहाँ देखें:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल का &amp;नाम:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल का प्रकार:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;खोलें</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;सहेजें</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>रद्द करें</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>पीछे</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>आगे</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>ऊपर का फ़ोल्डर</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>नया फ़ोल्डर बनाएँ</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>सूची</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>विवरण</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>आकार</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रकार</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>बदलने की तारीख़</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>रद्द करें</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;हाँ</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;नहीं</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजें</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>खोलें</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करें</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source> (row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (पंक्ति %1)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, डेलाइट सेविंग</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>नाम</translation>
     </message>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म तिथि</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म समय</translation>
     </message>
     <message>
         <source>%1:%2 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2 स्थानीय समय</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान</translation>
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>निर्देशांक</translation>
     </message>
     <message>
         <source>Zodiac</source>
-        <translation type="unfinished"></translation>
+        <translation>राशिचक्र</translation>
     </message>
     <message>
         <source>Ayanamsha</source>
-        <translation type="unfinished"></translation>
+        <translation>अयनांश</translation>
     </message>
     <message>
         <source>Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थितियाँ</translation>
     </message>
     <message>
         <source>Nodes</source>
-        <translation type="unfinished"></translation>
+        <translation>राहु-केतु</translation>
     </message>
     <message>
         <source>True node</source>
-        <translation type="unfinished"></translation>
+        <translation>सत्य राहु</translation>
     </message>
     <message>
         <source>Mean node</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्यम राहु</translation>
     </message>
     <message>
         <source>Dasha year</source>
-        <translation type="unfinished"></translation>
+        <translation>दशा वर्ष</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न</translation>
     </message>
     <message>
         <source>Sun sign</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य राशि</translation>
     </message>
     <message>
         <source>Moon sign</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र राशि</translation>
     </message>
     <message>
         <source>Moon nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र नक्षत्र</translation>
     </message>
     <message>
         <source>%1, pada %2, lord %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, चरण %2, स्वामी %3</translation>
     </message>
     <message>
         <source>Panchang of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म का पंचांग</translation>
     </message>
     <message>
         <source>Birth details and panchang</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म विवरण और पंचांग</translation>
     </message>
     <message>
         <source>Birth chart and navamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म कुंडली और नवमांश</translation>
     </message>
     <message>
         <source>Divisional charts</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ग कुंडलियाँ</translation>
     </message>
     <message>
         <source>in force</source>
-        <translation type="unfinished"></translation>
+        <translation>चालू</translation>
     </message>
     <message>
         <source>Balance at birth: %1 (Moon in %2, pada %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>जन्म के समय शेष दशा: %1 (चंद्र %2 में, चरण %3)।</translation>
     </message>
     <message>
         <source>A year of the dasha: %1. Shaded: the periods in force on the printing day.</source>
-        <translation type="unfinished"></translation>
+        <translation>दशा का एक वर्ष: %1। छायांकित: छपाई के दिन चल रही अवधियाँ।</translation>
     </message>
     <message>
         <source>Mahadasha</source>
-        <translation type="unfinished"></translation>
+        <translation>महादशा</translation>
     </message>
     <message>
         <source>Antardasha</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतर्दशा</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>अंत</translation>
     </message>
     <message>
         <source>Age at start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ पर आयु</translation>
     </message>
     <message>
         <source>Vimshottari dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>विंशोत्तरी दशा</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह</translation>
     </message>
     <message>
         <source>Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>राशि</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>भोगांश</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Pada</source>
-        <translation type="unfinished"></translation>
+        <translation>चरण</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Sub-lord</source>
-        <translation type="unfinished"></translation>
+        <translation>उप-स्वामी</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="unfinished"></translation>
+        <translation>वक्री</translation>
     </message>
     <message>
         <source>Signs and longitudes are tropical; nakshatras are sidereal (Lahiri), as always. Sub-lords are those of Krishnamurti.</source>
-        <translation type="unfinished"></translation>
+        <translation>राशियाँ और भोगांश सायन हैं; नक्षत्र सदा की तरह निरयण (लाहिड़ी) हैं। उप-स्वामी कृष्णमूर्ति पद्धति के हैं।</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>रिपोर्ट PDF के रूप में सहेजें</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
     </message>
     <message>
         <source>report</source>
-        <translation type="unfinished"></translation>
+        <translation>रिपोर्ट</translation>
     </message>
     <message>
         <source>The report could not be printed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>रिपोर्ट छापी नहीं जा सकी।
+</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>रिपोर्ट</translation>
     </message>
     <message>
         <source>Sections</source>
-        <translation type="unfinished"></translation>
+        <translation>खंड</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>लेटर</translation>
     </message>
     <message>
         <source>&amp;Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;काग़ज़:</translation>
     </message>
     <message>
         <source>Birth chart of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 की जन्म कुंडली</translation>
     </message>
     <message>
         <source>Birth chart of %1 %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1, %3 की जन्म कुंडली</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>पृष्ठ %1 / %2</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>छपाई: %1</translation>
     </message>
     <message>
         <source>The report could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>रिपोर्ट शुरू नहीं हो सकी।</translation>
     </message>
     <message>
         <source>A new page could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>नया पृष्ठ शुरू नहीं हो सका।</translation>
     </message>
     <message>
         <source>The report could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>रिपोर्ट पूरी नहीं हो सकी।</translation>
     </message>
     <message>
         <source>Shaded: vargottama, the same sign in D1 and D9.</source>
-        <translation type="unfinished"></translation>
+        <translation>छायांकित: वर्गोत्तम, D1 और D9 में एक ही राशि।</translation>
     </message>
     <message>
         <source>Shodashavarga table</source>
-        <translation type="unfinished"></translation>
+        <translation>षोडशवर्ग सारणी</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>व</translation>
     </message>
 </context>
 <context>
     <name>SkyPanels</name>
     <message>
         <source>%1 %2 y %3 m %4 d</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2व %3मा %4दि</translation>
     </message>
     <message>
         <source>Panchang</source>
-        <translation type="unfinished"></translation>
+        <translation>पंचांग</translation>
     </message>
     <message>
         <source>Dasha Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>शेष दशा</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>गोचर</translation>
     </message>
 </context>
 <context>
     <name>TransitWindow</name>
     <message>
         <source>Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>गोचर</translation>
     </message>
     <message>
         <source>&amp;Moment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;समय:</translation>
     </message>
     <message>
         <source>&amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;अभी</translation>
     </message>
     <message>
         <source>&amp;Back to Natal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;जन्म कुंडली पर लौटें</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रह</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>भोगांश</translation>
     </message>
     <message>
         <source>Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>राशि</translation>
     </message>
     <message>
         <source>From Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न से</translation>
     </message>
     <message>
         <source>From Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र से</translation>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;गोचर</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>अवधि</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>आरंभ</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>अंत</translation>
     </message>
     <message>
         <source>&amp;Sade Sati</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;साढ़े साती</translation>
     </message>
     <message>
         <source>. In the chart,%1 marks a transiting body.</source>
-        <translation type="unfinished"></translation>
+        <translation>। कुंडली में%1 गोचर ग्रह का चिह्न है।</translation>
     </message>
     <message>
         <source>Sade Sati</source>
-        <translation type="unfinished"></translation>
+        <translation>साढ़े साती</translation>
     </message>
     <message>
         <source>Transits of %1 %2 %3 %4 over the birth chart</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3, %4 का गोचर, जन्म कुंडली पर</translation>
     </message>
     <message>
         <source>Back in %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 से %3 तक फिर %1 में</translation>
     </message>
 </context>
 <context>
     <name>VargaWindow</name>
     <message>
         <source>Shodashavarga and Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>षोडशवर्ग और नक्षत्र</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>भोगांश</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Pada</source>
-        <translation type="unfinished"></translation>
+        <translation>चरण</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Sub-lord</source>
-        <translation type="unfinished"></translation>
+        <translation>उप-स्वामी</translation>
     </message>
     <message>
         <source>Shodashavarga</source>
-        <translation type="unfinished"></translation>
+        <translation>षोडशवर्ग</translation>
     </message>
     <message>
         <source>Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Shaded: vargottama, the same sign in the birth chart (D1) and the Navamsa (D9). Sub-lords divide each nakshatra by the lords&apos; dasha years.</source>
-        <translation type="unfinished"></translation>
+        <translation>छायांकित: वर्गोत्तम, जन्म कुंडली (D1) और नवमांश (D9) में एक ही राशि। उप-स्वामी हर नक्षत्र को स्वामियों के दशा वर्षों के अनुपात में बाँटते हैं।</translation>
     </message>
     <message>
         <source>%1 zodiac, %2 positions%3; nakshatras sidereal (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 राशिचक्र, %2 स्थितियाँ%3; नक्षत्र निरयण (%4)</translation>
     </message>
     <message>
         <source>, true node</source>
-        <translation type="unfinished"></translation>
+        <translation>, सत्य राहु</translation>
     </message>
     <message>
         <source> (V)</source>
-        <translation type="unfinished"></translation>
+        <translation> (वर्गो.)</translation>
     </message>
     <message>
         <source>Vargottama</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्गोत्तम</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>Visit the Quendal home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal का मुखपृष्ठ देखें</translation>
     </message>
     <message>
         <source>Quendal is a free natal chart generator. From the date, time and place of birth it works out where the Sun, the Moon, the planets and the lunar nodes stood in the sky at the moment of birth, and sets them out as a chart in the terms of Indian astrology.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal मुफ़्त जन्म कुंडली बनाने वाला प्रोग्राम है। जन्म की तारीख़, समय और स्थान से यह निकालता है कि जन्म के क्षण सूर्य, चंद्र, ग्रह और राहु-केतु आकाश में कहाँ थे, और उन्हें भारतीय ज्योतिष की कुंडली के रूप में दिखाता है।</translation>
     </message>
     <message>
         <source>Run a web site? Get a fully branded edition of Quendal, carrying your own name, logo and links, and give it to your visitors.</source>
-        <translation type="unfinished"></translation>
+        <translation>आपकी वेबसाइट है? Quendal का अपने नाम, लोगो और लिंक वाला संस्करण पाएँ और अपने पाठकों को दें।</translation>
     </message>
     <message>
         <source>Precise positions: Swiss Ephemeris, © Astrodienst AG, AGPL-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>सूक्ष्म स्थितियाँ: Swiss Ephemeris, © Astrodienst AG, AGPL-3.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है</translation>
     </message>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>स्थान: GeoNames (geonames.org), CC BY 4.0</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल चुनें</translation>
     </message>
     <message>
         <source>Quendal (*.kdl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal कुंडली (*.kdl)</translation>
     </message>
 </context>
 </TS>

@@ -5,1816 +5,1823 @@
     <name>ChartLabels</name>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>சூ</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>பு</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>சு</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>செ</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>கு</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>சனி</translation>
     </message>
     <message>
         <source>Rahu</source>
-        <translation type="unfinished"></translation>
+        <translation>ரா</translation>
     </message>
     <message>
         <source>Ketu</source>
-        <translation type="unfinished"></translation>
+        <translation>கே</translation>
     </message>
     <message>
         <source>Asc</source>
-        <translation type="unfinished"></translation>
+        <translation>ல</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>ல</translation>
     </message>
     <message>
         <source>(R)</source>
         <extracomment>The retrograde mark after a body&apos;s label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(வ)</translation>
     </message>
     <message>
         <source>(T)</source>
         <extracomment>A transiting body&apos;s mark in the chart</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(கோ)</translation>
     </message>
     <message>
         <source>(T, R)</source>
         <extracomment>A transiting body that is retrograde</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(கோ, வ)</translation>
     </message>
 </context>
 <context>
     <name>ChartOptionsMenu</name>
     <message>
         <source>&amp;Zodiac</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ராசிச் சக்கரம்</translation>
     </message>
     <message>
         <source>&amp;Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;நிலைகள்</translation>
     </message>
     <message>
         <source>&amp;True Node</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;உண்மை ராகு</translation>
     </message>
     <message>
         <source>Precise positions only: the classic formulas have a node of their own</source>
-        <translation type="unfinished"></translation>
+        <translation>துல்லிய நிலைகளில் மட்டும்: பாரம்பரியச் சூத்திரங்களுக்குத் தனி ராகு உண்டு</translation>
     </message>
     <message>
         <source>&amp;Dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;தசை</translation>
     </message>
     <message>
         <source>Shodashavarga and &amp;Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>ஷோடசவர்க்கம், &amp;நட்சத்திரங்கள்</translation>
     </message>
     <message>
         <source>&amp;Sidereal (Lahiri)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;நிராயன (லாஹிரி)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Krishnamurti)</source>
-        <translation type="unfinished"></translation>
+        <translation>நிராயன (&amp;கிருஷ்ணமூர்த்தி)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Raman)</source>
-        <translation type="unfinished"></translation>
+        <translation>நிராயன (&amp;ராமன்)</translation>
     </message>
     <message>
         <source>Sidereal (True &amp;Chitrapaksha)</source>
-        <translation type="unfinished"></translation>
+        <translation>நிராயன (உண்மைச் &amp;சித்திரபக்ஷ)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Yukteshwar)</source>
-        <translation type="unfinished"></translation>
+        <translation>நிராயன (&amp;யுக்தேஸ்வர்)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Fagan-Bradley)</source>
-        <translation type="unfinished"></translation>
+        <translation>நிராயன (&amp;ஃபேகன்-பிராட்லி)</translation>
     </message>
 </context>
 <context>
     <name>DashaWindow</name>
     <message>
         <source>In force today</source>
-        <translation type="unfinished"></translation>
+        <translation>இன்று நடப்பில்</translation>
     </message>
     <message>
         <source>Vimshottari Dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>விம்சோத்தரி தசை</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>அதிபதி</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>தொடக்கம்</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>முடிவு</translation>
     </message>
     <message>
         <source>Age at start</source>
-        <translation type="unfinished"></translation>
+        <translation>தொடக்கத்தில் வயது</translation>
     </message>
     <message>
         <source>A year of the dasha is 365.25 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>தசையின் ஓர் ஆண்டு 365.25 நாட்கள்.</translation>
     </message>
     <message>
         <source>Vimshottari Dasha (%1-day year)</source>
-        <translation type="unfinished"></translation>
+        <translation>விம்சோத்தரி தசை (%1 நாள் ஆண்டு)</translation>
     </message>
     <message>
         <source>A year of the dasha is %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>தசையின் ஓர் ஆண்டு %1 நாட்கள்.</translation>
     </message>
     <message>
         <source>Moon in %1, pada %2, lord %3. Balance at birth: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திரன் %1 நட்சத்திரத்தில், பாதம் %2, அதிபதி %3. பிறப்பில் மீதமுள்ள தசை: %4.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>The new language shows when Quendal starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>புதிய மொழி Quendal அடுத்த முறை தொடங்கும்போது தெரியும்.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;மொழி</translation>
     </message>
 </context>
 <context>
     <name>MatchPage</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(பெயர் இல்லை)</translation>
     </message>
     <message>
         <source>Koota</source>
-        <translation type="unfinished"></translation>
+        <translation>கூடம்</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>புள்ளிகள்</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>மொத்தம்</translation>
     </message>
     <message>
         <source>Match: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>பொருத்தம்: %1, %2</translation>
     </message>
     <message>
         <source>Ashtakoota guna milan</source>
-        <translation type="unfinished"></translation>
+        <translation>அஷ்டகூட குணப் பொருத்தம்</translation>
     </message>
     <message>
         <source>Mars (Manglik)</source>
-        <translation type="unfinished"></translation>
+        <translation>செவ்வாய் தோஷம்</translation>
     </message>
     <message>
         <source>The PDF page could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF பக்கத்தைத் தொடங்க முடியவில்லை.</translation>
     </message>
     <message>
         <source>The PDF page could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF பக்கத்தை முடிக்க முடியவில்லை.</translation>
     </message>
     <message>
         <source>Save As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ஆகச் சேமி</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ஆவணம் (*.pdf)</translation>
     </message>
     <message>
         <source>match</source>
-        <translation type="unfinished"></translation>
+        <translation>பொருத்தம்</translation>
     </message>
     <message>
         <source>The match could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>பொருத்தத்தை அச்சிட முடியவில்லை.</translation>
     </message>
 </context>
 <context>
     <name>MatchWindow</name>
     <message>
         <source>Match With Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>சேமித்த ஜாதகத்துடன் பொருத்தம்</translation>
     </message>
     <message>
         <source>Quendal Reading (*.kdl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal ஜாதகம் (*.kdl)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;கோப்பு</translation>
     </message>
     <message>
         <source>Save As P&amp;DF</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;DF ஆகச் சேமி</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;அச்சிடு</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;மூடு</translation>
     </message>
     <message>
         <source>&amp;Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;மாற்று</translation>
     </message>
     <message>
         <source>Exchange bride and groom</source>
-        <translation type="unfinished"></translation>
+        <translation>மணமகள், மணமகன் இடம் மாற்று</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>நிரல் ஏற்கெனவே இயங்குகிறது</translation>
     </message>
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>இந்த மென்பொருளுக்குப் புதிய பதிப்பு இருக்கலாம்
+புதிய பதிப்பைப் பார்க்க வேண்டுமா?</translation>
     </message>
     <message>
         <source>The data could not be prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>தரவைத் தயாரிக்க முடியவில்லை.</translation>
     </message>
     <message>
         <source>The file %1 could not be saved.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 கோப்பைச் சேமிக்க முடியவில்லை.
+%2</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>உங்கள் பெயரை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>அட்சரேகையின் பாகையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>அட்சரேகையின் கலையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>தீர்க்கரேகையின் பாகையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>தீர்க்கரேகையின் கலையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>உங்கள் நகரத்தின் பெயரை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>உங்கள் மாநிலத்தின் பெயரை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>உங்கள் நாட்டின் பெயரை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>அட்சரேகையின் திசையைத் தேர்ந்தெடுக்கவும்</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>தீர்க்கரேகையின் திசையைத் தேர்ந்தெடுக்கவும்</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>சரியான தேதி அல்லது மாதத்தை உள்ளிடவும்!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>சரியான தேதி அல்லது மாதத்தை உள்ளிடவும் !</translation>
     </message>
     <message>
         <source>Please Enter Correct Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>அட்சரேகையின் சரியான பாகையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Correct Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>தீர்க்கரேகையின் சரியான பாகையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Correct Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>அட்சரேகையின் சரியான கலையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Correct Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>தீர்க்கரேகையின் சரியான கலையை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>நகரத்தை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>மாநிலத்தை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>நாட்டை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>This copy of Quendal was built without the Swiss Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal-இன் இந்தப் பிரதி சுவிஸ் எபிமெரிஸ் இல்லாமல் கட்டப்பட்டது</translation>
     </message>
 </context>
 <context>
     <name>Names</name>
     <message>
         <source>Ari</source>
-        <translation type="unfinished"></translation>
+        <translation>மேஷம்</translation>
     </message>
     <message>
         <source>Tau</source>
-        <translation type="unfinished"></translation>
+        <translation>ரிஷபம்</translation>
     </message>
     <message>
         <source>Gem</source>
-        <translation type="unfinished"></translation>
+        <translation>மிதுனம்</translation>
     </message>
     <message>
         <source>Can</source>
-        <translation type="unfinished"></translation>
+        <translation>கடகம்</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>சிம்மம்</translation>
     </message>
     <message>
         <source>Vir</source>
-        <translation type="unfinished"></translation>
+        <translation>கன்னி</translation>
     </message>
     <message>
         <source>Lib</source>
-        <translation type="unfinished"></translation>
+        <translation>துலாம்</translation>
     </message>
     <message>
         <source>Sco</source>
-        <translation type="unfinished"></translation>
+        <translation>விருச்சிகம்</translation>
     </message>
     <message>
         <source>Sag</source>
-        <translation type="unfinished"></translation>
+        <translation>தனுசு</translation>
     </message>
     <message>
         <source>Cap</source>
-        <translation type="unfinished"></translation>
+        <translation>மகரம்</translation>
     </message>
     <message>
         <source>Aqu</source>
-        <translation type="unfinished"></translation>
+        <translation>கும்பம்</translation>
     </message>
     <message>
         <source>Pis</source>
-        <translation type="unfinished"></translation>
+        <translation>மீனம்</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>மேஷம்</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>ரிஷபம்</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>மிதுனம்</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>கடகம்</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>கன்னி</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>துலாம்</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>விருச்சிகம்</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>தனுசு</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>மகரம்</translation>
     </message>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>கும்பம்</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>மீனம்</translation>
     </message>
     <message>
         <source>Tropical</source>
-        <translation type="unfinished"></translation>
+        <translation>சாயன</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>நிராயன</translation>
     </message>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>லாஹிரி</translation>
     </message>
     <message>
         <source>Krishnamurti</source>
-        <translation type="unfinished"></translation>
+        <translation>கிருஷ்ணமூர்த்தி</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>ராமன்</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>உண்மைச் சித்திரபக்ஷ</translation>
     </message>
     <message>
         <source>Yukteshwar</source>
-        <translation type="unfinished"></translation>
+        <translation>யுக்தேஸ்வர்</translation>
     </message>
     <message>
         <source>Precise</source>
-        <translation type="unfinished"></translation>
+        <translation>துல்லிய</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>பாரம்பரிய</translation>
     </message>
     <message>
         <source>precise</source>
-        <translation type="unfinished"></translation>
+        <translation>துல்லிய</translation>
     </message>
     <message>
         <source>classic</source>
-        <translation type="unfinished"></translation>
+        <translation>பாரம்பரிய</translation>
     </message>
     <message>
         <source>True Node</source>
-        <translation type="unfinished"></translation>
+        <translation>உண்மை ராகு</translation>
     </message>
     <message>
         <source>Swiss Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>சுவிஸ் எபிமெரிஸ்</translation>
     </message>
     <message>
         <source>Classic formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>பாரம்பரியச் சூத்திரங்கள்</translation>
     </message>
     <message>
         <source>sidereal year</source>
-        <translation type="unfinished"></translation>
+        <translation>நட்சத்திர ஆண்டு</translation>
     </message>
     <message>
         <source>savana year</source>
-        <translation type="unfinished"></translation>
+        <translation>சாவன ஆண்டு</translation>
     </message>
     <message>
         <source>Julian year</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜூலியன் ஆண்டு</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆண்டு</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆண்டுகள்</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>மாதம்</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>மாதங்கள்</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>நாள்</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>நாட்கள்</translation>
     </message>
     <message>
         <source>y</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆ</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>மா</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>மீதம்</translation>
     </message>
     <message>
         <source>civil weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>நாட்காட்டிக் கிழமை</translation>
     </message>
     <message>
         <source>none that day</source>
-        <translation type="unfinished"></translation>
+        <translation>அன்று இல்லை</translation>
     </message>
     <message>
         <source>Ashwini</source>
-        <translation type="unfinished"></translation>
+        <translation>அசுவினி</translation>
     </message>
     <message>
         <source>Bharani</source>
-        <translation type="unfinished"></translation>
+        <translation>பரணி</translation>
     </message>
     <message>
         <source>Krittika</source>
-        <translation type="unfinished"></translation>
+        <translation>கார்த்திகை</translation>
     </message>
     <message>
         <source>Rohini</source>
-        <translation type="unfinished"></translation>
+        <translation>ரோகிணி</translation>
     </message>
     <message>
         <source>Mrigashira</source>
-        <translation type="unfinished"></translation>
+        <translation>மிருகசீரிடம்</translation>
     </message>
     <message>
         <source>Ardra</source>
-        <translation type="unfinished"></translation>
+        <translation>திருவாதிரை</translation>
     </message>
     <message>
         <source>Punarvasu</source>
-        <translation type="unfinished"></translation>
+        <translation>புனர்பூசம்</translation>
     </message>
     <message>
         <source>Pushya</source>
-        <translation type="unfinished"></translation>
+        <translation>பூசம்</translation>
     </message>
     <message>
         <source>Ashlesha</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆயில்யம்</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>மகம்</translation>
     </message>
     <message>
         <source>Purva Phalguni</source>
-        <translation type="unfinished"></translation>
+        <translation>பூரம்</translation>
     </message>
     <message>
         <source>Uttara Phalguni</source>
-        <translation type="unfinished"></translation>
+        <translation>உத்திரம்</translation>
     </message>
     <message>
         <source>Hasta</source>
-        <translation type="unfinished"></translation>
+        <translation>அஸ்தம்</translation>
     </message>
     <message>
         <source>Chitra</source>
-        <translation type="unfinished"></translation>
+        <translation>சித்திரை</translation>
     </message>
     <message>
         <source>Swati</source>
-        <translation type="unfinished"></translation>
+        <translation>சுவாதி</translation>
     </message>
     <message>
         <source>Vishakha</source>
-        <translation type="unfinished"></translation>
+        <translation>விசாகம்</translation>
     </message>
     <message>
         <source>Anuradha</source>
-        <translation type="unfinished"></translation>
+        <translation>அனுஷம்</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>கேட்டை</translation>
     </message>
     <message>
         <source>Mula</source>
-        <translation type="unfinished"></translation>
+        <translation>மூலம்</translation>
     </message>
     <message>
         <source>Purva Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>பூராடம்</translation>
     </message>
     <message>
         <source>Uttara Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>உத்திராடம்</translation>
     </message>
     <message>
         <source>Shravana</source>
-        <translation type="unfinished"></translation>
+        <translation>திருவோணம்</translation>
     </message>
     <message>
         <source>Dhanishta</source>
-        <translation type="unfinished"></translation>
+        <translation>அவிட்டம்</translation>
     </message>
     <message>
         <source>Shatabhisha</source>
-        <translation type="unfinished"></translation>
+        <translation>சதயம்</translation>
     </message>
     <message>
         <source>Purva Bhadrapada</source>
-        <translation type="unfinished"></translation>
+        <translation>பூரட்டாதி</translation>
     </message>
     <message>
         <source>Uttara Bhadrapada</source>
-        <translation type="unfinished"></translation>
+        <translation>உத்திரட்டாதி</translation>
     </message>
     <message>
         <source>Revati</source>
-        <translation type="unfinished"></translation>
+        <translation>ரேவதி</translation>
     </message>
     <message>
         <source>Ketu</source>
-        <translation type="unfinished"></translation>
+        <translation>கேது</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>சுக்கிரன்</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரியன்</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திரன்</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>செவ்வாய்</translation>
     </message>
     <message>
         <source>Rahu</source>
-        <translation type="unfinished"></translation>
+        <translation>ராகு</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>குரு</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>சனி</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>புதன்</translation>
     </message>
     <message>
         <source>Pratipada</source>
-        <translation type="unfinished"></translation>
+        <translation>பிரதமை</translation>
     </message>
     <message>
         <source>Dwitiya</source>
-        <translation type="unfinished"></translation>
+        <translation>துவிதியை</translation>
     </message>
     <message>
         <source>Tritiya</source>
-        <translation type="unfinished"></translation>
+        <translation>திருதியை</translation>
     </message>
     <message>
         <source>Chaturthi</source>
-        <translation type="unfinished"></translation>
+        <translation>சதுர்த்தி</translation>
     </message>
     <message>
         <source>Panchami</source>
-        <translation type="unfinished"></translation>
+        <translation>பஞ்சமி</translation>
     </message>
     <message>
         <source>Shashthi</source>
-        <translation type="unfinished"></translation>
+        <translation>சஷ்டி</translation>
     </message>
     <message>
         <source>Saptami</source>
-        <translation type="unfinished"></translation>
+        <translation>சப்தமி</translation>
     </message>
     <message>
         <source>Ashtami</source>
-        <translation type="unfinished"></translation>
+        <translation>அஷ்டமி</translation>
     </message>
     <message>
         <source>Navami</source>
-        <translation type="unfinished"></translation>
+        <translation>நவமி</translation>
     </message>
     <message>
         <source>Dashami</source>
-        <translation type="unfinished"></translation>
+        <translation>தசமி</translation>
     </message>
     <message>
         <source>Ekadashi</source>
-        <translation type="unfinished"></translation>
+        <translation>ஏகாதசி</translation>
     </message>
     <message>
         <source>Dwadashi</source>
-        <translation type="unfinished"></translation>
+        <translation>துவாதசி</translation>
     </message>
     <message>
         <source>Trayodashi</source>
-        <translation type="unfinished"></translation>
+        <translation>திரயோதசி</translation>
     </message>
     <message>
         <source>Chaturdashi</source>
-        <translation type="unfinished"></translation>
+        <translation>சதுர்த்தசி</translation>
     </message>
     <message>
         <source>Vishkambha</source>
-        <translation type="unfinished"></translation>
+        <translation>விஷ்கம்பம்</translation>
     </message>
     <message>
         <source>Priti</source>
-        <translation type="unfinished"></translation>
+        <translation>பிரீதி</translation>
     </message>
     <message>
         <source>Ayushman</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆயுஷ்மான்</translation>
     </message>
     <message>
         <source>Saubhagya</source>
-        <translation type="unfinished"></translation>
+        <translation>சௌபாக்கியம்</translation>
     </message>
     <message>
         <source>Shobhana</source>
-        <translation type="unfinished"></translation>
+        <translation>சோபனம்</translation>
     </message>
     <message>
         <source>Atiganda</source>
-        <translation type="unfinished"></translation>
+        <translation>அதிகண்டம்</translation>
     </message>
     <message>
         <source>Sukarma</source>
-        <translation type="unfinished"></translation>
+        <translation>சுகர்மம்</translation>
     </message>
     <message>
         <source>Dhriti</source>
-        <translation type="unfinished"></translation>
+        <translation>திருதி</translation>
     </message>
     <message>
         <source>Shula</source>
-        <translation type="unfinished"></translation>
+        <translation>சூலம்</translation>
     </message>
     <message>
         <source>Ganda</source>
-        <translation type="unfinished"></translation>
+        <translation>கண்டம்</translation>
     </message>
     <message>
         <source>Vriddhi</source>
-        <translation type="unfinished"></translation>
+        <translation>விருத்தி</translation>
     </message>
     <message>
         <source>Dhruva</source>
-        <translation type="unfinished"></translation>
+        <translation>துருவம்</translation>
     </message>
     <message>
         <source>Vyaghata</source>
-        <translation type="unfinished"></translation>
+        <translation>வியாகாதம்</translation>
     </message>
     <message>
         <source>Harshana</source>
-        <translation type="unfinished"></translation>
+        <translation>ஹர்ஷணம்</translation>
     </message>
     <message>
         <source>Vajra</source>
-        <translation type="unfinished"></translation>
+        <translation>வஜ்ரம்</translation>
     </message>
     <message>
         <source>Siddhi</source>
-        <translation type="unfinished"></translation>
+        <translation>சித்தி</translation>
     </message>
     <message>
         <source>Vyatipata</source>
-        <translation type="unfinished"></translation>
+        <translation>வியதீபாதம்</translation>
     </message>
     <message>
         <source>Variyana</source>
-        <translation type="unfinished"></translation>
+        <translation>வரியான்</translation>
     </message>
     <message>
         <source>Parigha</source>
-        <translation type="unfinished"></translation>
+        <translation>பரிகம்</translation>
     </message>
     <message>
         <source>Shiva</source>
-        <translation type="unfinished"></translation>
+        <translation>சிவம்</translation>
     </message>
     <message>
         <source>Siddha</source>
-        <translation type="unfinished"></translation>
+        <translation>சித்தம்</translation>
     </message>
     <message>
         <source>Sadhya</source>
-        <translation type="unfinished"></translation>
+        <translation>சாத்தியம்</translation>
     </message>
     <message>
         <source>Shubha</source>
-        <translation type="unfinished"></translation>
+        <translation>சுபம்</translation>
     </message>
     <message>
         <source>Shukla</source>
-        <translation type="unfinished"></translation>
+        <translation>சுக்ல</translation>
     </message>
     <message>
         <source>Brahma</source>
-        <translation type="unfinished"></translation>
+        <translation>பிரம்மம்</translation>
     </message>
     <message>
         <source>Indra</source>
-        <translation type="unfinished"></translation>
+        <translation>ஐந்திரம்</translation>
     </message>
     <message>
         <source>Vaidhriti</source>
-        <translation type="unfinished"></translation>
+        <translation>வைதிருதி</translation>
     </message>
     <message>
         <source>Bava</source>
-        <translation type="unfinished"></translation>
+        <translation>பவம்</translation>
     </message>
     <message>
         <source>Balava</source>
-        <translation type="unfinished"></translation>
+        <translation>பாலவம்</translation>
     </message>
     <message>
         <source>Kaulava</source>
-        <translation type="unfinished"></translation>
+        <translation>கௌலவம்</translation>
     </message>
     <message>
         <source>Taitila</source>
-        <translation type="unfinished"></translation>
+        <translation>தைதுலம்</translation>
     </message>
     <message>
         <source>Garaja</source>
-        <translation type="unfinished"></translation>
+        <translation>கரசை</translation>
     </message>
     <message>
         <source>Vanija</source>
-        <translation type="unfinished"></translation>
+        <translation>வணிசை</translation>
     </message>
     <message>
         <source>Vishti</source>
-        <translation type="unfinished"></translation>
+        <translation>பத்திரை</translation>
     </message>
     <message>
         <source>Ravivara</source>
-        <translation type="unfinished"></translation>
+        <translation>ஞாயிறு</translation>
     </message>
     <message>
         <source>Somavara</source>
-        <translation type="unfinished"></translation>
+        <translation>திங்கள்</translation>
     </message>
     <message>
         <source>Mangalavara</source>
-        <translation type="unfinished"></translation>
+        <translation>செவ்வாய்</translation>
     </message>
     <message>
         <source>Budhavara</source>
-        <translation type="unfinished"></translation>
+        <translation>புதன்</translation>
     </message>
     <message>
         <source>Guruvara</source>
-        <translation type="unfinished"></translation>
+        <translation>வியாழன்</translation>
     </message>
     <message>
         <source>Shukravara</source>
-        <translation type="unfinished"></translation>
+        <translation>வெள்ளி</translation>
     </message>
     <message>
         <source>Shanivara</source>
-        <translation type="unfinished"></translation>
+        <translation>சனி</translation>
     </message>
     <message>
         <source>Purnima</source>
-        <translation type="unfinished"></translation>
+        <translation>பௌர்ணமி</translation>
     </message>
     <message>
         <source>Amavasya</source>
-        <translation type="unfinished"></translation>
+        <translation>அமாவாசை</translation>
     </message>
     <message>
         <source>Krishna</source>
-        <translation type="unfinished"></translation>
+        <translation>கிருஷ்ண</translation>
     </message>
     <message>
         <source>Kimstughna</source>
-        <translation type="unfinished"></translation>
+        <translation>கிம்ஸ்துக்னம்</translation>
     </message>
     <message>
         <source>Shakuni</source>
-        <translation type="unfinished"></translation>
+        <translation>சகுனி</translation>
     </message>
     <message>
         <source>Chatushpada</source>
-        <translation type="unfinished"></translation>
+        <translation>சதுஷ்பாதம்</translation>
     </message>
     <message>
         <source>Naga</source>
-        <translation type="unfinished"></translation>
+        <translation>நாகவம்</translation>
     </message>
     <message>
         <source>Tithi</source>
-        <translation type="unfinished"></translation>
+        <translation>திதி</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>நட்சத்திரம்</translation>
     </message>
     <message>
         <source>Yoga</source>
-        <translation type="unfinished"></translation>
+        <translation>யோகம்</translation>
     </message>
     <message>
         <source>Karana</source>
-        <translation type="unfinished"></translation>
+        <translation>கரணம்</translation>
     </message>
     <message>
         <source>Vara</source>
-        <translation type="unfinished"></translation>
+        <translation>கிழமை</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரிய உதயம்</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>அஸ்தமனம்</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>லக்னம்</translation>
     </message>
     <message>
         <source>Brahmin</source>
-        <translation type="unfinished"></translation>
+        <translation>பிராமணர்</translation>
     </message>
     <message>
         <source>Kshatriya</source>
-        <translation type="unfinished"></translation>
+        <translation>சத்திரியர்</translation>
     </message>
     <message>
         <source>Vaishya</source>
-        <translation type="unfinished"></translation>
+        <translation>வைசியர்</translation>
     </message>
     <message>
         <source>Shudra</source>
-        <translation type="unfinished"></translation>
+        <translation>சூத்திரர்</translation>
     </message>
     <message>
         <source>Manava</source>
-        <translation type="unfinished"></translation>
+        <translation>மனிதர்</translation>
     </message>
     <message>
         <source>Jalachara</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜலசரம்</translation>
     </message>
     <message>
         <source>Vanachara</source>
-        <translation type="unfinished"></translation>
+        <translation>வனசரம்</translation>
     </message>
     <message>
         <source>Keeta</source>
-        <translation type="unfinished"></translation>
+        <translation>கீடம்</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>குதிரை</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>யானை</translation>
     </message>
     <message>
         <source>Sheep</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆடு</translation>
     </message>
     <message>
         <source>Serpent</source>
-        <translation type="unfinished"></translation>
+        <translation>பாம்பு</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>நாய்</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>பூனை</translation>
     </message>
     <message>
         <source>Rat</source>
-        <translation type="unfinished"></translation>
+        <translation>எலி</translation>
     </message>
     <message>
         <source>Cow</source>
-        <translation type="unfinished"></translation>
+        <translation>பசு</translation>
     </message>
     <message>
         <source>Buffalo</source>
-        <translation type="unfinished"></translation>
+        <translation>எருமை</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>புலி</translation>
     </message>
     <message>
         <source>Deer</source>
-        <translation type="unfinished"></translation>
+        <translation>மான்</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>குரங்கு</translation>
     </message>
     <message>
         <source>Mongoose</source>
-        <translation type="unfinished"></translation>
+        <translation>கீரி</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>சிங்கம்</translation>
     </message>
     <message>
         <source>Deva</source>
-        <translation type="unfinished"></translation>
+        <translation>தேவ</translation>
     </message>
     <message>
         <source>Manushya</source>
-        <translation type="unfinished"></translation>
+        <translation>மனித</translation>
     </message>
     <message>
         <source>Rakshasa</source>
-        <translation type="unfinished"></translation>
+        <translation>ராட்சஸ</translation>
     </message>
     <message>
         <source>Adi</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆதி</translation>
     </message>
     <message>
         <source>Madhya</source>
-        <translation type="unfinished"></translation>
+        <translation>மத்தியம்</translation>
     </message>
     <message>
         <source>Antya</source>
-        <translation type="unfinished"></translation>
+        <translation>அந்தியம்</translation>
     </message>
     <message>
         <source>Varna</source>
-        <translation type="unfinished"></translation>
+        <translation>வர்ணம்</translation>
     </message>
     <message>
         <source>Vashya</source>
-        <translation type="unfinished"></translation>
+        <translation>வசியம்</translation>
     </message>
     <message>
         <source>Tara</source>
-        <translation type="unfinished"></translation>
+        <translation>தாரை</translation>
     </message>
     <message>
         <source>Yoni</source>
-        <translation type="unfinished"></translation>
+        <translation>யோனி</translation>
     </message>
     <message>
         <source>Graha Maitri</source>
-        <translation type="unfinished"></translation>
+        <translation>கிரக மைத்திரி</translation>
     </message>
     <message>
         <source>Gana</source>
-        <translation type="unfinished"></translation>
+        <translation>கணம்</translation>
     </message>
     <message>
         <source>Bhakoot</source>
-        <translation type="unfinished"></translation>
+        <translation>பகூடம்</translation>
     </message>
     <message>
         <source>Nadi</source>
-        <translation type="unfinished"></translation>
+        <translation>நாடி</translation>
     </message>
     <message>
         <source>No Bhakoot dosha or Nadi dosha</source>
-        <translation type="unfinished"></translation>
+        <translation>பகூட தோஷமும் நாடி தோஷமும் இல்லை</translation>
     </message>
     <message>
         <source>Both are Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>இருவருக்கும் செவ்வாய் தோஷம் உண்டு.</translation>
     </message>
     <message>
         <source>Only the bride is Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>மணமகளுக்கு மட்டும் செவ்வாய் தோஷம் உண்டு.</translation>
     </message>
     <message>
         <source>Only the groom is Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>மணமகனுக்கு மட்டும் செவ்வாய் தோஷம் உண்டு.</translation>
     </message>
     <message>
         <source>Neither is Manglik.</source>
-        <translation type="unfinished"></translation>
+        <translation>இருவருக்கும் செவ்வாய் தோஷம் இல்லை.</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜனவரி</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>பிப்ரவரி</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>மார்ச்</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>ஏப்ரல்</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>மே</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜூன்</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜூலை</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆகஸ்ட்</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>செப்டம்பர்</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>அக்டோபர்</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>நவம்பர்</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>டிசம்பர்</translation>
     </message>
     <message>
         <source>Birth Chart (D1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ராசிச் சக்கரம் (D1)</translation>
     </message>
     <message>
         <source>Hora (D2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ஹோரை (D2)</translation>
     </message>
     <message>
         <source>Drekkana (D3)</source>
-        <translation type="unfinished"></translation>
+        <translation>திரேக்காணம் (D3)</translation>
     </message>
     <message>
         <source>Sapthamsa (D7)</source>
-        <translation type="unfinished"></translation>
+        <translation>சப்தாம்சம் (D7)</translation>
     </message>
     <message>
         <source>Navamsa (D9)</source>
-        <translation type="unfinished"></translation>
+        <translation>நவாம்சம் (D9)</translation>
     </message>
     <message>
         <source>Dasamsa (D10)</source>
-        <translation type="unfinished"></translation>
+        <translation>தசாம்சம் (D10)</translation>
     </message>
     <message>
         <source>Dwadasamsa (D12)</source>
-        <translation type="unfinished"></translation>
+        <translation>துவாதசாம்சம் (D12)</translation>
     </message>
     <message>
         <source>Chaturthamsha (D4)</source>
-        <translation type="unfinished"></translation>
+        <translation>சதுர்த்தாம்சம் (D4)</translation>
     </message>
     <message>
         <source>Shodashamsha (D16)</source>
-        <translation type="unfinished"></translation>
+        <translation>ஷோடசாம்சம் (D16)</translation>
     </message>
     <message>
         <source>Vimshamsha (D20)</source>
-        <translation type="unfinished"></translation>
+        <translation>விம்சாம்சம் (D20)</translation>
     </message>
     <message>
         <source>Chaturvimshamsha (D24)</source>
-        <translation type="unfinished"></translation>
+        <translation>சதுர்விம்சாம்சம் (D24)</translation>
     </message>
     <message>
         <source>Saptavimshamsha (D27)</source>
-        <translation type="unfinished"></translation>
+        <translation>சப்தவிம்சாம்சம் (D27)</translation>
     </message>
     <message>
         <source>Trimshamsha (D30)</source>
-        <translation type="unfinished"></translation>
+        <translation>திரிம்சாம்சம் (D30)</translation>
     </message>
     <message>
         <source>Khavedamsha (D40)</source>
-        <translation type="unfinished"></translation>
+        <translation>கவேதாம்சம் (D40)</translation>
     </message>
     <message>
         <source>Akshavedamsha (D45)</source>
-        <translation type="unfinished"></translation>
+        <translation>அக்ஷவேதாம்சம் (D45)</translation>
     </message>
     <message>
         <source>Shashtiamsha (D60)</source>
-        <translation type="unfinished"></translation>
+        <translation>ஷஷ்டியாம்சம் (D60)</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation>லக்னம்</translation>
     </message>
 </context>
 <context>
     <name>PlacePicker</name>
     <message>
         <source> Cast the chart in %1 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation> இருந்தாலும் %1 இல் ஜாதகம் கணிக்கவா?</translation>
     </message>
     <message>
         <source>No place in the atlas matches &apos;%1&apos;; type the coordinates and choose the zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>அட்லஸில் &apos;%1&apos; உடன் பொருந்தும் இடம் இல்லை; ஆயத்தொலைவுகளை உள்ளிட்டு நேர மண்டலத்தைத் தேர்ந்தெடுக்கவும்.</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>இங்கே பார்:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>கோப்புப் &amp;பெயர்:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>கோப்பு வகை:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;திற</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;சேமி</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ரத்துசெய்</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>பின்</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>முன்</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>மேல் கோப்புறை</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>புதிய கோப்புறை</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>பட்டியல்</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>விவரம்</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>பெயர்</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>அளவு</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>வகை</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>மாற்றிய தேதி</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>சரி</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ரத்துசெய்</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ஆம்</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;இல்லை</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>சேமி</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>திற</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>மூடு</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source> (row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (வரிசை %1)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, பகலொளி சேமிப்பு</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>பெயர்</translation>
     </message>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறந்த தேதி</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறந்த நேரம்</translation>
     </message>
     <message>
         <source>%1:%2 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2 உள்ளூர் நேரம்</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>நேர மண்டலம்</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>இடம்</translation>
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆயத்தொலைவுகள்</translation>
     </message>
     <message>
         <source>Zodiac</source>
-        <translation type="unfinished"></translation>
+        <translation>ராசிச் சக்கரம்</translation>
     </message>
     <message>
         <source>Ayanamsha</source>
-        <translation type="unfinished"></translation>
+        <translation>அயனாம்சம்</translation>
     </message>
     <message>
         <source>Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>நிலைகள்</translation>
     </message>
     <message>
         <source>Nodes</source>
-        <translation type="unfinished"></translation>
+        <translation>ராகு-கேது</translation>
     </message>
     <message>
         <source>True node</source>
-        <translation type="unfinished"></translation>
+        <translation>உண்மை ராகு</translation>
     </message>
     <message>
         <source>Mean node</source>
-        <translation type="unfinished"></translation>
+        <translation>சராசரி ராகு</translation>
     </message>
     <message>
         <source>Dasha year</source>
-        <translation type="unfinished"></translation>
+        <translation>தசை ஆண்டு</translation>
     </message>
     <message>
         <source>Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>லக்னம்</translation>
     </message>
     <message>
         <source>Sun sign</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரிய ராசி</translation>
     </message>
     <message>
         <source>Moon sign</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திர ராசி</translation>
     </message>
     <message>
         <source>Moon nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திர நட்சத்திரம்</translation>
     </message>
     <message>
         <source>%1, pada %2, lord %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, பாதம் %2, அதிபதி %3</translation>
     </message>
     <message>
         <source>Panchang of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறப்பின் பஞ்சாங்கம்</translation>
     </message>
     <message>
         <source>Birth details and panchang</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறப்பு விவரங்களும் பஞ்சாங்கமும்</translation>
     </message>
     <message>
         <source>Birth chart and navamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>ராசியும் நவாம்சமும்</translation>
     </message>
     <message>
         <source>Divisional charts</source>
-        <translation type="unfinished"></translation>
+        <translation>வர்க்கச் சக்கரங்கள்</translation>
     </message>
     <message>
         <source>in force</source>
-        <translation type="unfinished"></translation>
+        <translation>நடப்பில்</translation>
     </message>
     <message>
         <source>Balance at birth: %1 (Moon in %2, pada %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>பிறப்பில் மீதமுள்ள தசை: %1 (சந்திரன் %2 இல், பாதம் %3).</translation>
     </message>
     <message>
         <source>A year of the dasha: %1. Shaded: the periods in force on the printing day.</source>
-        <translation type="unfinished"></translation>
+        <translation>தசையின் ஓர் ஆண்டு: %1. நிழலிட்டவை: அச்சிட்ட நாளில் நடப்பிலுள்ள காலங்கள்.</translation>
     </message>
     <message>
         <source>Mahadasha</source>
-        <translation type="unfinished"></translation>
+        <translation>மகா தசை</translation>
     </message>
     <message>
         <source>Antardasha</source>
-        <translation type="unfinished"></translation>
+        <translation>அந்தர் தசை</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>தொடக்கம்</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>முடிவு</translation>
     </message>
     <message>
         <source>Age at start</source>
-        <translation type="unfinished"></translation>
+        <translation>தொடக்க வயது</translation>
     </message>
     <message>
         <source>Vimshottari dasha</source>
-        <translation type="unfinished"></translation>
+        <translation>விம்சோத்தரி தசை</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>கிரகம்</translation>
     </message>
     <message>
         <source>Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>ராசி</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>பாகை</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>நட்சத்திரம்</translation>
     </message>
     <message>
         <source>Pada</source>
-        <translation type="unfinished"></translation>
+        <translation>பாதம்</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>அதிபதி</translation>
     </message>
     <message>
         <source>Sub-lord</source>
-        <translation type="unfinished"></translation>
+        <translation>உப அதிபதி</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="unfinished"></translation>
+        <translation>வக்கிரம்</translation>
     </message>
     <message>
         <source>Signs and longitudes are tropical; nakshatras are sidereal (Lahiri), as always. Sub-lords are those of Krishnamurti.</source>
-        <translation type="unfinished"></translation>
+        <translation>ராசிகளும் பாகைகளும் சாயனம்; நட்சத்திரங்கள் எப்போதும் போல நிராயனம் (லாஹிரி). உப அதிபதிகள் கிருஷ்ணமூர்த்தி முறைப்படி.</translation>
     </message>
     <message>
         <source>Save Report As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>அறிக்கையை PDF ஆகச் சேமி</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ஆவணம் (*.pdf)</translation>
     </message>
     <message>
         <source>report</source>
-        <translation type="unfinished"></translation>
+        <translation>அறிக்கை</translation>
     </message>
     <message>
         <source>The report could not be printed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>அறிக்கையை அச்சிட முடியவில்லை.
+</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>அறிக்கை</translation>
     </message>
     <message>
         <source>Sections</source>
-        <translation type="unfinished"></translation>
+        <translation>பகுதிகள்</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>லெட்டர்</translation>
     </message>
     <message>
         <source>&amp;Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;காகிதம்:</translation>
     </message>
     <message>
         <source>Birth chart of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 அவர்களின் ஜாதகம்</translation>
     </message>
     <message>
         <source>Birth chart of %1 %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1, %3 ஜாதகம்</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>பக்கம் %1 / %2</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>அச்சிட்டது: %1</translation>
     </message>
     <message>
         <source>The report could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>அறிக்கையைத் தொடங்க முடியவில்லை.</translation>
     </message>
     <message>
         <source>A new page could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>புதிய பக்கத்தைத் தொடங்க முடியவில்லை.</translation>
     </message>
     <message>
         <source>The report could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>அறிக்கையை முடிக்க முடியவில்லை.</translation>
     </message>
     <message>
         <source>Shaded: vargottama, the same sign in D1 and D9.</source>
-        <translation type="unfinished"></translation>
+        <translation>நிழலிட்டவை: வர்க்கோத்தமம், D1, D9 இரண்டிலும் ஒரே ராசி.</translation>
     </message>
     <message>
         <source>Shodashavarga table</source>
-        <translation type="unfinished"></translation>
+        <translation>ஷோடசவர்க்க அட்டவணை</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>வ</translation>
     </message>
 </context>
 <context>
     <name>SkyPanels</name>
     <message>
         <source>%1 %2 y %3 m %4 d</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2ஆ %3மா %4நா</translation>
     </message>
     <message>
         <source>Panchang</source>
-        <translation type="unfinished"></translation>
+        <translation>பஞ்சாங்கம்</translation>
     </message>
     <message>
         <source>Dasha Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>மீதி தசை</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>கோசாரம்</translation>
     </message>
 </context>
 <context>
     <name>TransitWindow</name>
     <message>
         <source>Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>கோசாரம்</translation>
     </message>
     <message>
         <source>&amp;Moment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;நேரம்:</translation>
     </message>
     <message>
         <source>&amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;இப்போது</translation>
     </message>
     <message>
         <source>&amp;Back to Natal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ஜாதகத்துக்குத் திரும்பு</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>கிரகம்</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>பாகை</translation>
     </message>
     <message>
         <source>Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>ராசி</translation>
     </message>
     <message>
         <source>From Lagna</source>
-        <translation type="unfinished"></translation>
+        <translation>லக்னத்திலிருந்து</translation>
     </message>
     <message>
         <source>From Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திரனிலிருந்து</translation>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;கோசாரம்</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>காலம்</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>தொடக்கம்</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>முடிவு</translation>
     </message>
     <message>
         <source>&amp;Sade Sati</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ஏழரைச் சனி</translation>
     </message>
     <message>
         <source>. In the chart,%1 marks a transiting body.</source>
-        <translation type="unfinished"></translation>
+        <translation>. சக்கரத்தில்%1 கோசார கிரகத்தைக் குறிக்கிறது.</translation>
     </message>
     <message>
         <source>Sade Sati</source>
-        <translation type="unfinished"></translation>
+        <translation>ஏழரைச் சனி</translation>
     </message>
     <message>
         <source>Transits of %1 %2 %3 %4 over the birth chart</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3, %4 கோசாரம், ஜாதகத்தின் மேல்</translation>
     </message>
     <message>
         <source>Back in %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 முதல் %3 வரை மீண்டும் %1 இல்</translation>
     </message>
 </context>
 <context>
     <name>VargaWindow</name>
     <message>
         <source>Shodashavarga and Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>ஷோடசவர்க்கம், நட்சத்திரங்கள்</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>பாகை</translation>
     </message>
     <message>
         <source>Nakshatra</source>
-        <translation type="unfinished"></translation>
+        <translation>நட்சத்திரம்</translation>
     </message>
     <message>
         <source>Pada</source>
-        <translation type="unfinished"></translation>
+        <translation>பாதம்</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>அதிபதி</translation>
     </message>
     <message>
         <source>Sub-lord</source>
-        <translation type="unfinished"></translation>
+        <translation>உப அதிபதி</translation>
     </message>
     <message>
         <source>Shodashavarga</source>
-        <translation type="unfinished"></translation>
+        <translation>ஷோடசவர்க்கம்</translation>
     </message>
     <message>
         <source>Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>நட்சத்திரங்கள்</translation>
     </message>
     <message>
         <source>Shaded: vargottama, the same sign in the birth chart (D1) and the Navamsa (D9). Sub-lords divide each nakshatra by the lords&apos; dasha years.</source>
-        <translation type="unfinished"></translation>
+        <translation>நிழலிட்டவை: வர்க்கோத்தமம், ராசி (D1), நவாம்சம் (D9) இரண்டிலும் ஒரே ராசி. உப அதிபதிகள் ஒவ்வொரு நட்சத்திரத்தையும் அதிபதிகளின் தசை ஆண்டுகளின் விகிதத்தில் பிரிக்கின்றனர்.</translation>
     </message>
     <message>
         <source>%1 zodiac, %2 positions%3; nakshatras sidereal (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ராசிச் சக்கரம், %2 நிலைகள்%3; நட்சத்திரங்கள் நிராயனம் (%4)</translation>
     </message>
     <message>
         <source>, true node</source>
-        <translation type="unfinished"></translation>
+        <translation>, உண்மை ராகு</translation>
     </message>
     <message>
         <source> (V)</source>
-        <translation type="unfinished"></translation>
+        <translation> (வ.)</translation>
     </message>
     <message>
         <source>Vargottama</source>
-        <translation type="unfinished"></translation>
+        <translation>வர்க்கோத்தமம்</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>மேலும் விவரங்களுக்கு இங்கே சொடுக்கவும்.</translation>
     </message>
     <message>
         <source>Visit the Quendal home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal முகப்புப் பக்கத்துக்குச் செல்லவும்</translation>
     </message>
     <message>
         <source>Quendal is a free natal chart generator. From the date, time and place of birth it works out where the Sun, the Moon, the planets and the lunar nodes stood in the sky at the moment of birth, and sets them out as a chart in the terms of Indian astrology.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal ஓர் இலவச ஜாதகக் கணிப்பு நிரல். பிறந்த தேதி, நேரம், இடம் ஆகியவற்றைக் கொண்டு, பிறந்த கணத்தில் சூரியன், சந்திரன், கிரகங்கள், ராகு-கேது வானில் எங்கே இருந்தன என்று கணித்து, இந்திய ஜோதிட முறையில் ஜாதகமாகக் காட்டுகிறது.</translation>
     </message>
     <message>
         <source>Run a web site? Get a fully branded edition of Quendal, carrying your own name, logo and links, and give it to your visitors.</source>
-        <translation type="unfinished"></translation>
+        <translation>உங்களுக்கு இணையதளம் உண்டா? உங்கள் பெயர், சின்னம், இணைப்புகளுடன் Quendal பதிப்பைப் பெற்று உங்கள் வாசகர்களுக்கு வழங்குங்கள்.</translation>
     </message>
     <message>
         <source>Precise positions: Swiss Ephemeris, © Astrodienst AG, AGPL-3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>துல்லிய நிலைகள்: Swiss Ephemeris, © Astrodienst AG, AGPL-3.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>சரி</translation>
     </message>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>இடங்கள்: GeoNames (geonames.org), CC BY 4.0</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>கோப்பைத் தேர்ந்தெடுக்கவும்</translation>
     </message>
     <message>
         <source>Quendal (*.kdl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendal ஜாதகம் (*.kdl)</translation>
     </message>
 </context>
 </TS>

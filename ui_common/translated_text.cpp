@@ -27,6 +27,7 @@ constexpr char kChartLabels[] = "ChartLabels";
 
 // Words and phrases of composed texts of the core: options, dasha spans, panchang values.
 [[maybe_unused]] constexpr const char* kPhraseTexts[] = {
+    QT_TRANSLATE_NOOP("Names", "Asc"),
     QT_TRANSLATE_NOOP("Names", "Tropical"),
     QT_TRANSLATE_NOOP("Names", "Sidereal"),
     QT_TRANSLATE_NOOP("Names", "Lahiri"),
