@@ -21,7 +21,7 @@ namespace {
 
 MatchPerson PersonOf(const BirthData& birth, const ChartOptions& options) {
   return {birth, CalculateChart(birth, MatchOptions(options)),
-          LongMonthName(birth.BirthMonth).toStdString()};
+          ShownMonthName(birth.BirthMonth).toStdString()};
 }
 
 }  // namespace

@@ -77,8 +77,8 @@ MatchSheet MakeMatchSheet(const MatchPerson& bride, const MatchPerson& groom,
                           const MatchResult& match) {
   MatchSheet sheet;
   sheet.options_line = "Both charts: " + ZodiacAndPositionsText(bride.chart.Options);
-  sheet.bride = SideOf("Bride", bride, match.bride_mars);
-  sheet.groom = SideOf("Groom", groom, match.groom_mars);
+  sheet.bride = SideOf(QUENDAL_TRANSLATABLE("Names", "Bride"), bride, match.bride_mars);
+  sheet.groom = SideOf(QUENDAL_TRANSLATABLE("Names", "Groom"), groom, match.groom_mars);
   sheet.kootas = match.kootas;
   sheet.total = TotalText(match.total);
   sheet.total_line = TotalLine(match.total);

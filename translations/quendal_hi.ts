@@ -222,6 +222,50 @@
         <source>The match could not be printed.</source>
         <translation>मिलान छापा नहीं जा सका।</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 में %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: above the customary minimum of %3</source>
+        <translation>%2 में %1: प्रचलित न्यूनतम %3 से अधिक</translation>
+    </message>
+    <message>
+        <source>%1 of %2: at the customary minimum of %3</source>
+        <translation>%2 में %1: ठीक प्रचलित न्यूनतम %3 पर</translation>
+    </message>
+    <message>
+        <source>%1 of %2: below the customary minimum of %3</source>
+        <translation>%2 में %1: प्रचलित न्यूनतम %3 से कम</translation>
+    </message>
+    <message>
+        <source>Moon in %1, pada %2, in %3</source>
+        <translation>चंद्र %1 नक्षत्र, चरण %2, %3 राशि में</translation>
+    </message>
+    <message>
+        <source>Mars in house %1 from the ascendant and %2 from the Moon: Manglik</source>
+        <translation>मंगल लग्न से %1वें और चंद्र से %2वें भाव में: मांगलिक</translation>
+    </message>
+    <message>
+        <source>Mars in house %1 from the ascendant and %2 from the Moon: not Manglik</source>
+        <translation>मंगल लग्न से %1वें और चंद्र से %2वें भाव में: मांगलिक नहीं</translation>
+    </message>
+    <message>
+        <source>Both charts: %1 zodiac, %2 positions%3</source>
+        <translation>दोनों कुंडलियाँ: %1 राशिचक्र, %2 स्थितियाँ%3</translation>
+    </message>
+    <message>
+        <source>, true node</source>
+        <translation>, सत्य राहु</translation>
+    </message>
+    <message>
+        <source>%1 dosha</source>
+        <translation>%1 दोष</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 और %2</translation>
+    </message>
 </context>
 <context>
     <name>MatchWindow</name>
@@ -1270,6 +1314,22 @@ Do you want to check for an update?</source>
     <message>
         <source>Asc</source>
         <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>वधू</translation>
+    </message>
+    <message>
+        <source>Groom</source>
+        <translation>वर</translation>
+    </message>
+    <message>
+        <source>Exceptions (parihara) that can cancel a dosha are not applied.</source>
+        <translation>दोष को निरस्त करने वाले परिहार नहीं गिने गए हैं।</translation>
+    </message>
+    <message>
+        <source>Cancellations of the Mars check are not applied.</source>
+        <translation>मांगलिक दोष के परिहार नहीं गिने गए हैं।</translation>
     </message>
 </context>
 <context>

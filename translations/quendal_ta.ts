@@ -222,6 +222,50 @@
         <source>The match could not be printed.</source>
         <translation>பொருத்தத்தை அச்சிட முடியவில்லை.</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 இல் %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: above the customary minimum of %3</source>
+        <translation>%2 இல் %1: வழக்கமான குறைந்தபட்சம் %3 ஐ விட அதிகம்</translation>
+    </message>
+    <message>
+        <source>%1 of %2: at the customary minimum of %3</source>
+        <translation>%2 இல் %1: வழக்கமான குறைந்தபட்சம் %3 இல்</translation>
+    </message>
+    <message>
+        <source>%1 of %2: below the customary minimum of %3</source>
+        <translation>%2 இல் %1: வழக்கமான குறைந்தபட்சம் %3 ஐ விடக் குறைவு</translation>
+    </message>
+    <message>
+        <source>Moon in %1, pada %2, in %3</source>
+        <translation>சந்திரன் %1 நட்சத்திரம், பாதம் %2, %3 ராசியில்</translation>
+    </message>
+    <message>
+        <source>Mars in house %1 from the ascendant and %2 from the Moon: Manglik</source>
+        <translation>செவ்வாய் லக்னத்திலிருந்து %1, சந்திரனிலிருந்து %2 ஆம் வீட்டில்: தோஷம் உண்டு</translation>
+    </message>
+    <message>
+        <source>Mars in house %1 from the ascendant and %2 from the Moon: not Manglik</source>
+        <translation>செவ்வாய் லக்னத்திலிருந்து %1, சந்திரனிலிருந்து %2 ஆம் வீட்டில்: தோஷம் இல்லை</translation>
+    </message>
+    <message>
+        <source>Both charts: %1 zodiac, %2 positions%3</source>
+        <translation>இரு ஜாதகங்களும்: %1 ராசிச் சக்கரம், %2 நிலைகள்%3</translation>
+    </message>
+    <message>
+        <source>, true node</source>
+        <translation>, உண்மை ராகு</translation>
+    </message>
+    <message>
+        <source>%1 dosha</source>
+        <translation>%1 தோஷம்</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>MatchWindow</name>
@@ -1270,6 +1314,22 @@ Do you want to check for an update?</source>
     <message>
         <source>Asc</source>
         <translation>லக்னம்</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>மணமகள்</translation>
+    </message>
+    <message>
+        <source>Groom</source>
+        <translation>மணமகன்</translation>
+    </message>
+    <message>
+        <source>Exceptions (parihara) that can cancel a dosha are not applied.</source>
+        <translation>தோஷத்தை நீக்கும் பரிகாரங்கள் கணக்கில் எடுக்கப்படவில்லை.</translation>
+    </message>
+    <message>
+        <source>Cancellations of the Mars check are not applied.</source>
+        <translation>செவ்வாய் தோஷ நிவர்த்திகள் கணக்கில் எடுக்கப்படவில்லை.</translation>
     </message>
 </context>
 <context>
