@@ -82,6 +82,33 @@ std::array<double, 10> TableOrder(const BodyLongitudes& at) {
           at.Ascendant};
 }
 
+// The texts of the positions, the cells and the Sun sign, from the longitudes cast.
+void FillTexts(Chart& chart, const BodyLongitudes& at, RetrogradeMarks marks) {
+  chart.AscendantText = FormatLongitude(at.Ascendant);
+  MoonPosition moon = MoonPositionAt(at.Moon);
+  chart.MoonText = std::move(moon.MoonText);
+  chart.MoonSignName = std::move(moon.MoonSignName);
+  PlanetPositions planets;
+  for (std::size_t k = 0; k < at.planets.size(); ++k)
+    planets.PlanetTexts[k] = FormatLongitude(at.planets[k]);
+  planets.RahuText = FormatLongitude(at.Rahu);
+  planets.KetuText = FormatLongitude(at.Ketu);
+  chart.PositionsTable = PositionsTable(planets, chart.MoonText, chart.AscendantText);
+  chart.PlanetTexts = std::move(planets.PlanetTexts);
+  chart.RahuText = std::move(planets.RahuText);
+  chart.KetuText = std::move(planets.KetuText);
+  chart.ChartBodyNames = std::move(marks.ChartBodyNames);
+  chart.RetrogradeFlags = marks.RetrogradeFlags;
+
+  const int sun_sign = SignIndex(TableEntrySign(chart.PositionsTable[0]));
+  if (sun_sign >= 0) chart.SunSign = SignFullNames[static_cast<std::size_t>(sun_sign)];
+
+  std::array<int, kPositionsRowCount> signs{};
+  for (std::size_t i = 0; i < signs.size(); ++i)
+    signs[i] = SignIndex(TableEntrySign(chart.PositionsTable[i]));
+  PlaceInCells(chart, signs);
+}
+
 }  // namespace
 
 BirthData StoreZoneRow(BirthData birth, int zone_row) {
@@ -133,29 +160,7 @@ Chart CalculateChart(const BirthData& birth, const ChartOptions& options) {
       for (double& x : chart.SiderealLongitudes) x = WrapDegrees(x - chart.Ayanamsha);
   }
 
-  chart.AscendantText = FormatLongitude(at.Ascendant);
-  MoonPosition moon = MoonPositionAt(at.Moon);
-  chart.MoonText = std::move(moon.MoonText);
-  chart.MoonSignName = std::move(moon.MoonSignName);
-  PlanetPositions planets;
-  for (std::size_t k = 0; k < at.planets.size(); ++k)
-    planets.PlanetTexts[k] = FormatLongitude(at.planets[k]);
-  planets.RahuText = FormatLongitude(at.Rahu);
-  planets.KetuText = FormatLongitude(at.Ketu);
-  chart.PositionsTable = PositionsTable(planets, chart.MoonText, chart.AscendantText);
-  chart.PlanetTexts = std::move(planets.PlanetTexts);
-  chart.RahuText = std::move(planets.RahuText);
-  chart.KetuText = std::move(planets.KetuText);
-  chart.ChartBodyNames = std::move(marks.ChartBodyNames);
-  chart.RetrogradeFlags = marks.RetrogradeFlags;
-
-  const int sun_sign = SignIndex(TableEntrySign(chart.PositionsTable[0]));
-  if (sun_sign >= 0) chart.SunSign = SignFullNames[static_cast<std::size_t>(sun_sign)];
-
-  std::array<int, kPositionsRowCount> signs{};
-  for (std::size_t i = 0; i < signs.size(); ++i)
-    signs[i] = SignIndex(TableEntrySign(chart.PositionsTable[i]));
-  PlaceInCells(chart, signs);
+  FillTexts(chart, at, std::move(marks));
   return chart;
 }
 

@@ -19,6 +19,7 @@
 
 #include "birth/chart_calculation.h"
 #include "birth/filtered_line_edit.h"
+#include "birth/form_controls.h"
 #include "birth/place_picker.h"
 #include "birth/reading_open.h"
 #include "positions/time_zones.h"
@@ -40,80 +41,56 @@ const char* const kMonthNames[] = {"January",   "February", "March",    "April",
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 
-// Widths come from a character count rather than from measuring every item, which would
-// measure some 350 texts before the form can first be shown.
-QComboBox* MakeList(QWidget* parent, const char* name, int characters) {
-  auto* list = new QComboBox(parent);
-  list->setObjectName(name);
-  list->setEditable(false);
-  list->setMaxVisibleItems(16);
-  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  list->setMinimumContentsLength(characters);
-  return list;
-}
-
-FilteredLineEdit* MakeField(QWidget* parent, const char* name, FilteredLineEdit::Filter filter) {
-  auto* field = new FilteredLineEdit(filter, parent);
-  field->setObjectName(name);
-  if (filter == FilteredLineEdit::Filter::Digits) {
-    field->setMaxLength(3);
-    field->setFixedWidth(46);
-    field->setAlignment(Qt::AlignRight);
-  }
-  return field;
-}
-
-QLabel* Caption(QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  return label;
-}
-
-QLabel* Hint(QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  SetColour(label, QPalette::WindowText, QColor(96, 96, 96));
-  return label;
-}
-
-// The offers fill a frame of fixed height whose width the rest of the form sets, so their
-// long texts need not size anything. Asked, a word-wrapped label lays its whole text out at
-// one trial width after another, dozens of times before the form could first be shown.
-class OfferLabel : public LinkLabel {
- public:
-  using LinkLabel::LinkLabel;
-  bool hasHeightForWidth() const override { return false; }
-  QSize sizeHint() const override { return {}; }
-  QSize minimumSizeHint() const override { return {}; }
+struct MenuItem {
+  const char* menu;  // the menu's name, or nullptr for an item of the menu before
+  const char* name;
+  const char* caption;
+  void (frmMain::*handler)() = nullptr;
 };
 
-// What the atlas found for the zone (see PlacePicker); room for the longest note is kept, as
-// the form does not grow.
-QLabel* ZoneNote(QWidget* parent) {
-  QLabel* note = Hint(parent, QString());
-  note->setObjectName("lblZoneNote");
-  // Place names come from the atlas: shown as stored, never as markup.
-  note->setTextFormat(Qt::PlainText);
-  note->setWordWrap(true);
-  note->setMinimumHeight(3 * note->fontMetrics().lineSpacing());
-  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return note;
+const MenuItem kMenuItems[] = {
+    {"mnuFile", nullptr, "&File"},
+    {nullptr, "mnuCalculate", "Get My Natal &Chart", &frmMain::mnuCalculate_Click},
+    {nullptr, nullptr, nullptr},  // a separator
+    {nullptr, "mnuExit", "&Exit", &frmMain::mnuExit_Click},
+    {"mnuHelp", nullptr, "&Help"},
+    {nullptr, "mnuOnline", "&Online Help", &frmMain::mnuOnline_Click},
+    {nullptr, "mnuVisit", "&Visit Us Online", &frmMain::mnuVisit_Click},
+    {nullptr, "mnuUpdate", "Check for Software &Update", &frmMain::mnuUpdate_Click},
+    {nullptr, "mnuAbout", "&About Software", &frmMain::mnuAbout_Click},
+    {nullptr, "mnuDonate", "Donate", &frmMain::mnuDonate_Click},
+    {nullptr, "mnuMakeMoney", "Make Money &Online", &frmMain::mnuMakeMoney_Click},
+};
+
+// The top band echoes the chart window's, so the two windows read as one program.
+FormAreaPlace TopBand(QWidget* central) {
+  auto* top = new QFrame(central);
+  top->setObjectName("fraTop");
+  SetColour(top, QPalette::Window, kBarColour);
+  auto* layout = new QVBoxLayout(top);
+  layout->setContentsMargins(8, 4, 8, 6);
+  layout->setSpacing(0);
+  return {top, layout};
 }
 
-// One frame holding a pair of option buttons, the first one selected.
-QWidget* OptionPair(QWidget* parent, const char* frame_name, const char* base_name,
-                    const QString& first, const QString& second, QRadioButton* (&buttons)[2]) {
-  auto* frame = new QGroupBox(parent);
-  frame->setObjectName(frame_name);
-  auto* row = new QHBoxLayout(frame);
-  row->setContentsMargins(8, 2, 8, 2);
-  const QString texts[2] = {first, second};
-  for (int i = 0; i < 2; ++i) {
-    buttons[i] = new QRadioButton(texts[i], frame);
-    buttons[i]->setObjectName(QStringLiteral("%1_%2").arg(base_name).arg(i));
-    row->addWidget(buttons[i]);
-  }
-  buttons[0]->setChecked(true);
-  return frame;
+FormAreaPlace Box(QWidget* central) {
+  auto* box = new QGroupBox(central);
+  auto* grid = new QGridLayout(box);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(8);
+  return {box, grid};
+}
+
+// The two offers share one frame; whichever is raised hides the other.
+FormAreaPlace OfferFrame(QWidget* central) {
+  auto* frame = new QFrame(central);
+  frame->setObjectName("fraOffer");
+  frame->setFrameShape(QFrame::StyledPanel);
+  SetColour(frame, QPalette::Window, kBarColour);
+  auto* layout = new QGridLayout(frame);
+  layout->setContentsMargins(0, 0, 0, 0);
+  frame->setFixedHeight(46);
+  return {frame, layout};
 }
 
 }  // namespace
@@ -141,168 +118,32 @@ void frmMain::BuildControls() {
   page->setContentsMargins(0, 0, 0, 12);
   page->setSpacing(10);
 
-  // The top band echoes the chart window's, so the two windows read as one program.
-  auto* top = new QFrame(central);
-  top->setObjectName("fraTop");
-  SetColour(top, QPalette::Window, kBarColour);
-  auto* top_layout = new QVBoxLayout(top);
-  top_layout->setContentsMargins(8, 4, 8, 6);
-  top_layout->setSpacing(0);
-  auto* heading = new QLabel(QStringLiteral("Quendal"), top);
-  heading->setObjectName("lblHeading");
-  heading->setFont(VerdanaFont(18, true));
-  heading->setAlignment(Qt::AlignCenter);
-  top_layout->addWidget(heading);
-  Label8 = new LinkLabel(
-      QStringLiteral("Questions about your chart? Join our astrologers in the Quendal "
-                     "discussion forum."),
-      top);
-  Label8->setObjectName("Label8");
-  Label8->setFont(VerdanaFont(8.25, false, true));
-  Label8->setAlignment(Qt::AlignCenter);
-  top_layout->addWidget(Label8);
-  page->addWidget(top);
-
+  const FormAreaPlace top = TopBand(central);
+  page->addWidget(top.container);
   auto* columns = new QHBoxLayout;
   columns->setSpacing(12);
   columns->setContentsMargins(14, 0, 14, 0);
   page->addLayout(columns);
-
   // Left: the person, the moment and the coordinates.
-  auto* birth_box = new QGroupBox(QStringLiteral("Birth details"), central);
-  birth_box->setObjectName("fraBirth");
-  auto* grid = new QGridLayout(birth_box);
-  grid->setHorizontalSpacing(8);
-  grid->setVerticalSpacing(8);
-  grid->setColumnStretch(5, 1);
-
-  txtName = MakeField(birth_box, "txtName", FilteredLineEdit::Filter::Letters);
-  grid->addWidget(Caption(birth_box, QStringLiteral("Name:")), 0, 0);
-  grid->addWidget(txtName, 0, 1, 1, 5);
-
-  cboMonth = MakeList(birth_box, "cboMonth", 9);
-  cboDate = MakeList(birth_box, "cboDate", 2);
-  cboYear = MakeList(birth_box, "cboYear", 4);
-  grid->addWidget(Caption(birth_box, QStringLiteral("Birthday:")), 1, 0);
-  auto* date_row = new QHBoxLayout;
-  date_row->addWidget(cboMonth);
-  date_row->addWidget(cboDate);
-  date_row->addWidget(cboYear);
-  date_row->addStretch();
-  grid->addLayout(date_row, 1, 1, 1, 5);
-
-  cboHour = MakeList(birth_box, "cboHour", 2);
-  cboMinute = MakeList(birth_box, "cboMinute", 2);
-  grid->addWidget(Caption(birth_box, QStringLiteral("Time Of Birth:")), 2, 0);
-  auto* time_row = new QHBoxLayout;
-  time_row->addWidget(cboHour);
-  time_row->addWidget(cboMinute);
-  time_row->addWidget(Hint(birth_box, QStringLiteral("HH/MM/SS")));
-  time_row->addStretch();
-  grid->addLayout(time_row, 2, 1, 1, 5);
-
-  chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), birth_box);
-  chkDST->setObjectName("chkDST");
-  grid->addWidget(Caption(birth_box, QStringLiteral("Time Zone:")), 3, 0);
-  grid->addWidget(chkDST, 3, 1, 1, 5);
-  cboTimeZone = MakeList(birth_box, "cboTimeZone", 34);
-  auto* zone_column = new QVBoxLayout;
-  zone_column->addWidget(cboTimeZone);
-  zone_column->addWidget(ZoneNote(birth_box));
-  grid->addLayout(zone_column, 4, 1, 1, 5);
-
-  txtLatD = MakeField(birth_box, "txtLatD", FilteredLineEdit::Filter::Digits);
-  txtLatM = MakeField(birth_box, "txtLatM", FilteredLineEdit::Filter::Digits);
-  grid->addWidget(Caption(birth_box, QStringLiteral("Latitude:")), 5, 0);
-  grid->addWidget(txtLatD, 5, 1);
-  grid->addWidget(txtLatM, 5, 2);
-  grid->addWidget(Hint(birth_box, QStringLiteral("DEG/MIN")), 5, 3);
-  grid->addWidget(OptionPair(birth_box, "fraLatitude", "optLatSouth", QStringLiteral("North"),
-                             QStringLiteral("South"), optLatSouth),
-                  5, 4);
-
-  txtLonD = MakeField(birth_box, "txtLonD", FilteredLineEdit::Filter::Digits);
-  txtLonM = MakeField(birth_box, "txtLonM", FilteredLineEdit::Filter::Digits);
-  grid->addWidget(Caption(birth_box, QStringLiteral("Longitude:")), 6, 0);
-  grid->addWidget(txtLonD, 6, 1);
-  grid->addWidget(txtLonM, 6, 2);
-  grid->addWidget(Hint(birth_box, QStringLiteral("DEG/MIN")), 6, 3);
-  grid->addWidget(OptionPair(birth_box, "fraLongitude", "optLongEast", QStringLiteral("East"),
-                             QStringLiteral("West"), optLongEast),
-                  6, 4);
-  columns->addWidget(birth_box, 3);
-
+  const FormAreaPlace birth = Box(central);
+  static_cast<QGridLayout*>(birth.layout)->setColumnStretch(5, 1);
+  columns->addWidget(birth.container, 3);
   // Right: the place, its lookup, and the two ways to a chart.
   auto* right = new QVBoxLayout;
   right->setSpacing(10);
-  auto* place_box = new QGroupBox(QStringLiteral("Place of birth"), central);
-  place_box->setObjectName("fraPlace");
-  auto* place = new QGridLayout(place_box);
-  place->setHorizontalSpacing(8);
-  place->setVerticalSpacing(8);
-  txtCity = MakeField(place_box, "txtCity", FilteredLineEdit::Filter::Letters);
-  txtState = MakeField(place_box, "txtState", FilteredLineEdit::Filter::Letters);
-  txtCountry = MakeField(place_box, "txtCountry", FilteredLineEdit::Filter::Letters);
-  place->addWidget(Caption(place_box, QStringLiteral("City:")), 0, 0);
-  place->addWidget(txtCity, 0, 1);
-  place->addWidget(Caption(place_box, QStringLiteral("State:")), 1, 0);
-  place->addWidget(txtState, 1, 1);
-  place->addWidget(Caption(place_box, QStringLiteral("Country:")), 2, 0);
-  place->addWidget(txtCountry, 2, 1);
-  Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), place_box);
-  Command1->setObjectName("Command1");
-  Command1->setAutoDefault(true);  // Enter presses the button that has the focus
-  place->addWidget(Command1, 3, 0, 1, 2);
-  right->addWidget(place_box);
+  const FormAreaPlace place = Box(central);
+  right->addWidget(place.container);
   right->addStretch();
-
-  cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
-  cmdOpen->setObjectName("cmdOpen");
-  cmdOpen->setAutoDefault(true);
-  cmdOpen->setMinimumHeight(30);
-  right->addWidget(cmdOpen);
-  cmdCalculate = new QPushButton(QStringLiteral("Get My Natal &Chart"), central);
-  cmdCalculate->setObjectName("cmdCalculate");
-  cmdCalculate->setMinimumHeight(38);
-  cmdCalculate->setDefault(true);
-  QFont bold = cmdCalculate->font();
-  bold.setBold(true);
-  cmdCalculate->setFont(bold);
-  right->addWidget(cmdCalculate);
   columns->addLayout(right, 2);
-
-  // The two offers share one frame; whichever is raised hides the other.
-  auto* offer_frame = new QFrame(central);
-  offer_frame->setObjectName("fraOffer");
-  offer_frame->setFrameShape(QFrame::StyledPanel);
-  SetColour(offer_frame, QPalette::Window, kBarColour);
-  auto* offer_layout = new QGridLayout(offer_frame);
-  offer_layout->setContentsMargins(0, 0, 0, 0);
-  lblCobrand = new OfferLabel(
-      QStringLiteral("Put this software on your own web site, co-branded with your name and "
-                     "logo. Click here for more details."),
-      offer_frame);
-  lblCobrand->setObjectName("lblCobrand");
-  lblFullBrand = new OfferLabel(
-      QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                     "online. Get this software fully branded for your website. Click here for "
-                     "more details."),
-      offer_frame);
-  lblFullBrand->setObjectName("lblFullBrand");
-  for (LinkLabel* offer : {lblCobrand, lblFullBrand}) {
-    offer->setFont(VerdanaFont(8.25, true, true));
-    SetColour(offer, QPalette::Window, kBarColour);
-    offer->setContentsMargins(10, 4, 10, 4);
-    offer->setAlignment(Qt::AlignCenter);
-    offer->setWordWrap(true);
-    offer_layout->addWidget(offer, 0, 0);
-  }
-  offer_frame->setFixedHeight(46);
+  const FormAreaPlace offers = OfferFrame(central);
   auto* offer_row = new QHBoxLayout;
   offer_row->setContentsMargins(14, 0, 14, 0);
-  offer_row->addWidget(offer_frame);
+  offer_row->addWidget(offers.container);
   page->addLayout(offer_row);
 
+  const FormAreaPlace areas[] = {top, birth, place, {central, right}, offers};
+  controls_ = BuildFormControls(areas);
+  FindControls();
   connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
   connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
   connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
@@ -311,29 +152,53 @@ void frmMain::BuildControls() {
   connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
-void frmMain::BuildMenus() {
-  auto add = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
+void frmMain::FindControls() {
+  const auto find = [this]<typename T>(T*& control, const char* name) {
+    control = findChild<T*>(QLatin1String(name));
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->setObjectName("mnuFile");
-  add(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart"), &frmMain::mnuCalculate_Click);
-  file->addSeparator();
-  add(file, "mnuExit", QStringLiteral("&Exit"), &frmMain::mnuExit_Click);
+  find(txtName, "txtName");
+  find(cboMonth, "cboMonth");
+  find(cboDate, "cboDate");
+  find(cboYear, "cboYear");
+  find(cboHour, "cboHour");
+  find(cboMinute, "cboMinute");
+  find(cboTimeZone, "cboTimeZone");
+  find(chkDST, "chkDST");
+  find(txtCity, "txtCity");
+  find(txtState, "txtState");
+  find(txtCountry, "txtCountry");
+  find(txtLatD, "txtLatD");
+  find(txtLatM, "txtLatM");
+  find(txtLonD, "txtLonD");
+  find(txtLonM, "txtLonM");
+  find(optLatSouth[0], "optLatSouth_0");
+  find(optLatSouth[1], "optLatSouth_1");
+  find(optLongEast[0], "optLongEast_0");
+  find(optLongEast[1], "optLongEast_1");
+  find(Command1, "Command1");
+  find(cmdOpen, "cmdOpen");
+  find(cmdCalculate, "cmdCalculate");
+  find(Label8, "Label8");
+  find(lblCobrand, "lblCobrand");
+  find(lblFullBrand, "lblFullBrand");
+}
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName("mnuHelp");
-  add(help, "mnuOnline", QStringLiteral("&Online Help"), &frmMain::mnuOnline_Click);
-  add(help, "mnuVisit", QStringLiteral("&Visit Us Online"), &frmMain::mnuVisit_Click);
-  add(help, "mnuUpdate", QStringLiteral("Check for Software &Update"), &frmMain::mnuUpdate_Click);
-  add(help, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
-  add(help, "mnuDonate", QStringLiteral("Donate"), &frmMain::mnuDonate_Click);
+void frmMain::BuildMenus() {
+  QMenu* menu = nullptr;
+  for (const MenuItem& item : kMenuItems) {
+    if (item.menu) {
+      menu = menuBar()->addMenu(QString::fromUtf8(item.caption));
+      menu->setObjectName(QLatin1String(item.menu));
+    } else if (!item.name) {
+      menu->addSeparator();
+    } else {
+      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+      action->setObjectName(QLatin1String(item.name));
+      connect(action, &QAction::triggered, this, item.handler);
+    }
+  }
   // Switched off for good, so not drawn: it would share its O with "&Online Help".
-  QAction* make_money =
-      add(help, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
+  QAction* make_money = findChild<QAction*>(QStringLiteral("mnuMakeMoney"));
   make_money->setEnabled(false);
   make_money->setVisible(false);
   SetShortcuts(this, {{"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)}});

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "chart/birth_data.h"
 #include "birth/chart_session.h"
@@ -67,6 +68,7 @@ class frmMain : public QMainWindow {
 
  private:
   void BuildControls();
+  void FindControls();  // the members of the controls BuildControls made
   void BuildMenus();
   void FillLists();  // Form_Load
   void SetTabOrder();
@@ -74,6 +76,7 @@ class frmMain : public QMainWindow {
 
   ChartSession& session_;
   PlacePicker* place_picker_ = nullptr;
+  std::vector<QWidget*> controls_;  // one per entry of the form's controls table
 
   FilteredLineEdit* txtName = nullptr;
   QComboBox* cboMonth = nullptr;

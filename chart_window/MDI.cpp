@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -11,110 +10,18 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <array>
-#include <cmath>
-#include <vector>
 
-#include "chart_window/chart_commands.h"
+#include "chart_window/bar_places.h"
 #include "chart_window/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
 #include "chart_window/division_items.h"
-#include "chart_window/transits_item.h"
 #include "chart_window/frmDisplay.h"
-#include "chart_window/pdf_output.h"
-#include "chart_window/match_open.h"
-#include "report/report_commands.h"
-#include "shell/frmAbout.h"
-#include "shell/links.h"
+#include "chart_window/transits_item.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
 
 namespace quendal {
 namespace {
-
-enum class Entry { Menu, Item, Separator, End };
-
-// Items the window's design holds but switches off; enabling one is a matter of this flag.
-constexpr bool kOff = false;
-
-struct MenuEntry {
-  Entry kind;
-  const char* name = nullptr;
-  const char* caption = nullptr;
-  void (MDI::*handler)() = nullptr;
-  bool enabled = true;
-  bool checkable = false;
-};
-
-const MenuEntry kMenus[] = {
-    {Entry::Menu, "mnuFile", "&File"},
-    {Entry::Item, "mnuNew", "&New", &MDI::mnuNew_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuSaveAsText", "Save &As Text", &MDI::mnuSaveAsText_Click},
-    {Entry::Item, "mnuSaveAsJpeg", "Save As &JPEG", &MDI::mnuSaveAsJpeg_Click},
-    {Entry::Item, "mnuSaveAsPdf", "Save As P&DF", &MDI::mnuSaveAsPdf_Click},
-    {Entry::Item, "mnuSaveReportAsPdf", "Save &Report As PDF...", &MDI::mnuSaveReportAsPdf_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuMatch", "&Match With Saved Reading...", &MDI::mnuMatch_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuPrint", "&Print", &MDI::mnuPrint_Click},
-    {Entry::Item, "mnuPrintReport", "Print &Report...", &MDI::mnuPrintReport_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuBack", "&Back", &MDI::mnuBack_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuExit", "E&xit", &MDI::mnuExit_Click},
-    {Entry::End},
-
-    {Entry::Menu, "mnuView", "&View"},
-    {Entry::Item, "mnuToolBar", "&Toolbar", &MDI::mnuToolBar_Click, true, true},
-    {Entry::Item, "mnuStatusBar", "&Status Bar", &MDI::mnuStatusBar_Click, true, true},
-    {Entry::Separator},
-    {Entry::Menu, "mnuChartStyle", "&Chart Style", nullptr, true},
-    {Entry::Item, "mnuNorth", "&North Indian", &MDI::mnuNorth_Click, true, true},
-    {Entry::Item, "mnuSouth", "&South Indian", &MDI::mnuSouth_Click, true, true},
-    {Entry::Item, "mnuNatal", "&Natal Indian", &MDI::mnuNatal_Click, true, true},
-    {Entry::End},
-    {Entry::Menu, "mnuColor", "Colo&r Style", nullptr, true},
-    {Entry::Item, "mnuColorOn", "O&n", &MDI::mnuColorOn_Click, true, true},
-    {Entry::Item, "mnuColorOff", "O&ff", &MDI::mnuColorOff_Click, true, true},
-    {Entry::End},
-    {Entry::Separator},
-    {Entry::Item, "mnuChart", "&Chart", &MDI::mnuChart_Click, true, true},
-    {Entry::Menu, "mnuDivisionalCharts", "&Divisional Charts", nullptr, true},
-    {Entry::Item, "mnuSub_Hora", "&Hora", &MDI::mnuSub_Hora_Click, true, true},
-    {Entry::Item, "mnuSub_Drekkana", "&Drekkana", &MDI::mnuSub_Drekkana_Click, true, true},
-    {Entry::Item, "mnuSub_Sapthamsa", "&Sapthamsa", &MDI::mnuSub_Sapthamsa_Click, true, true},
-    {Entry::Item, "mnuSub_Navamsa", "&Navamsa", &MDI::mnuSub_Navamsa_Click, true, true},
-    {Entry::Item, "mnuSub_Dasamsa", "&D&asamsa", &MDI::mnuSub_Dasamsa_Click, true, true},
-    {Entry::Item, "mnuSub_Dwadasamsa", "D&wadasamsa", &MDI::mnuSub_Dwadasamsa_Click, true, true},
-    {Entry::End},
-    {Entry::End},
-
-    {Entry::Menu, "mnuHelp", "&Help"},
-    {Entry::Item, "mnuOnline", "&Online Help", &MDI::mnuOnline_Click},
-    {Entry::Item, "mnuVisit", "&Visit Us Online", &MDI::mnuVisit_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuUpdate", "Check for Software &Update", &MDI::mnuUpdate_Click},
-    {Entry::Separator},
-    {Entry::Item, "mnuAbout", "&About Software", &MDI::mnuAbout_Click},
-    {Entry::Item, "mnuDonate", "&Donate", &MDI::mnuDonate_Click},
-    {Entry::Item, "mnuMakeMoney", "Make Money &Online", &MDI::mnuMakeMoney_Click, kOff},
-    {Entry::End},
-};
-
-struct ToolButton {
-  const char* key;
-  const char* tip;
-  const char* image;
-};
-constexpr std::array<ToolButton, 4> kToolButtons = {{
-    {"New", "New chart", ":/toolbar_1_new.svg"},
-    {"Save", "Save reading", ":/toolbar_2_save.svg"},
-    {"Print", "Print", ":/toolbar_3_print.svg"},
-    {"Help", "Online help", ":/toolbar_4_help.svg"},
-}};
 
 LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QFont& font,
                     const QRect& geometry) {
@@ -131,8 +38,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   button->setGeometry(TwipsRect(0, 77, width, 400));
   return button;
 }
-
-int ToPixels(float twips) { return Twips(static_cast<int>(std::lround(twips))); }
 
 }  // namespace
 
@@ -189,59 +94,6 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
 }
 
 frmDisplay* MDI::Display() const { return display_; }
-
-void MDI::BuildMenus() {
-  std::vector<QMenu*> open;
-  for (const MenuEntry& entry : kMenus) {
-    switch (entry.kind) {
-      case Entry::Menu: {
-        QMenu* menu = open.empty() ? menuBar()->addMenu(QString::fromUtf8(entry.caption))
-                                   : open.back()->addMenu(QString::fromUtf8(entry.caption));
-        menu->setObjectName(QLatin1String(entry.name));
-        menu->menuAction()->setObjectName(QLatin1String(entry.name));
-        menu->menuAction()->setEnabled(entry.enabled);
-        open.push_back(menu);
-        break;
-      }
-      case Entry::Item: {
-        QAction* action = open.back()->addAction(QString::fromUtf8(entry.caption));
-        action->setObjectName(QLatin1String(entry.name));
-        action->setEnabled(entry.enabled);
-        action->setCheckable(entry.checkable);
-        // Handlers set their own check marks, as the toolbar toggle must read the mark it
-        // had before the click; undo the toggle Qt makes on its own first.
-        const auto handler = entry.handler;
-        connect(action, &QAction::triggered, this, [this, action, handler] {
-          if (action->isCheckable()) action->setChecked(!action->isChecked());
-          (this->*handler)();
-        });
-        break;
-      }
-      case Entry::Separator:
-        open.back()->addSeparator();
-        break;
-      case Entry::End:
-        open.pop_back();
-        break;
-    }
-  }
-}
-
-void MDI::BuildToolBar() {
-  TB_ = addToolBar(QStringLiteral("Toolbar"));
-  TB_->setObjectName(QStringLiteral("TB"));
-  TB_->setMovable(false);
-  TB_->setFloatable(false);
-  TB_->setIconSize(QSize(20, 20));
-  TB_->toggleViewAction()->setVisible(false);
-  for (const ToolButton& button : kToolButtons) {
-    QAction* action = TB_->addAction(QIcon(QLatin1String(button.image)), QLatin1String(button.key));
-    action->setObjectName(QStringLiteral("TB_%1").arg(QLatin1String(button.key)));
-    action->setData(QLatin1String(button.key));
-    action->setToolTip(QLatin1String(button.tip));
-  }
-  connect(TB_, &QToolBar::actionTriggered, this, &MDI::TB_ButtonClick);
-}
 
 void MDI::BuildTopBar(QWidget* parent) {
   auto* picTop = new QWidget(parent);
@@ -326,17 +178,12 @@ void MDI::MDIForm_Activate() {
 }
 
 void MDI::MDIForm_Resize() {
-  // Computed in twips from the outer width in single precision; a narrow window gives
-  // negative left edges, which are kept.
-  const float width = static_cast<float>(frameGeometry().width() * 15);
-  const float exit_left = width - 1095.0f - 300.0f;
-  const float back_left = exit_left - 1095.0f - 100.0f;
-  const float jpeg_left = back_left - 1575.0f - 100.0f;
-  cmdExit_->move(ToPixels(exit_left), cmdExit_->y());
-  cmdBack_->move(ToPixels(back_left), cmdBack_->y());
-  cmdSaveAsJPEG_->move(ToPixels(jpeg_left), cmdSaveAsJPEG_->y());
-  lblHeading_->move(ToPixels((width - 5070.0f) / 2.0f), lblHeading_->y());
-  lblURL_->move(ToPixels((width - 5520.0f) / 2.0f), lblURL_->y());
+  const BarPlaces places = BarPlacesFor(frameGeometry().width());
+  cmdExit_->move(places.exit_left, cmdExit_->y());
+  cmdBack_->move(places.back_left, cmdBack_->y());
+  cmdSaveAsJPEG_->move(places.jpeg_left, cmdSaveAsJPEG_->y());
+  lblHeading_->move(places.heading_left, lblHeading_->y());
+  lblURL_->move(places.url_left, lblURL_->y());
 }
 
 void MDI::cmdBack_Click() {
@@ -372,42 +219,6 @@ void MDI::mnuToolBar_Click() {
     TB_->show();
   }
 }
-
-void MDI::TB_ButtonClick(QAction* button) {
-  if (!button) return;
-  const QString key = button->data().toString();
-  if (key == QLatin1String("New")) {
-    mnuNew_Click();
-  } else if (key == QLatin1String("Save")) {
-    mnuSaveAsText_Click();
-  } else if (key == QLatin1String("Print")) {
-    mnuPrint_Click();
-  } else if (key == QLatin1String("Help")) {
-    mnuOnline_Click();  // the online help page
-  }
-}
-
-void MDI::cmdSaveAsJPEG_Click() { mnuSaveAsJpeg_Click(); }
-void MDI::mnuSaveAsJpeg_Click() { ShowSaved(SaveChartAsJpeg(this, display_)); }
-void MDI::mnuSaveAsPdf_Click() { ShowSaved(SaveChartAsPdf(this, display_)); }
-void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
-void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
-void MDI::mnuPrint_Click() { PrintChart(this, display_); }
-void MDI::mnuSaveReportAsPdf_Click() { ShowSaved(SaveReportAsPdf(this, session_, display_)); }
-void MDI::mnuPrintReport_Click() { PrintReport(this, session_, display_); }
-void MDI::mnuMatch_Click() { MatchWithSavedReading(this, session_); }
-void MDI::mnuOnline_Click() { OpenOnlineHelp(); }
-void MDI::mnuVisit_Click() { OpenHomePage(); }
-void MDI::mnuUpdate_Click() { OpenDownloadPage(); }
-void MDI::mnuAbout_Click() { ShowAboutBox(this); }
-void MDI::mnuDonate_Click() { OpenDonatePage(); }
-void MDI::Label1_Click() { OpenHomePage(); }
-void MDI::lblURL_Click() { OpenHomePage(); }
-void MDI::lblFullBrand_Click() { OpenFullBrandPage(); }
-void MDI::lblCobrand_Click() { OpenCoBrandPage(); }
-
-// Opens the full-branding page, as lblFullBrand does.
-void MDI::mnuMakeMoney_Click() { lblFullBrand_Click(); }
 
 bool MDI::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) MDIForm_Activate();

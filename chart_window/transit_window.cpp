@@ -52,6 +52,19 @@ TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::
   tabs->setObjectName(QStringLiteral("tabTransits"));
   column->addWidget(tabs, 1);
 
+  tabs->addTab(BuildTransitPage(tabs), TrText("TransitWindow", "&Transits"));
+
+  treSadeSati_ = new QTreeWidget(tabs);
+  treSadeSati_->setObjectName(QStringLiteral("treSadeSati"));
+  treSadeSati_->setHeaderLabels({TrText("TransitWindow", "Period"),
+                                 TrText("TransitWindow", "Start"), TrText("TransitWindow", "End")});
+  treSadeSati_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tabs->addTab(treSadeSati_, TrText("TransitWindow", "&Sade Sati"));
+
+  resize(Twips(7800), Twips(6600));
+}
+
+QWidget* TransitWindow::BuildTransitPage(QWidget* tabs) {
   auto* transit_page = new QWidget(tabs);
   auto* page = new QVBoxLayout(transit_page);
   auto* moment = new QHBoxLayout;
@@ -89,15 +102,6 @@ TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::
   tblTransits_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   tblTransits_->horizontalHeader()->setStretchLastSection(true);
   page->addWidget(tblTransits_, 1);
-  tabs->addTab(transit_page, TrText("TransitWindow", "&Transits"));
-
-  treSadeSati_ = new QTreeWidget(tabs);
-  treSadeSati_->setObjectName(QStringLiteral("treSadeSati"));
-  treSadeSati_->setHeaderLabels({TrText("TransitWindow", "Period"),
-                                 TrText("TransitWindow", "Start"), TrText("TransitWindow", "End")});
-  treSadeSati_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  tabs->addTab(treSadeSati_, TrText("TransitWindow", "&Sade Sati"));
-
   connect(dtpTransit_, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& chosen) {
     const QDate d = chosen.date();
     const QTime t = chosen.time();
@@ -105,7 +109,7 @@ TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::
   });
   connect(now, &QPushButton::clicked, this, &TransitWindow::NowChosen);
   connect(back, &QPushButton::clicked, this, &TransitWindow::BackToNatal);
-  resize(Twips(7800), Twips(6600));
+  return transit_page;
 }
 
 void TransitWindow::SetTransits(const Transits& transits) {

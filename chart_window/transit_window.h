@@ -34,6 +34,7 @@ class TransitWindow : public QWidget {
   void BackToNatal();
 
  private:
+  QWidget* BuildTransitPage(QWidget* tabs);  // the moment, its caption and the table
   QDateTimeEdit* dtpTransit_ = nullptr;
   QLabel* lblTransitCaption_ = nullptr;
   QTableWidget* tblTransits_ = nullptr;

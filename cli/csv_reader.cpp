@@ -26,16 +26,20 @@ int CsvReader::Peek() {
   return in_.sgetc();
 }
 
-CsvReader::Status CsvReader::Next(std::vector<std::string>& fields) {
-  fields.clear();
-  int c = Get();
+int CsvReader::SkipBlankLines() {
   // Blank lines, with or without their CR.
-  for (;; c = Get()) {
-    if (c == kEnd) return Status::End;
+  for (int c = Get();; c = Get()) {
+    if (c == kEnd) return c;
     if (c == '\r' && (Peek() == '\n' || Peek() == kEnd)) continue;
-    if (c != '\n') break;
+    if (c != '\n') return c;
     ++line_number_;
   }
+}
+
+CsvReader::Status CsvReader::Next(std::vector<std::string>& fields) {
+  fields.clear();
+  int c = SkipBlankLines();
+  if (c == kEnd) return Status::End;
   record_line_ = line_number_;
 
   std::string field;

@@ -28,6 +28,7 @@ class CsvReader {
 
  private:
   int Get();
+  int SkipBlankLines();  // the first character of the next record, or kEnd
   int Peek();
 
   std::streambuf& in_;

@@ -58,6 +58,23 @@ bool Section(Lines& lines, const char* name, int& count) {
   return lines.Next(line) && IsSection(line, name, count);
 }
 
+// One line of the places section, its state and zone below the counts read so far.
+constexpr size_t kPlaceFields = 6;
+bool ReadPlace(const std::array<QByteArrayView, kPlaceFields>& fields, int states, int zones,
+               AtlasPlace& place) {
+  bool ok = false;
+  if (!ToInt(fields[1], place.state, states) || !ToInt(fields[2], place.zone, zones)) return false;
+  place.latitude = fields[3].toInt(&ok);
+  if (!ok) return false;
+  place.longitude = fields[4].toInt(&ok);
+  if (!ok) return false;
+  place.population = fields[5].toUInt(&ok);
+  if (!ok) return false;
+  place.name = QString::fromUtf8(fields[0]);
+  place.folded_name = FoldForSearch(place.name);
+  return true;
+}
+
 }  // namespace
 
 const Atlas& Atlas::Builtin() {
@@ -100,22 +117,13 @@ std::optional<Atlas> Atlas::Parse(const QByteArray& text) {
   }
   if (!Section(lines, "places", count)) return std::nullopt;
   atlas.places_.reserve(static_cast<size_t>(count));
-  std::array<QByteArrayView, 6> fields;
+  std::array<QByteArrayView, kPlaceFields> fields;
   for (int i = 0; i < count; ++i) {
     AtlasPlace place;
-    bool ok = false;
     if (!lines.Next(line) || !Split(line, fields) ||
-        !ToInt(fields[1], place.state, static_cast<int>(atlas.states_.size())) ||
-        !ToInt(fields[2], place.zone, static_cast<int>(atlas.zones_.size())))
+        !ReadPlace(fields, static_cast<int>(atlas.states_.size()),
+                   static_cast<int>(atlas.zones_.size()), place))
       return std::nullopt;
-    place.latitude = fields[3].toInt(&ok);
-    if (!ok) return std::nullopt;
-    place.longitude = fields[4].toInt(&ok);
-    if (!ok) return std::nullopt;
-    place.population = fields[5].toUInt(&ok);
-    if (!ok) return std::nullopt;
-    place.name = QString::fromUtf8(fields[0]);
-    place.folded_name = FoldForSearch(place.name);
     atlas.places_.push_back(std::move(place));
   }
   // Alternate names come last, and an atlas may have none.
