@@ -102,7 +102,7 @@ void PlacePicker::NoteDaylightTwice() {
   if (placing_) return;
   const bool twice = dst_->isChecked() && RowHoldsDaylightSaving(zone_->currentIndex());
   if (twice) {
-    note_->setText(QString::fromUtf8(kDaylightTwiceNote));
+    note_->setText(TrText("PlaceNote", kDaylightTwiceNote));
     note_->setToolTip(QString());
   } else if (daylight_noted_) {
     note_->clear();

@@ -169,6 +169,273 @@
     </message>
 </context>
 <context>
+    <name>MDI</name>
+    <message>
+        <source>&amp;Birth Chart</source>
+        <translation>&amp;जन्म कुंडली</translation>
+    </message>
+    <message>
+        <source>&amp;Chaturthamsha</source>
+        <translation>&amp;चतुर्थांश</translation>
+    </message>
+    <message>
+        <source>Sh&amp;odashamsha</source>
+        <translation>&amp;षोडशांश</translation>
+    </message>
+    <message>
+        <source>&amp;Vimshamsha</source>
+        <translation>&amp;विंशांश</translation>
+    </message>
+    <message>
+        <source>Cha&amp;turvimshamsha</source>
+        <translation>&amp;चतुर्विंशांश</translation>
+    </message>
+    <message>
+        <source>Saptav&amp;imshamsha</source>
+        <translation>&amp;सप्तविंशांश</translation>
+    </message>
+    <message>
+        <source>T&amp;rimshamsha</source>
+        <translation>&amp;त्रिंशांश</translation>
+    </message>
+    <message>
+        <source>&amp;Khavedamsha</source>
+        <translation>&amp;खवेदांश</translation>
+    </message>
+    <message>
+        <source>Akshav&amp;edamsha</source>
+        <translation>&amp;अक्षवेदांश</translation>
+    </message>
+    <message>
+        <source>Shashtia&amp;msha</source>
+        <translation>&amp;षष्ट्यंश</translation>
+    </message>
+    <message>
+        <source>Talk about your chart in the Quendal forum</source>
+        <translation>अपनी कुंडली पर Quendal मंच में चर्चा करें</translation>
+    </message>
+    <message>
+        <source>Get a full analysis of this chart on the Quendal site</source>
+        <translation>इस कुंडली का पूरा विश्लेषण Quendal साइट पर पाएँ</translation>
+    </message>
+    <message>
+        <source>Your own edition of Quendal under your web site&apos;s name</source>
+        <translation>आपकी वेबसाइट के नाम से Quendal का अपना संस्करण</translation>
+    </message>
+    <message>
+        <source>Offer Quendal on your web site: ask for a co-branded edition</source>
+        <translation>अपनी वेबसाइट पर Quendal दें: अपने नाम वाला संस्करण माँगें</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>&amp;JPEG के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;वापस</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;बाहर</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;फ़ाइल</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;नई</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Text</source>
+        <translation>पाठ के रूप में &amp;सहेजें</translation>
+    </message>
+    <message>
+        <source>Save As P&amp;DF</source>
+        <translation>P&amp;DF के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report As PDF...</source>
+        <translation>&amp;रिपोर्ट PDF के रूप में सहेजें...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>कुंडली &amp;पाठ के रूप में निर्यात करें</translation>
+    </message>
+    <message>
+        <source>&amp;Match With Saved Reading...</source>
+        <translation>सहेजी गई कुंडली से &amp;मिलान...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;छापें</translation>
+    </message>
+    <message>
+        <source>Print &amp;Report...</source>
+        <translation>&amp;रिपोर्ट छापें...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;दृश्य</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;उपकरण पट्टी</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;स्थिति पट्टी</translation>
+    </message>
+    <message>
+        <source>&amp;Chart Style</source>
+        <translation>कुंडली की &amp;शैली</translation>
+    </message>
+    <message>
+        <source>&amp;North Indian</source>
+        <translation>&amp;उत्तर भारतीय</translation>
+    </message>
+    <message>
+        <source>&amp;South Indian</source>
+        <translation>&amp;दक्षिण भारतीय</translation>
+    </message>
+    <message>
+        <source>&amp;Natal Indian</source>
+        <translation>&amp;नेटल भारतीय</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r Style</source>
+        <translation>&amp;रंग</translation>
+    </message>
+    <message>
+        <source>O&amp;n</source>
+        <translation>&amp;चालू</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>&amp;बंद</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;कुंडली</translation>
+    </message>
+    <message>
+        <source>&amp;Divisional Charts</source>
+        <translation>&amp;वर्ग कुंडलियाँ</translation>
+    </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation>&amp;होरा</translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation>&amp;द्रेष्काण</translation>
+    </message>
+    <message>
+        <source>&amp;Sapthamsa</source>
+        <translation>&amp;सप्तमांश</translation>
+    </message>
+    <message>
+        <source>&amp;Navamsa</source>
+        <translation>&amp;नवमांश</translation>
+    </message>
+    <message>
+        <source>&amp;D&amp;asamsa</source>
+        <translation>&amp;दशमांश</translation>
+    </message>
+    <message>
+        <source>D&amp;wadasamsa</source>
+        <translation>&amp;द्वादशांश</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;सहायता</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;ऑनलाइन सहायता</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;हमारी वेबसाइट देखें</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर का नया &amp;संस्करण देखें</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर &amp;के बारे में</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;दान करें</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;ऑनलाइन कमाएँ</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>नई</translation>
+    </message>
+    <message>
+        <source>New chart</source>
+        <translation>नई कुंडली</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Save reading</source>
+        <translation>कुंडली सहेजें</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>छापें</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>सहायता</translation>
+    </message>
+    <message>
+        <source>Online help</source>
+        <translation>ऑनलाइन सहायता</translation>
+    </message>
+    <message>
+        <source>%1 zodiac, %2 positions%3</source>
+        <translation>%1 राशिचक्र, %2 स्थितियाँ%3</translation>
+    </message>
+    <message>
+        <source>, true node</source>
+        <translation>, सत्य राहु</translation>
+    </message>
+    <message>
+        <source>Zone: %1 and daylight saving (%2)</source>
+        <translation>समय क्षेत्र: %1 और डेलाइट सेविंग (%2)</translation>
+    </message>
+    <message>
+        <source>Zone: %1 (%2)</source>
+        <translation>समय क्षेत्र: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>उत्तर भारतीय</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>दक्षिण भारतीय</translation>
+    </message>
+    <message>
+        <source>Natal Indian</source>
+        <translation>नेटल भारतीय</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>सहेजी गई: %1</translation>
+    </message>
+</context>
+<context>
     <name>MatchPage</name>
     <message>
         <source>(no name)</source>
@@ -1333,6 +1600,45 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
+    <name>PlaceNote</name>
+    <message>
+        <source>, which no zone row has; the zone is left as it was</source>
+        <translation>, जो किसी पंक्ति में नहीं; समय क्षेत्र जैसा था वैसा है</translation>
+    </message>
+    <message>
+        <source>: this clock time did not exist there (the clocks went forward); no zone selected</source>
+        <translation>: वहाँ यह समय था ही नहीं (घड़ियाँ आगे की गई थीं); कोई समय क्षेत्र नहीं चुना गया</translation>
+    </message>
+    <message>
+        <source> came twice: </source>
+        <translation> दो बार आया: </translation>
+    </message>
+    <message>
+        <source> selected; the later %1 would be %2</source>
+        <translation> चुना गया; बाद वाला %1 होता %2</translation>
+    </message>
+    <message>
+        <source>no zone row</source>
+        <translation>कोई पंक्ति नहीं</translation>
+    </message>
+    <message>
+        <source>%1: the date is not in the calendar; no zone selected</source>
+        <translation>%1: यह तारीख़ कैलेंडर में नहीं है; कोई समय क्षेत्र नहीं चुना गया</translation>
+    </message>
+    <message>
+        <source>%1: the time zone %2 is unknown to this system; no zone selected</source>
+        <translation>%1: समय क्षेत्र %2 इस सिस्टम को ज्ञात नहीं; कोई समय क्षेत्र नहीं चुना गया</translation>
+    </message>
+    <message>
+        <source>No zone of the list has the offset in force at %1 on %2 %3 %4 (%5).</source>
+        <translation>सूची के किसी समय क्षेत्र में %1 पर %2 %3 %4 को लागू अंतर (%5) नहीं है।</translation>
+    </message>
+    <message>
+        <source>This zone already holds daylight saving; the ticked box adds another hour.</source>
+        <translation>इस समय क्षेत्र में डेलाइट सेविंग पहले से है; चुना गया बॉक्स एक घंटा और जोड़ता है।</translation>
+    </message>
+</context>
+<context>
     <name>PlacePicker</name>
     <message>
         <source> Cast the chart in %1 anyway?</source>
@@ -1882,6 +2188,138 @@ Do you want to check for an update?</source>
     <message>
         <source>Quendal (*.kdl)</source>
         <translation>Quendal कुंडली (*.kdl)</translation>
+    </message>
+    <message>
+        <source>Questions about your chart? Join our astrologers in the Quendal discussion forum.</source>
+        <translation>अपनी कुंडली पर प्रश्न? Quendal चर्चा मंच में हमारे ज्योतिषियों से जुड़ें।</translation>
+    </message>
+    <message>
+        <source>Birth details</source>
+        <translation>जन्म विवरण</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>नाम:</translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation>जन्म तिथि:</translation>
+    </message>
+    <message>
+        <source>Time Of Birth:</source>
+        <translation>जन्म समय:</translation>
+    </message>
+    <message>
+        <source>HH/MM/SS</source>
+        <translation>घं/मि/से</translation>
+    </message>
+    <message>
+        <source>Time Zone:</source>
+        <translation>समय क्षेत्र:</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>डेलाइट सेविंग समय</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>अक्षांश:</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>अंश/कला</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>देशांतर:</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>Place of birth</source>
+        <translation>जन्म स्थान</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>शहर:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>राज्य:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>देश:</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशांतर खोजने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>पहले सहेजी गई कुंडली &amp;खोलें</translation>
+    </message>
+    <message>
+        <source>Get My Natal &amp;Chart</source>
+        <translation>मेरी जन्म &amp;कुंडली बनाएँ</translation>
+    </message>
+    <message>
+        <source>Put this software on your own web site, co-branded with your name and logo. Click here for more details.</source>
+        <translation>यह सॉफ़्टवेयर अपने नाम और लोगो के साथ अपनी वेबसाइट पर लगाएँ। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>घर से व्यवसाय का अवसर। अपना इंटरनेट व्यवसाय शुरू करें और ऑनलाइन कमाएँ। यह सॉफ़्टवेयर पूरी तरह अपनी वेबसाइट के नाम से पाएँ। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;फ़ाइल</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;बाहर</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;सहायता</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;ऑनलाइन सहायता</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;हमारी वेबसाइट देखें</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर का नया &amp;संस्करण देखें</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर &amp;के बारे में</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>दान करें</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;ऑनलाइन कमाएँ</translation>
     </message>
 </context>
 </TS>

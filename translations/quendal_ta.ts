@@ -169,6 +169,273 @@
     </message>
 </context>
 <context>
+    <name>MDI</name>
+    <message>
+        <source>&amp;Birth Chart</source>
+        <translation>&amp;ராசிச் சக்கரம்</translation>
+    </message>
+    <message>
+        <source>&amp;Chaturthamsha</source>
+        <translation>&amp;சதுர்த்தாம்சம்</translation>
+    </message>
+    <message>
+        <source>Sh&amp;odashamsha</source>
+        <translation>&amp;ஷோடசாம்சம்</translation>
+    </message>
+    <message>
+        <source>&amp;Vimshamsha</source>
+        <translation>&amp;விம்சாம்சம்</translation>
+    </message>
+    <message>
+        <source>Cha&amp;turvimshamsha</source>
+        <translation>&amp;சதுர்விம்சாம்சம்</translation>
+    </message>
+    <message>
+        <source>Saptav&amp;imshamsha</source>
+        <translation>&amp;சப்தவிம்சாம்சம்</translation>
+    </message>
+    <message>
+        <source>T&amp;rimshamsha</source>
+        <translation>&amp;திரிம்சாம்சம்</translation>
+    </message>
+    <message>
+        <source>&amp;Khavedamsha</source>
+        <translation>&amp;கவேதாம்சம்</translation>
+    </message>
+    <message>
+        <source>Akshav&amp;edamsha</source>
+        <translation>&amp;அக்ஷவேதாம்சம்</translation>
+    </message>
+    <message>
+        <source>Shashtia&amp;msha</source>
+        <translation>&amp;ஷஷ்டியாம்சம்</translation>
+    </message>
+    <message>
+        <source>Talk about your chart in the Quendal forum</source>
+        <translation>உங்கள் ஜாதகம் பற்றி Quendal மன்றத்தில் பேசுங்கள்</translation>
+    </message>
+    <message>
+        <source>Get a full analysis of this chart on the Quendal site</source>
+        <translation>இந்த ஜாதகத்தின் முழு ஆய்வை Quendal தளத்தில் பெறுங்கள்</translation>
+    </message>
+    <message>
+        <source>Your own edition of Quendal under your web site&apos;s name</source>
+        <translation>உங்கள் இணையதளப் பெயரில் உங்களுக்கான Quendal பதிப்பு</translation>
+    </message>
+    <message>
+        <source>Offer Quendal on your web site: ask for a co-branded edition</source>
+        <translation>உங்கள் இணையதளத்தில் Quendal வழங்குங்கள்: இணை முத்திரைப் பதிப்பைக் கேளுங்கள்</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>&amp;JPEG ஆகச் சேமி</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;பின்செல்</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;வெளியேறு</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;கோப்பு</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;புதியது</translation>
+    </message>
+    <message>
+        <source>Save &amp;As Text</source>
+        <translation>&amp;உரையாகச் சேமி</translation>
+    </message>
+    <message>
+        <source>Save As P&amp;DF</source>
+        <translation>P&amp;DF ஆகச் சேமி</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report As PDF...</source>
+        <translation>&amp;அறிக்கையை PDF ஆகச் சேமி...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>ஜாதகத்தை &amp;உரையாக ஏற்றுமதி செய்</translation>
+    </message>
+    <message>
+        <source>&amp;Match With Saved Reading...</source>
+        <translation>சேமித்த ஜாதகத்துடன் &amp;பொருத்தம்...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;அச்சிடு</translation>
+    </message>
+    <message>
+        <source>Print &amp;Report...</source>
+        <translation>&amp;அறிக்கையை அச்சிடு...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;காட்சி</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;கருவிப் பட்டை</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;நிலைப் பட்டை</translation>
+    </message>
+    <message>
+        <source>&amp;Chart Style</source>
+        <translation>சக்கர &amp;வடிவம்</translation>
+    </message>
+    <message>
+        <source>&amp;North Indian</source>
+        <translation>&amp;வட இந்திய</translation>
+    </message>
+    <message>
+        <source>&amp;South Indian</source>
+        <translation>&amp;தென் இந்திய</translation>
+    </message>
+    <message>
+        <source>&amp;Natal Indian</source>
+        <translation>&amp;நேட்டல் இந்திய</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r Style</source>
+        <translation>&amp;வண்ணம்</translation>
+    </message>
+    <message>
+        <source>O&amp;n</source>
+        <translation>&amp;இயக்கு</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>&amp;அணை</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;சக்கரம்</translation>
+    </message>
+    <message>
+        <source>&amp;Divisional Charts</source>
+        <translation>&amp;வர்க்கச் சக்கரங்கள்</translation>
+    </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation>&amp;ஹோரை</translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation>&amp;திரேக்காணம்</translation>
+    </message>
+    <message>
+        <source>&amp;Sapthamsa</source>
+        <translation>&amp;சப்தாம்சம்</translation>
+    </message>
+    <message>
+        <source>&amp;Navamsa</source>
+        <translation>&amp;நவாம்சம்</translation>
+    </message>
+    <message>
+        <source>&amp;D&amp;asamsa</source>
+        <translation>&amp;தசாம்சம்</translation>
+    </message>
+    <message>
+        <source>D&amp;wadasamsa</source>
+        <translation>&amp;துவாதசாம்சம்</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;உதவி</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;இணைய உதவி</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;எங்கள் இணையதளம்</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>மென்பொருள் &amp;புதுப்பிப்பைப் பார்</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;மென்பொருள் பற்றி</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;நன்கொடை</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;இணையத்தில் சம்பாதி</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>புதியது</translation>
+    </message>
+    <message>
+        <source>New chart</source>
+        <translation>புதிய ஜாதகம்</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>சேமி</translation>
+    </message>
+    <message>
+        <source>Save reading</source>
+        <translation>ஜாதகத்தைச் சேமி</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>அச்சிடு</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>உதவி</translation>
+    </message>
+    <message>
+        <source>Online help</source>
+        <translation>இணைய உதவி</translation>
+    </message>
+    <message>
+        <source>%1 zodiac, %2 positions%3</source>
+        <translation>%1 ராசிச் சக்கரம், %2 நிலைகள்%3</translation>
+    </message>
+    <message>
+        <source>, true node</source>
+        <translation>, உண்மை ராகு</translation>
+    </message>
+    <message>
+        <source>Zone: %1 and daylight saving (%2)</source>
+        <translation>நேர மண்டலம்: %1, பகலொளி சேமிப்புடன் (%2)</translation>
+    </message>
+    <message>
+        <source>Zone: %1 (%2)</source>
+        <translation>நேர மண்டலம்: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>வட இந்திய</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>தென் இந்திய</translation>
+    </message>
+    <message>
+        <source>Natal Indian</source>
+        <translation>நேட்டல் இந்திய</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>சேமிக்கப்பட்டது: %1</translation>
+    </message>
+</context>
+<context>
     <name>MatchPage</name>
     <message>
         <source>(no name)</source>
@@ -1333,6 +1600,45 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
+    <name>PlaceNote</name>
+    <message>
+        <source>, which no zone row has; the zone is left as it was</source>
+        <translation>, இது எந்த வரிசையிலும் இல்லை; நேர மண்டலம் மாற்றப்படவில்லை</translation>
+    </message>
+    <message>
+        <source>: this clock time did not exist there (the clocks went forward); no zone selected</source>
+        <translation>: அங்கே இந்த நேரம் இருக்கவில்லை (கடிகாரங்கள் முன்னே நகர்த்தப்பட்டன); நேர மண்டலம் தேர்ந்தெடுக்கப்படவில்லை</translation>
+    </message>
+    <message>
+        <source> came twice: </source>
+        <translation> இருமுறை வந்தது: </translation>
+    </message>
+    <message>
+        <source> selected; the later %1 would be %2</source>
+        <translation> தேர்ந்தெடுக்கப்பட்டது; பிந்தைய %1 எனில் %2</translation>
+    </message>
+    <message>
+        <source>no zone row</source>
+        <translation>வரிசை இல்லை</translation>
+    </message>
+    <message>
+        <source>%1: the date is not in the calendar; no zone selected</source>
+        <translation>%1: இந்தத் தேதி நாட்காட்டியில் இல்லை; நேர மண்டலம் தேர்ந்தெடுக்கப்படவில்லை</translation>
+    </message>
+    <message>
+        <source>%1: the time zone %2 is unknown to this system; no zone selected</source>
+        <translation>%1: நேர மண்டலம் %2 இந்தக் கணினிக்குத் தெரியாது; நேர மண்டலம் தேர்ந்தெடுக்கப்படவில்லை</translation>
+    </message>
+    <message>
+        <source>No zone of the list has the offset in force at %1 on %2 %3 %4 (%5).</source>
+        <translation>%2 %3 %4 அன்று %1 இல் நடைமுறையிலிருந்த வேறுபாடு (%5) பட்டியலின் எந்த மண்டலத்திலும் இல்லை.</translation>
+    </message>
+    <message>
+        <source>This zone already holds daylight saving; the ticked box adds another hour.</source>
+        <translation>இந்த மண்டலத்தில் பகலொளி சேமிப்பு ஏற்கெனவே உண்டு; குறித்த பெட்டி இன்னொரு மணி நேரம் சேர்க்கிறது.</translation>
+    </message>
+</context>
+<context>
     <name>PlacePicker</name>
     <message>
         <source> Cast the chart in %1 anyway?</source>
@@ -1882,6 +2188,138 @@ Do you want to check for an update?</source>
     <message>
         <source>Quendal (*.kdl)</source>
         <translation>Quendal ஜாதகம் (*.kdl)</translation>
+    </message>
+    <message>
+        <source>Questions about your chart? Join our astrologers in the Quendal discussion forum.</source>
+        <translation>உங்கள் ஜாதகம் பற்றிக் கேள்விகளா? Quendal விவாத மன்றத்தில் எங்கள் ஜோதிடர்களுடன் இணையுங்கள்.</translation>
+    </message>
+    <message>
+        <source>Birth details</source>
+        <translation>பிறப்பு விவரங்கள்</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>பெயர்:</translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation>பிறந்த தேதி:</translation>
+    </message>
+    <message>
+        <source>Time Of Birth:</source>
+        <translation>பிறந்த நேரம்:</translation>
+    </message>
+    <message>
+        <source>HH/MM/SS</source>
+        <translation>மணி/நிமி/வினா</translation>
+    </message>
+    <message>
+        <source>Time Zone:</source>
+        <translation>நேர மண்டலம்:</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>பகலொளி சேமிப்பு நேரம்</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>அட்சரேகை:</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>பாகை/கலை</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>வடக்கு</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>தெற்கு</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>தீர்க்கரேகை:</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>கிழக்கு</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>மேற்கு</translation>
+    </message>
+    <message>
+        <source>Place of birth</source>
+        <translation>பிறந்த இடம்</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>நகரம்:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>மாநிலம்:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>நாடு:</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>அட்சரேகை, தீர்க்கரேகை அறிய இங்கே சொடுக்கவும்</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>முன்பு சேமித்த ஜாதகத்தைத் &amp;திற</translation>
+    </message>
+    <message>
+        <source>Get My Natal &amp;Chart</source>
+        <translation>என் &amp;ஜாதகத்தைக் கணி</translation>
+    </message>
+    <message>
+        <source>Put this software on your own web site, co-branded with your name and logo. Click here for more details.</source>
+        <translation>இந்த மென்பொருளை உங்கள் பெயர், சின்னத்துடன் உங்கள் இணையதளத்தில் வையுங்கள். மேலும் விவரங்களுக்கு இங்கே சொடுக்கவும்.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>வீட்டிலிருந்து தொழில் வாய்ப்பு. உங்கள் இணையத் தொழிலைத் தொடங்கி இணையத்தில் சம்பாதியுங்கள். இந்த மென்பொருளை முழுவதும் உங்கள் இணையதளப் பெயரில் பெறுங்கள். மேலும் விவரங்களுக்கு இங்கே சொடுக்கவும்.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;கோப்பு</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;வெளியேறு</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;உதவி</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;இணைய உதவி</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;எங்கள் இணையதளம்</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>மென்பொருள் &amp;புதுப்பிப்பைப் பார்</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;மென்பொருள் பற்றி</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation>நன்கொடை</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;இணையத்தில் சம்பாதி</translation>
     </message>
 </context>
 </TS>
