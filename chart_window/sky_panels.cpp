@@ -5,6 +5,7 @@
 
 #include "birth/chart_calculation.h"
 #include "chart_window/chart_layout.h"
+#include "ui_common/language_fonts.h"
 #include "ui_common/layout.h"
 #include "ui_common/translated_text.h"
 #include "vedic/dasha.h"
@@ -131,6 +132,7 @@ void ShowTransitPositions(QWidget* display, const std::optional<Transits>& trans
     transit->setText(TrLongitude(
         QString::fromStdString(transits->chart.PositionsTable[static_cast<std::size_t>(i)])));
     transit->setToolTip(TrText("SkyPanels", "Transit"));
+    FitTranslatedText(transit);
     transit->show();
   }
 }

@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>%1 zodiac, %2 positions%3</source>
-        <translation>%1 राशिचक्र, %2 स्थितियाँ%3</translation>
+        <translation>%1, %2 स्थितियाँ%3</translation>
     </message>
     <message>
         <source>, true node</source>
@@ -412,11 +412,11 @@
     </message>
     <message>
         <source>Zone: %1 and daylight saving (%2)</source>
-        <translation>समय क्षेत्र: %1 और डेलाइट सेविंग (%2)</translation>
+        <translation>क्षेत्र: %1 + डेलाइट सेविंग (%2)</translation>
     </message>
     <message>
         <source>Zone: %1 (%2)</source>
-        <translation>समय क्षेत्र: %1 (%2)</translation>
+        <translation>क्षेत्र: %1 (%2)</translation>
     </message>
     <message>
         <source>North Indian</source>
@@ -680,11 +680,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Tau</source>
-        <translation>वृषभ</translation>
+        <translation>वृष</translation>
     </message>
     <message>
         <source>Gem</source>
-        <translation>मिथुन</translation>
+        <translation>मिथु</translation>
     </message>
     <message>
         <source>Can</source>
@@ -704,7 +704,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Sco</source>
-        <translation>वृश्चिक</translation>
+        <translation>वृश्चि</translation>
     </message>
     <message>
         <source>Sag</source>
@@ -2086,7 +2086,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Transits of %1 %2 %3 %4 over the birth chart</source>
-        <translation>%1 %2 %3, %4 का गोचर, जन्म कुंडली पर</translation>
+        <translation>%1 %2 %3, %4 का गोचर</translation>
     </message>
     <message>
         <source>Back in %1 from %2 to %3</source>

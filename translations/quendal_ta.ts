@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>%1 zodiac, %2 positions%3</source>
-        <translation>%1 ராசிச் சக்கரம், %2 நிலைகள்%3</translation>
+        <translation>%1, %2 நிலைகள்%3</translation>
     </message>
     <message>
         <source>, true node</source>
@@ -412,11 +412,11 @@
     </message>
     <message>
         <source>Zone: %1 and daylight saving (%2)</source>
-        <translation>நேர மண்டலம்: %1, பகலொளி சேமிப்புடன் (%2)</translation>
+        <translation>மண்டலம்: %1 + பகலொளி (%2)</translation>
     </message>
     <message>
         <source>Zone: %1 (%2)</source>
-        <translation>நேர மண்டலம்: %1 (%2)</translation>
+        <translation>மண்டலம்: %1 (%2)</translation>
     </message>
     <message>
         <source>North Indian</source>
@@ -676,51 +676,51 @@ Do you want to check for an update?</source>
     <name>Names</name>
     <message>
         <source>Ari</source>
-        <translation>மேஷம்</translation>
+        <translation>மேஷ</translation>
     </message>
     <message>
         <source>Tau</source>
-        <translation>ரிஷபம்</translation>
+        <translation>ரிஷ</translation>
     </message>
     <message>
         <source>Gem</source>
-        <translation>மிதுனம்</translation>
+        <translation>மிது</translation>
     </message>
     <message>
         <source>Can</source>
-        <translation>கடகம்</translation>
+        <translation>கட</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation>சிம்மம்</translation>
+        <translation>சிம்</translation>
     </message>
     <message>
         <source>Vir</source>
-        <translation>கன்னி</translation>
+        <translation>கன்</translation>
     </message>
     <message>
         <source>Lib</source>
-        <translation>துலாம்</translation>
+        <translation>துலா</translation>
     </message>
     <message>
         <source>Sco</source>
-        <translation>விருச்சிகம்</translation>
+        <translation>விரு</translation>
     </message>
     <message>
         <source>Sag</source>
-        <translation>தனுசு</translation>
+        <translation>தனு</translation>
     </message>
     <message>
         <source>Cap</source>
-        <translation>மகரம்</translation>
+        <translation>மக</translation>
     </message>
     <message>
         <source>Aqu</source>
-        <translation>கும்பம்</translation>
+        <translation>கும்</translation>
     </message>
     <message>
         <source>Pis</source>
-        <translation>மீனம்</translation>
+        <translation>மீன</translation>
     </message>
     <message>
         <source>Aries</source>
@@ -2086,7 +2086,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Transits of %1 %2 %3 %4 over the birth chart</source>
-        <translation>%1 %2 %3, %4 கோசாரம், ஜாதகத்தின் மேல்</translation>
+        <translation>%1 %2 %3, %4 கோசாரம்</translation>
     </message>
     <message>
         <source>Back in %1 from %2 to %3</source>

@@ -1,6 +1,8 @@
 #include "ui_common/language_fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
 
 #include "ui_common/language.h"
 
@@ -21,6 +23,20 @@ QString MissingFontMessage(const QString& code) {
 QString ScriptFontFamily() {
   const Language* language = FindLanguage(CurrentLanguage());
   return language ? QString::fromUtf8(language->font_family) : QString();
+}
+
+void FitTranslatedText(QLabel* label) {
+  if (CurrentLanguage() == QLatin1String("en") || label->wordWrap()) return;
+  // The size the layout gave, kept across calls so a shorter text grows back to it.
+  const char* kFull = "quendalFullPointSize";
+  if (!label->property(kFull).isValid()) label->setProperty(kFull, label->font().pointSizeF());
+  const double full = label->property(kFull).toDouble();
+  QFont font = label->font();
+  font.setPointSizeF(full);
+  const int room = label->contentsRect().width();
+  const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(label->text()) <= room; };
+  while (!fits() && font.pointSizeF() > full * 0.7) font.setPointSizeF(font.pointSizeF() - 0.25);
+  label->setFont(font);
 }
 
 }  // namespace quendal

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QLabel;
+
 namespace quendal {
 
 // The message to show when the installed language's face is missing; empty when it is there
@@ -12,5 +14,9 @@ QString MissingFontMessage(const QString& code);
 
 // The face of the installed language's script, for fonts to fall back on; empty for English.
 QString ScriptFontFamily();
+
+// A translated text wider than its label: the label's type shrinks (to 70% at most) until the
+// text fits. English labels are left as the layout has them.
+void FitTranslatedText(QLabel* label);
 
 }  // namespace quendal

@@ -152,10 +152,13 @@ TEST_P(InLanguage, EveryWindowReadsInTheLanguageAndWritesTheSameFiles) {
   for (std::size_t i = 0; i < english.size(); ++i) {
     ASSERT_EQ(translated[i].where, english[i].where) << i;
     // No translated label is wider than the label, as the crowded-house test asks of house
-    // cells; the English layout stays as it is.
-    EXPECT_FALSE(translated[i].too_narrow && translated[i].text != english[i].text)
+    // cells. Where the English text already overflows (the status bar of a long name), the
+    // layout is the design's, not the translation's.
+    EXPECT_FALSE(translated[i].too_narrow && !english[i].too_narrow &&
+                 translated[i].text != english[i].text)
         << translated[i].where.toStdString() << " \"" << translated[i].text.toStdString() << "\"";
-    if (translated[i].text != english[i].text || SameInEveryLanguage(english[i].text, BirthData())) continue;
+    if (translated[i].text != english[i].text || SameInEveryLanguage(english[i].text, BirthData()))
+      continue;
     ADD_FAILURE() << "in English: " << english[i].where.toStdString() << " \""
                   << english[i].text.toStdString() << "\"";
     ++untranslated;
