@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -173,6 +174,50 @@ TEST_P(InLanguage, EveryWindowReadsInTheLanguageAndWritesTheSameFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InLanguage, ::testing::Values("hi", "ta"));
+
+class LanguageMenu : public test::RunningProgram {};
+
+// The choice is kept for the next start and said in one line; the chart stays as it is.
+TEST_F(LanguageMenu, KeepsTheChoiceForTheNextStartAndTheChartOnScreen) {
+  CastChart(test::GoldenChartById(120).input);
+  frmDisplay* display = Display();
+  const QString cells = display->findChild<QLabel*>(QStringLiteral("lblNatal_0"))->text();
+  Menu("mnuLanguage_ta");
+  EXPECT_EQ(QSettings().value(kLanguageSetting).toString(), "ta");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "The new language shows when Quendal starts again.");
+  EXPECT_TRUE(Window()->isVisible());
+  EXPECT_EQ(Display(), display);
+  EXPECT_EQ(display->findChild<QLabel*>(QStringLiteral("lblNatal_0"))->text(), cells);
+  EXPECT_TRUE(Window()->findChild<QAction*>(QStringLiteral("mnuLanguage_ta"))->isChecked());
+  Menu("mnuLanguage_en");  // back to the language on screen: nothing to say
+  EXPECT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(QSettings().value(kLanguageSetting).toString(), "en");
+  EXPECT_NE(form_->findChild<QMenu*>(QStringLiteral("mnuLanguage")), nullptr);
+}
+
+TEST(ChooseLanguage, TheCommandLineThenTheSavedChoiceThenTheSystem) {
+  struct Case {
+    std::optional<QString> argument;
+    const char* saved;
+    const char* system;
+    const char* chosen;
+  };
+  const Case cases[] = {
+      {std::nullopt, "", "en_US", "en"},           {std::nullopt, "", "hi_IN", "hi"},
+      {std::nullopt, "", "ta_LK", "ta"},           {std::nullopt, "", "te_IN", "en"},
+      {std::nullopt, "ta", "hi_IN", "ta"},         {QStringLiteral("en"), "ta", "hi_IN", "en"},
+      {QStringLiteral("xx"), "ta", "hi_IN", "ta"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChooseLanguage(c.argument, QLatin1String(c.saved), QLocale(QLatin1String(c.system))),
+              QLatin1String(c.chosen))
+        << c.system;
+  }
+  EXPECT_EQ(LanguageArgument({"quendal", "--language", "hi"}), "hi");
+  EXPECT_EQ(LanguageArgument({"quendal", "--language=ta"}), "ta");
+  EXPECT_EQ(LanguageArgument({"quendal", "-platform", "offscreen"}), std::nullopt);
+}
 
 }  // namespace
 }  // namespace quendal
