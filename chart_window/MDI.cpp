@@ -17,6 +17,7 @@
 #include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/transits_item.h"
+#include "ui_common/language.h"
 #include "ui_common/language_menu.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
@@ -38,6 +39,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   auto* button = new QPushButton(TrText("MDI", caption), parent);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(TwipsRect(0, 77, width, 400));
+  // A translation longer than the English caption widens its button, never the English one.
+  if (CurrentLanguage() != QLatin1String("en") && button->sizeHint().width() > button->width())
+    button->resize(button->sizeHint().width(), button->height());
   return button;
 }
 
@@ -186,6 +190,13 @@ void MDI::MDIForm_Resize() {
   cmdExit_->move(places.exit_left, cmdExit_->y());
   cmdBack_->move(places.back_left, cmdBack_->y());
   cmdSaveAsJPEG_->move(places.jpeg_left, cmdSaveAsJPEG_->y());
+  if (CurrentLanguage() != QLatin1String("en")) {
+    // Widened buttons keep the design's right edge and gaps.
+    const int right = places.exit_left + Twips(1095);
+    cmdExit_->move(right - cmdExit_->width(), cmdExit_->y());
+    cmdBack_->move(cmdExit_->x() - Twips(100) - cmdBack_->width(), cmdBack_->y());
+    cmdSaveAsJPEG_->move(cmdBack_->x() - Twips(100) - cmdSaveAsJPEG_->width(), cmdSaveAsJPEG_->y());
+  }
   lblHeading_->move(places.heading_left, lblHeading_->y());
   lblURL_->move(places.url_left, lblURL_->y());
 }

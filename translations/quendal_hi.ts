@@ -67,15 +67,15 @@
     <name>ChartOptionsMenu</name>
     <message>
         <source>&amp;Zodiac</source>
-        <translation>&amp;राशिचक्र</translation>
+        <translation>राशिचक्र (&amp;Z)</translation>
     </message>
     <message>
         <source>&amp;Positions</source>
-        <translation>&amp;स्थितियाँ</translation>
+        <translation>स्थितियाँ (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;True Node</source>
-        <translation>&amp;सत्य राहु</translation>
+        <translation>सत्य राहु (&amp;T)</translation>
     </message>
     <message>
         <source>Precise positions only: the classic formulas have a node of their own</source>
@@ -83,35 +83,35 @@
     </message>
     <message>
         <source>&amp;Dasha</source>
-        <translation>&amp;दशा</translation>
+        <translation>दशा (&amp;D)</translation>
     </message>
     <message>
         <source>Shodashavarga and &amp;Nakshatras</source>
-        <translation>षोडशवर्ग और &amp;नक्षत्र</translation>
+        <translation>षोडशवर्ग और नक्षत्र (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Sidereal (Lahiri)</source>
-        <translation>&amp;निरयण (लाहिड़ी)</translation>
+        <translation>निरयण (लाहिड़ी) (&amp;S)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Krishnamurti)</source>
-        <translation>निरयण (&amp;कृष्णमूर्ति)</translation>
+        <translation>निरयण (कृष्णमूर्ति) (&amp;K)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Raman)</source>
-        <translation>निरयण (&amp;रमन)</translation>
+        <translation>निरयण (रमन) (&amp;R)</translation>
     </message>
     <message>
         <source>Sidereal (True &amp;Chitrapaksha)</source>
-        <translation>निरयण (सत्य &amp;चित्रपक्ष)</translation>
+        <translation>निरयण (सत्य चित्रपक्ष) (&amp;C)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Yukteshwar)</source>
-        <translation>निरयण (&amp;युक्तेश्वर)</translation>
+        <translation>निरयण (युक्तेश्वर) (&amp;Y)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Fagan-Bradley)</source>
-        <translation>निरयण (&amp;फ़ेगन-ब्रैडली)</translation>
+        <translation>निरयण (फ़ेगन-ब्रैडली) (&amp;F)</translation>
     </message>
 </context>
 <context>
@@ -165,50 +165,50 @@
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;भाषा</translation>
+        <translation>भाषा (&amp;L)</translation>
     </message>
 </context>
 <context>
     <name>MDI</name>
     <message>
         <source>&amp;Birth Chart</source>
-        <translation>&amp;जन्म कुंडली</translation>
+        <translation>जन्म कुंडली (&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Chaturthamsha</source>
-        <translation>&amp;चतुर्थांश</translation>
+        <translation>चतुर्थांश (&amp;C)</translation>
     </message>
     <message>
         <source>Sh&amp;odashamsha</source>
-        <translation>&amp;षोडशांश</translation>
+        <translation>षोडशांश (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Vimshamsha</source>
-        <translation>&amp;विंशांश</translation>
+        <translation>विंशांश (&amp;V)</translation>
     </message>
     <message>
         <source>Cha&amp;turvimshamsha</source>
-        <translation>&amp;चतुर्विंशांश</translation>
+        <translation>चतुर्विंशांश (&amp;T)</translation>
     </message>
     <message>
         <source>Saptav&amp;imshamsha</source>
-        <translation>&amp;सप्तविंशांश</translation>
+        <translation>सप्तविंशांश (&amp;I)</translation>
     </message>
     <message>
         <source>T&amp;rimshamsha</source>
-        <translation>&amp;त्रिंशांश</translation>
+        <translation>त्रिंशांश (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Khavedamsha</source>
-        <translation>&amp;खवेदांश</translation>
+        <translation>खवेदांश (&amp;K)</translation>
     </message>
     <message>
         <source>Akshav&amp;edamsha</source>
-        <translation>&amp;अक्षवेदांश</translation>
+        <translation>अक्षवेदांश (&amp;E)</translation>
     </message>
     <message>
         <source>Shashtia&amp;msha</source>
-        <translation>&amp;षष्ट्यंश</translation>
+        <translation>षष्ट्यंश (&amp;M)</translation>
     </message>
     <message>
         <source>Talk about your chart in the Quendal forum</source>
@@ -228,151 +228,151 @@
     </message>
     <message>
         <source>Save As &amp;JPEG</source>
-        <translation>&amp;JPEG के रूप में सहेजें</translation>
+        <translation>JPEG के रूप में सहेजें (&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;वापस</translation>
+        <translation>वापस (&amp;B)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;बाहर</translation>
+        <translation>बाहर (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;फ़ाइल</translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;नई</translation>
+        <translation>नई (&amp;N)</translation>
     </message>
     <message>
         <source>Save &amp;As Text</source>
-        <translation>पाठ के रूप में &amp;सहेजें</translation>
+        <translation>पाठ के रूप में सहेजें (&amp;A)</translation>
     </message>
     <message>
         <source>Save As P&amp;DF</source>
-        <translation>P&amp;DF के रूप में सहेजें</translation>
+        <translation>PDF के रूप में सहेजें (&amp;D)</translation>
     </message>
     <message>
         <source>Save &amp;Report As PDF...</source>
-        <translation>&amp;रिपोर्ट PDF के रूप में सहेजें...</translation>
+        <translation>रिपोर्ट PDF के रूप में सहेजें (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Export Chart As Text</source>
-        <translation>कुंडली &amp;पाठ के रूप में निर्यात करें</translation>
+        <translation>कुंडली पाठ के रूप में निर्यात करें (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Match With Saved Reading...</source>
-        <translation>सहेजी गई कुंडली से &amp;मिलान...</translation>
+        <translation>सहेजी गई कुंडली से मिलान (&amp;M)...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;छापें</translation>
+        <translation>छापें (&amp;P)</translation>
     </message>
     <message>
         <source>Print &amp;Report...</source>
-        <translation>&amp;रिपोर्ट छापें...</translation>
+        <translation>रिपोर्ट छापें (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;दृश्य</translation>
+        <translation>दृश्य (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;उपकरण पट्टी</translation>
+        <translation>उपकरण पट्टी (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>&amp;स्थिति पट्टी</translation>
+        <translation>स्थिति पट्टी (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Chart Style</source>
-        <translation>कुंडली की &amp;शैली</translation>
+        <translation>कुंडली की शैली (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;North Indian</source>
-        <translation>&amp;उत्तर भारतीय</translation>
+        <translation>उत्तर भारतीय (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;South Indian</source>
-        <translation>&amp;दक्षिण भारतीय</translation>
+        <translation>दक्षिण भारतीय (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Natal Indian</source>
-        <translation>&amp;नेटल भारतीय</translation>
+        <translation>नेटल भारतीय (&amp;N)</translation>
     </message>
     <message>
         <source>Colo&amp;r Style</source>
-        <translation>&amp;रंग</translation>
+        <translation>रंग (&amp;R)</translation>
     </message>
     <message>
         <source>O&amp;n</source>
-        <translation>&amp;चालू</translation>
+        <translation>चालू (&amp;N)</translation>
     </message>
     <message>
         <source>O&amp;ff</source>
-        <translation>&amp;बंद</translation>
+        <translation>बंद (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation>&amp;कुंडली</translation>
+        <translation>कुंडली (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Divisional Charts</source>
-        <translation>&amp;वर्ग कुंडलियाँ</translation>
+        <translation>वर्ग कुंडलियाँ (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Hora</source>
-        <translation>&amp;होरा</translation>
+        <translation>होरा (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Drekkana</source>
-        <translation>&amp;द्रेष्काण</translation>
+        <translation>द्रेष्काण (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Sapthamsa</source>
-        <translation>&amp;सप्तमांश</translation>
+        <translation>सप्तमांश (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Navamsa</source>
-        <translation>&amp;नवमांश</translation>
+        <translation>नवमांश (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;D&amp;asamsa</source>
-        <translation>&amp;दशमांश</translation>
+        <translation>दशमांश (&amp;D)</translation>
     </message>
     <message>
         <source>D&amp;wadasamsa</source>
-        <translation>&amp;द्वादशांश</translation>
+        <translation>द्वादशांश (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;सहायता</translation>
+        <translation>सहायता (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>&amp;ऑनलाइन सहायता</translation>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;हमारी वेबसाइट देखें</translation>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>सॉफ़्टवेयर का नया &amp;संस्करण देखें</translation>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>सॉफ़्टवेयर &amp;के बारे में</translation>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;दान करें</translation>
+        <translation>दान करें (&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;ऑनलाइन कमाएँ</translation>
+        <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
     </message>
     <message>
         <source>New</source>
@@ -546,23 +546,23 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;फ़ाइल</translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
     <message>
         <source>Save As P&amp;DF</source>
-        <translation>P&amp;DF के रूप में सहेजें</translation>
+        <translation>PDF के रूप में सहेजें (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;छापें</translation>
+        <translation>छापें (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;बंद करें</translation>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Swap</source>
-        <translation>&amp;अदला-बदली</translation>
+        <translation>अदला-बदली (&amp;S)</translation>
     </message>
     <message>
         <source>Exchange bride and groom</source>
@@ -1657,7 +1657,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation>फ़ाइल का &amp;नाम:</translation>
+        <translation>फ़ाइल का नाम (&amp;N):</translation>
     </message>
     <message>
         <source>Files of type:</source>
@@ -1665,11 +1665,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>&amp;खोलें</translation>
+        <translation>खोलें (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;सहेजें</translation>
+        <translation>सहेजें (&amp;S)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1731,11 +1731,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;हाँ</translation>
+        <translation>हाँ (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;नहीं</translation>
+        <translation>नहीं (&amp;N)</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1956,7 +1956,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Paper:</source>
-        <translation>&amp;काग़ज़:</translation>
+        <translation>काग़ज़ (&amp;P):</translation>
     </message>
     <message>
         <source>Birth chart of %1</source>
@@ -2026,15 +2026,15 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Moment:</source>
-        <translation>&amp;समय:</translation>
+        <translation>समय (&amp;M):</translation>
     </message>
     <message>
         <source>&amp;Now</source>
-        <translation>&amp;अभी</translation>
+        <translation>अभी (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Back to Natal</source>
-        <translation>&amp;जन्म कुंडली पर लौटें</translation>
+        <translation>जन्म कुंडली पर लौटें (&amp;B)</translation>
     </message>
     <message>
         <source>Body</source>
@@ -2058,7 +2058,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation>&amp;गोचर</translation>
+        <translation>गोचर (&amp;T)</translation>
     </message>
     <message>
         <source>Period</source>
@@ -2074,7 +2074,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Sade Sati</source>
-        <translation>&amp;साढ़े साती</translation>
+        <translation>साढ़े साती (&amp;S)</translation>
     </message>
     <message>
         <source>. In the chart,%1 marks a transiting body.</source>
@@ -2267,15 +2267,15 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation>अक्षांश और देशांतर खोजने के लिए यहाँ क्लिक करें</translation>
+        <translation>अक्षांश-देशांतर यहाँ खोजें</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation>पहले सहेजी गई कुंडली &amp;खोलें</translation>
+        <translation>पहले सहेजी गई कुंडली खोलें (&amp;O)</translation>
     </message>
     <message>
         <source>Get My Natal &amp;Chart</source>
-        <translation>मेरी जन्म &amp;कुंडली बनाएँ</translation>
+        <translation>मेरी जन्म कुंडली बनाएँ (&amp;C)</translation>
     </message>
     <message>
         <source>Put this software on your own web site, co-branded with your name and logo. Click here for more details.</source>
@@ -2287,31 +2287,31 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;फ़ाइल</translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;बाहर</translation>
+        <translation>बाहर (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;सहायता</translation>
+        <translation>सहायता (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>&amp;ऑनलाइन सहायता</translation>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;हमारी वेबसाइट देखें</translation>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>सॉफ़्टवेयर का नया &amp;संस्करण देखें</translation>
+        <translation>सॉफ़्टवेयर का नया संस्करण देखें (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>सॉफ़्टवेयर &amp;के बारे में</translation>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
     </message>
     <message>
         <source>Donate</source>
@@ -2319,7 +2319,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;ऑनलाइन कमाएँ</translation>
+        <translation>ऑनलाइन कमाएँ (&amp;O)</translation>
     </message>
 </context>
 </TS>

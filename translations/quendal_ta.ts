@@ -67,15 +67,15 @@
     <name>ChartOptionsMenu</name>
     <message>
         <source>&amp;Zodiac</source>
-        <translation>&amp;ராசிச் சக்கரம்</translation>
+        <translation>ராசிச் சக்கரம் (&amp;Z)</translation>
     </message>
     <message>
         <source>&amp;Positions</source>
-        <translation>&amp;நிலைகள்</translation>
+        <translation>நிலைகள் (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;True Node</source>
-        <translation>&amp;உண்மை ராகு</translation>
+        <translation>உண்மை ராகு (&amp;T)</translation>
     </message>
     <message>
         <source>Precise positions only: the classic formulas have a node of their own</source>
@@ -83,35 +83,35 @@
     </message>
     <message>
         <source>&amp;Dasha</source>
-        <translation>&amp;தசை</translation>
+        <translation>தசை (&amp;D)</translation>
     </message>
     <message>
         <source>Shodashavarga and &amp;Nakshatras</source>
-        <translation>ஷோடசவர்க்கம், &amp;நட்சத்திரங்கள்</translation>
+        <translation>ஷோடசவர்க்கம், நட்சத்திரங்கள் (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Sidereal (Lahiri)</source>
-        <translation>&amp;நிராயன (லாஹிரி)</translation>
+        <translation>நிராயன (லாஹிரி) (&amp;S)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Krishnamurti)</source>
-        <translation>நிராயன (&amp;கிருஷ்ணமூர்த்தி)</translation>
+        <translation>நிராயன (கிருஷ்ணமூர்த்தி) (&amp;K)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Raman)</source>
-        <translation>நிராயன (&amp;ராமன்)</translation>
+        <translation>நிராயன (ராமன்) (&amp;R)</translation>
     </message>
     <message>
         <source>Sidereal (True &amp;Chitrapaksha)</source>
-        <translation>நிராயன (உண்மைச் &amp;சித்திரபக்ஷ)</translation>
+        <translation>நிராயன (உண்மைச் சித்திரபக்ஷ) (&amp;C)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Yukteshwar)</source>
-        <translation>நிராயன (&amp;யுக்தேஸ்வர்)</translation>
+        <translation>நிராயன (யுக்தேஸ்வர்) (&amp;Y)</translation>
     </message>
     <message>
         <source>Sidereal (&amp;Fagan-Bradley)</source>
-        <translation>நிராயன (&amp;ஃபேகன்-பிராட்லி)</translation>
+        <translation>நிராயன (ஃபேகன்-பிராட்லி) (&amp;F)</translation>
     </message>
 </context>
 <context>
@@ -165,50 +165,50 @@
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;மொழி</translation>
+        <translation>மொழி (&amp;L)</translation>
     </message>
 </context>
 <context>
     <name>MDI</name>
     <message>
         <source>&amp;Birth Chart</source>
-        <translation>&amp;ராசிச் சக்கரம்</translation>
+        <translation>ராசிச் சக்கரம் (&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Chaturthamsha</source>
-        <translation>&amp;சதுர்த்தாம்சம்</translation>
+        <translation>சதுர்த்தாம்சம் (&amp;C)</translation>
     </message>
     <message>
         <source>Sh&amp;odashamsha</source>
-        <translation>&amp;ஷோடசாம்சம்</translation>
+        <translation>ஷோடசாம்சம் (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Vimshamsha</source>
-        <translation>&amp;விம்சாம்சம்</translation>
+        <translation>விம்சாம்சம் (&amp;V)</translation>
     </message>
     <message>
         <source>Cha&amp;turvimshamsha</source>
-        <translation>&amp;சதுர்விம்சாம்சம்</translation>
+        <translation>சதுர்விம்சாம்சம் (&amp;T)</translation>
     </message>
     <message>
         <source>Saptav&amp;imshamsha</source>
-        <translation>&amp;சப்தவிம்சாம்சம்</translation>
+        <translation>சப்தவிம்சாம்சம் (&amp;I)</translation>
     </message>
     <message>
         <source>T&amp;rimshamsha</source>
-        <translation>&amp;திரிம்சாம்சம்</translation>
+        <translation>திரிம்சாம்சம் (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Khavedamsha</source>
-        <translation>&amp;கவேதாம்சம்</translation>
+        <translation>கவேதாம்சம் (&amp;K)</translation>
     </message>
     <message>
         <source>Akshav&amp;edamsha</source>
-        <translation>&amp;அக்ஷவேதாம்சம்</translation>
+        <translation>அக்ஷவேதாம்சம் (&amp;E)</translation>
     </message>
     <message>
         <source>Shashtia&amp;msha</source>
-        <translation>&amp;ஷஷ்டியாம்சம்</translation>
+        <translation>ஷஷ்டியாம்சம் (&amp;M)</translation>
     </message>
     <message>
         <source>Talk about your chart in the Quendal forum</source>
@@ -228,151 +228,151 @@
     </message>
     <message>
         <source>Save As &amp;JPEG</source>
-        <translation>&amp;JPEG ஆகச் சேமி</translation>
+        <translation>JPEG ஆகச் சேமி (&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;பின்செல்</translation>
+        <translation>பின்செல் (&amp;B)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;வெளியேறு</translation>
+        <translation>வெளியேறு (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;கோப்பு</translation>
+        <translation>கோப்பு (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;புதியது</translation>
+        <translation>புதியது (&amp;N)</translation>
     </message>
     <message>
         <source>Save &amp;As Text</source>
-        <translation>&amp;உரையாகச் சேமி</translation>
+        <translation>உரையாகச் சேமி (&amp;A)</translation>
     </message>
     <message>
         <source>Save As P&amp;DF</source>
-        <translation>P&amp;DF ஆகச் சேமி</translation>
+        <translation>PDF ஆகச் சேமி (&amp;D)</translation>
     </message>
     <message>
         <source>Save &amp;Report As PDF...</source>
-        <translation>&amp;அறிக்கையை PDF ஆகச் சேமி...</translation>
+        <translation>அறிக்கையை PDF ஆகச் சேமி (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Export Chart As Text</source>
-        <translation>ஜாதகத்தை &amp;உரையாக ஏற்றுமதி செய்</translation>
+        <translation>ஜாதகத்தை உரையாக ஏற்றுமதி செய் (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Match With Saved Reading...</source>
-        <translation>சேமித்த ஜாதகத்துடன் &amp;பொருத்தம்...</translation>
+        <translation>சேமித்த ஜாதகத்துடன் பொருத்தம் (&amp;M)...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;அச்சிடு</translation>
+        <translation>அச்சிடு (&amp;P)</translation>
     </message>
     <message>
         <source>Print &amp;Report...</source>
-        <translation>&amp;அறிக்கையை அச்சிடு...</translation>
+        <translation>அறிக்கையை அச்சிடு (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;காட்சி</translation>
+        <translation>காட்சி (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;கருவிப் பட்டை</translation>
+        <translation>கருவிப் பட்டை (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>&amp;நிலைப் பட்டை</translation>
+        <translation>நிலைப் பட்டை (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Chart Style</source>
-        <translation>சக்கர &amp;வடிவம்</translation>
+        <translation>சக்கர வடிவம் (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;North Indian</source>
-        <translation>&amp;வட இந்திய</translation>
+        <translation>வட இந்திய (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;South Indian</source>
-        <translation>&amp;தென் இந்திய</translation>
+        <translation>தென் இந்திய (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Natal Indian</source>
-        <translation>&amp;நேட்டல் இந்திய</translation>
+        <translation>நேட்டல் இந்திய (&amp;N)</translation>
     </message>
     <message>
         <source>Colo&amp;r Style</source>
-        <translation>&amp;வண்ணம்</translation>
+        <translation>வண்ணம் (&amp;R)</translation>
     </message>
     <message>
         <source>O&amp;n</source>
-        <translation>&amp;இயக்கு</translation>
+        <translation>இயக்கு (&amp;N)</translation>
     </message>
     <message>
         <source>O&amp;ff</source>
-        <translation>&amp;அணை</translation>
+        <translation>அணை (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation>&amp;சக்கரம்</translation>
+        <translation>சக்கரம் (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Divisional Charts</source>
-        <translation>&amp;வர்க்கச் சக்கரங்கள்</translation>
+        <translation>வர்க்கச் சக்கரங்கள் (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Hora</source>
-        <translation>&amp;ஹோரை</translation>
+        <translation>ஹோரை (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Drekkana</source>
-        <translation>&amp;திரேக்காணம்</translation>
+        <translation>திரேக்காணம் (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Sapthamsa</source>
-        <translation>&amp;சப்தாம்சம்</translation>
+        <translation>சப்தாம்சம் (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Navamsa</source>
-        <translation>&amp;நவாம்சம்</translation>
+        <translation>நவாம்சம் (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;D&amp;asamsa</source>
-        <translation>&amp;தசாம்சம்</translation>
+        <translation>தசாம்சம் (&amp;D)</translation>
     </message>
     <message>
         <source>D&amp;wadasamsa</source>
-        <translation>&amp;துவாதசாம்சம்</translation>
+        <translation>துவாதசாம்சம் (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;உதவி</translation>
+        <translation>உதவி (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>&amp;இணைய உதவி</translation>
+        <translation>இணைய உதவி (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;எங்கள் இணையதளம்</translation>
+        <translation>எங்கள் இணையதளம் (&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>மென்பொருள் &amp;புதுப்பிப்பைப் பார்</translation>
+        <translation>மென்பொருள் புதுப்பிப்பைப் பார் (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;மென்பொருள் பற்றி</translation>
+        <translation>மென்பொருள் பற்றி (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;நன்கொடை</translation>
+        <translation>நன்கொடை (&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;இணையத்தில் சம்பாதி</translation>
+        <translation>இணையத்தில் சம்பாதி (&amp;O)</translation>
     </message>
     <message>
         <source>New</source>
@@ -546,23 +546,23 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;கோப்பு</translation>
+        <translation>கோப்பு (&amp;F)</translation>
     </message>
     <message>
         <source>Save As P&amp;DF</source>
-        <translation>P&amp;DF ஆகச் சேமி</translation>
+        <translation>PDF ஆகச் சேமி (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;அச்சிடு</translation>
+        <translation>அச்சிடு (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;மூடு</translation>
+        <translation>மூடு (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Swap</source>
-        <translation>&amp;மாற்று</translation>
+        <translation>மாற்று (&amp;S)</translation>
     </message>
     <message>
         <source>Exchange bride and groom</source>
@@ -1657,7 +1657,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation>கோப்புப் &amp;பெயர்:</translation>
+        <translation>கோப்புப் பெயர் (&amp;N):</translation>
     </message>
     <message>
         <source>Files of type:</source>
@@ -1665,11 +1665,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>&amp;திற</translation>
+        <translation>திற (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;சேமி</translation>
+        <translation>சேமி (&amp;S)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1731,11 +1731,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;ஆம்</translation>
+        <translation>ஆம் (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;இல்லை</translation>
+        <translation>இல்லை (&amp;N)</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1956,7 +1956,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Paper:</source>
-        <translation>&amp;காகிதம்:</translation>
+        <translation>காகிதம் (&amp;P):</translation>
     </message>
     <message>
         <source>Birth chart of %1</source>
@@ -2026,15 +2026,15 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Moment:</source>
-        <translation>&amp;நேரம்:</translation>
+        <translation>நேரம் (&amp;M):</translation>
     </message>
     <message>
         <source>&amp;Now</source>
-        <translation>&amp;இப்போது</translation>
+        <translation>இப்போது (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Back to Natal</source>
-        <translation>&amp;ஜாதகத்துக்குத் திரும்பு</translation>
+        <translation>ஜாதகத்துக்குத் திரும்பு (&amp;B)</translation>
     </message>
     <message>
         <source>Body</source>
@@ -2058,7 +2058,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation>&amp;கோசாரம்</translation>
+        <translation>கோசாரம் (&amp;T)</translation>
     </message>
     <message>
         <source>Period</source>
@@ -2074,7 +2074,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Sade Sati</source>
-        <translation>&amp;ஏழரைச் சனி</translation>
+        <translation>ஏழரைச் சனி (&amp;S)</translation>
     </message>
     <message>
         <source>. In the chart,%1 marks a transiting body.</source>
@@ -2267,15 +2267,15 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation>அட்சரேகை, தீர்க்கரேகை அறிய இங்கே சொடுக்கவும்</translation>
+        <translation>அட்சரேகை, தீர்க்கரேகை தேடு</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation>முன்பு சேமித்த ஜாதகத்தைத் &amp;திற</translation>
+        <translation>முன்பு சேமித்த ஜாதகத்தைத் திற (&amp;O)</translation>
     </message>
     <message>
         <source>Get My Natal &amp;Chart</source>
-        <translation>என் &amp;ஜாதகத்தைக் கணி</translation>
+        <translation>என் ஜாதகத்தைக் கணி (&amp;C)</translation>
     </message>
     <message>
         <source>Put this software on your own web site, co-branded with your name and logo. Click here for more details.</source>
@@ -2287,31 +2287,31 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;கோப்பு</translation>
+        <translation>கோப்பு (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;வெளியேறு</translation>
+        <translation>வெளியேறு (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;உதவி</translation>
+        <translation>உதவி (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>&amp;இணைய உதவி</translation>
+        <translation>இணைய உதவி (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;எங்கள் இணையதளம்</translation>
+        <translation>எங்கள் இணையதளம் (&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>மென்பொருள் &amp;புதுப்பிப்பைப் பார்</translation>
+        <translation>மென்பொருள் புதுப்பிப்பைப் பார் (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;மென்பொருள் பற்றி</translation>
+        <translation>மென்பொருள் பற்றி (&amp;A)</translation>
     </message>
     <message>
         <source>Donate</source>
@@ -2319,7 +2319,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;இணையத்தில் சம்பாதி</translation>
+        <translation>இணையத்தில் சம்பாதி (&amp;O)</translation>
     </message>
 </context>
 </TS>
