@@ -2,7 +2,8 @@
 # Runs lupdate over the sources into copies of the .ts files: a text of the sources that a file
 # lacks or leaves unfinished, or an entry no source has any more, fails.
 set -euo pipefail
-lupdate="$1" options="$2" folders="$3"
+# CMake passes the two lists with ";" between their items.
+lupdate="$1" options="${2//;/ }" folders="${3//;/ }"
 shift 3
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
