@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "chart_window/bar_places.h"
-#include "chart_window/chart_layout.h"
+#include "drawing/chart_layout.h"
 #include "chart_window/chart_options_menu.h"
 #include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"

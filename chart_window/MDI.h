@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "birth/chart_session.h"
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 
 class QAction;
 class QLabel;

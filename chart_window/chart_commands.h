@@ -42,7 +42,7 @@ bool SaveFormAsJpeg(QWidget* chart_child, const QImage& snapshot, const QString&
 QString NoPrinterText(const QWidget* window, const QString& what,
                       const char* pdf_item = "mnuSaveAsPdf");
 
-// "&Print": the print dialog, then the chart child scaled to fit the page.
-void PrintChart(QWidget* parent, QWidget* chart_child);
+// "&Print": the print dialog, then the chart child's page scaled to fit the paper.
+void PrintChart(QWidget* parent, frmDisplay* chart_child);
 
 }  // namespace quendal

@@ -1,21 +1,25 @@
 #include "chart_window/frmDisplay.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 
-#include "chart_window/chart_drawing.h"
-#include "chart_window/chart_layout.h"
 #include "chart_window/house_cell_label.h"
-#include "chart_window/house_number_label.h"
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
 #include "chart_window/sky_panels.h"
 #include "chart_window/transit_view.h"
 #include "chart_window/vedic_details.h"
+#include "drawing/chart_layout.h"
+#include "drawing/chart_page.h"
+#include "drawing/sky_layout.h"
+#include "ui_common/language.h"
+#include "ui_common/language_fonts.h"
 #include "ui_common/layout.h"
-#include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {
@@ -24,8 +28,14 @@ namespace {
 constexpr double kLabelPoints = 8.25;
 const QColor kCellInk = kEntryInk;
 const QColor kNumberInk(0x6e, 0x33, 0x12);
-const QColor kNumberHalo(0xff, 0xf8, 0xe4);
 const QColor kDetailInk(0x20, 0x20, 0x20);
+
+// The chart page draws what the named controls hold; the controls themselves paint nothing.
+class PaintedByPage : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Paint; }
+};
 
 QRect Box(const TwipBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
 
@@ -43,6 +53,15 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
   palette.setColor(QPalette::WindowText, ink);
   label->setPalette(palette);
   return label;
+}
+
+// A house cell's lines as the language labels the bodies; in English the cell as it is.
+QString ShownCell(const std::string& cell) {
+  QStringList lines = QString::fromStdString(cell).split(QStringLiteral("\r\n"));
+  if (CurrentLanguage() == QLatin1String("en")) return lines.join(QStringLiteral("\r\n"));
+  for (QString& line : lines)
+    if (!line.trimmed().isEmpty()) line = TrChartEntry(line.trimmed());
+  return lines.join(QStringLiteral("\r\n"));
 }
 
 // Auto-sized labels grow with their caption from the top-left corner, as designed.
@@ -64,13 +83,6 @@ void SetDetail(QLabel* label, const QString& caption) {
 QString Indexed(const char* base, int index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
 }
-
-// White frames with a warm rule and title, in the colours of the wheel.
-const QString kFrameStyle = QStringLiteral(
-    "QGroupBox { background: white; border: 1px solid #dcb873; border-radius: 4px;"
-    " margin-top: 8px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px;"
-    " color: #6e3312; background: white; }");
 
 void PaintWhite(QWidget* widget) {
   QPalette palette = widget->palette();
@@ -100,6 +112,49 @@ frmDisplay::frmDisplay(const BirthData& birth, QWidget* parent) : QWidget(parent
   AddChartOptionsLine(this);
   AddSkyPanels(this);
   Form_Load(birth);
+  page_only_ = new PaintedByPage(this);
+  LeavePaintingToPage();
+}
+
+// The image-name boxes are the screen's own; everything else is the page's. Installing the
+// filter again on a child that has it keeps one.
+void frmDisplay::LeavePaintingToPage() {
+  for (QWidget* child : findChildren<QWidget*>()) {
+    if (child == txtFile_ || child == txtFolder_ || child->parentWidget() == txtFile_ ||
+        child->parentWidget() == txtFolder_)
+      continue;
+    child->installEventFilter(page_only_);
+  }
+}
+
+void frmDisplay::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  DrawChartPage(painter, Page(), rect());
+}
+
+ChartPage frmDisplay::Page() const {
+  ChartPage page;
+  page.view = View();
+  for (size_t h = 0; h < imgSign_.size(); ++h)
+    page.view.chart.SignPictures[h] = imgSign_[h]->Picture();
+  page.style = style_;
+  page.chart_name = lblChartName_->text();
+  const auto text = [this](const QString& name) {
+    const auto* label = findChild<const QLabel*>(name);
+    return label ? label->text() : QString();
+  };
+  page.options_line = text(QStringLiteral("lblChartOptions"));
+  for (size_t i = 0; i < kDetailPlaces.size(); ++i)
+    page.details[i] = text(QLatin1String(kDetailPlaces[i].name));
+  for (size_t i = 0; i < page.positions.size(); ++i) page.positions[i] = Planet_[i]->text();
+  for (size_t i = 0; i < kVedicRows.size(); ++i)
+    page.other[i] = text(QLatin1String(kVedicRows[i].value_name));
+  page.sky = sky_;
+  if (transits_) {
+    for (int i = 0; i < kTransitRows; ++i)
+      page.transits.push_back(Text(transits_->chart.PositionsTable[static_cast<size_t>(i)]));
+  }
+  return page;
 }
 
 void frmDisplay::BuildWheel() {
@@ -108,7 +163,7 @@ void frmDisplay::BuildWheel() {
   picNatal_->setGeometry(Box(kNatalWheelBox));
 
   const QFont cell_font = VerdanaFont(kLabelPoints);
-  const QFont number_font = VerdanaFont(7, true);
+  const QFont number_font = NatalNumberFont();
   for (int h = 0; h < 12; ++h) {
     const HousePlace& place = kHousePlaces[h];
     imgSign_[h] = new SignImage(picNatal_);
@@ -118,7 +173,7 @@ void frmDisplay::BuildWheel() {
     const int number = h + 1;
     const int position_index = number % 12;
     const int number_width = number < 10 ? kNumberWidthOneDigit : kNumberWidthTwoDigits;
-    auto* position = new HouseNumberLabel(kNumberInk, kNumberHalo, picNatal_);
+    auto* position = new QLabel(picNatal_);
     position->setObjectName(Indexed("lblNatalPosition", position_index));
     position->setGeometry(
         TwipsRect(place.glyph_left, place.glyph_top, number_width, kNumberHeight));
@@ -143,7 +198,7 @@ void frmDisplay::BuildWheel() {
 
   // The square styles take the wheel's place; the name of a divisional chart stands above,
   // over the line that names the zodiac and positions.
-  picChart_ = new ChartDrawing(this);
+  picChart_ = new QWidget(this);
   picChart_->setObjectName(QStringLiteral("picChart"));
   picChart_->setGeometry(picNatal_->geometry());
   picChart_->hide();
@@ -166,19 +221,17 @@ void frmDisplay::BuildDetails() {
 }
 
 void frmDisplay::BuildPositionsFrame() {
-  fraWestern_ = new QGroupBox(QStringLiteral("Planetary Positions"), this);
+  fraWestern_ = new QGroupBox(TrText("frmDisplay", "Planetary Positions"), this);
   fraWestern_->setObjectName(QStringLiteral("fraWestern"));
   fraWestern_->setGeometry(Box(kWesternFrameBox));
   fraWestern_->setFont(VerdanaFont(kLabelPoints, true));
-  PaintWhite(fraWestern_);
-  fraWestern_->setStyleSheet(kFrameStyle);
 
   const QFont font = VerdanaFont(kLabelPoints);
   for (const PlanetRow& row : kPlanetRows) {
     PlanetName_[row.name_index] =
         MakeLabel(fraWestern_, Indexed("PlanetName", row.name_index),
                   TwipsRect(kPlanetNameLeft, row.top, kPlanetNameWidth, kPlanetRowHeight), font);
-    PlanetName_[row.name_index]->setText(QLatin1String(row.caption));
+    PlanetName_[row.name_index]->setText(TrText("frmDisplay", row.caption));
     Planet_[row.value_index] =
         MakeLabel(fraWestern_, Indexed("Planet", row.value_index),
                   TwipsRect(kPlanetValueLeft, row.top, kPlanetValueWidth, kPlanetRowHeight), font);
@@ -186,18 +239,16 @@ void frmDisplay::BuildPositionsFrame() {
 }
 
 void frmDisplay::BuildSignsFrame() {
-  fraVedic_ = new QGroupBox(QStringLiteral("Other Details"), this);
+  fraVedic_ = new QGroupBox(TrText("frmDisplay", "Other Details"), this);
   fraVedic_->setObjectName(QStringLiteral("fraVedic"));
   fraVedic_->setGeometry(Box(kVedicFrameBox));
   fraVedic_->setFont(VerdanaFont(kLabelPoints, true));
-  PaintWhite(fraVedic_);
-  fraVedic_->setStyleSheet(kFrameStyle);
 
   const QFont font = VerdanaFont(kLabelPoints);
   for (const VedicRow& row : kVedicRows) {
     MakeLabel(fraVedic_, QLatin1String(row.caption_name),
               TwipsRect(row.caption_left, row.top, kVedicCaptionWidth, kVedicRowHeight), font)
-        ->setText(QLatin1String(row.caption));
+        ->setText(TrText("frmDisplay", row.caption));
     MakeLabel(fraVedic_, QLatin1String(row.value_name),
               TwipsRect(row.value_left, row.top, kVedicValueWidth, kVedicRowHeight), font);
   }
@@ -217,62 +268,53 @@ void frmDisplay::BuildStores() {
   txtFile_->setObjectName(QStringLiteral("txtFile"));
   txtFile_->setGeometry(Box(kFileBox));
   txtFile_->setReadOnly(true);
-  txtFile_->setPlaceholderText(QStringLiteral("Image file"));
+  txtFile_->setPlaceholderText(TrText("frmDisplay", "Image file"));
 
   txtFolder_ = new QLineEdit(this);
   txtFolder_->setObjectName(QStringLiteral("txtFolder"));
   txtFolder_->setGeometry(Box(kFolderBox));
   txtFolder_->setReadOnly(true);
-  txtFolder_->setPlaceholderText(QStringLiteral("Image folder"));
+  txtFolder_->setPlaceholderText(TrText("frmDisplay", "Image folder"));
 }
 
 void frmDisplay::Form_Load(const BirthData& birth) {
-  auto detail = [this](const char* name) {
-    return findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-  };
-  SetDetail(detail("lblName"), QStringLiteral("Name: ") + Text(birth.PersonName));
-  // A month outside 1 to 12 has no name; the line then keeps its caption.
-  if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
-    SetDetail(detail("lblDOB"), QStringLiteral("Date of Birth: %1 %2, %3")
-                                    .arg(LongMonthName(birth.BirthMonth))
-                                    .arg(birth.BirthDay)
-                                    .arg(birth.BirthYear));
+  // Written in the design's order: the name, then the date, time and place lines.
+  const std::array<QString, 8> lines = BirthDetailLines(birth);
+  for (size_t i : {0, 4, 5, 6, 7, 1, 2, 3}) {
+    // A month outside 1 to 12 has no name; the line then keeps its caption.
+    if (lines[i].isEmpty()) continue;
+    SetDetail(findChild<QLabel*>(QLatin1String(kDetailPlaces[i].name), Qt::FindDirectChildrenOnly),
+              lines[i]);
   }
-  SetDetail(detail("lblTOB"), QStringLiteral("Time of Birth: %1 Hour %2 Minute")
-                                  .arg(birth.BirthHour)
-                                  .arg(birth.BirthMinute));
-  SetDetail(detail("lblLatitude"), QStringLiteral("Latitude: %1 Degree %2 Minute")
-                                       .arg(birth.LatitudeDegrees)
-                                       .arg(birth.LatitudeMinutes));
-  SetDetail(detail("lblLongitude"), QStringLiteral("Longitude: %1 Degree %2 Minute")
-                                        .arg(birth.LongitudeDegrees)
-                                        .arg(birth.LongitudeMinutes));
-  SetDetail(detail("lblCity"), QStringLiteral("City: ") + Text(birth.BirthCity));
-  SetDetail(detail("lblState"), QStringLiteral("State: ") + Text(birth.BirthState));
-  SetDetail(detail("lblCountry"), QStringLiteral("Country: ") + Text(birth.BirthCountry));
 }
 
 void frmDisplay::FillChart(const Chart& chart) {
   for (size_t h = 0; h < lblNatal_.size(); ++h) lblNatal_[h]->ShowCaption({}, DesignPlace(h));
   for (QLabel* cell : sign_cells_) SetCaption(cell, {});
   for (size_t i = 0; i < chart.PositionsTable.size(); ++i) {
-    Planet_[i]->setText(Text(chart.PositionsTable[i]));
+    Planet_[i]->setText(TrLongitude(Text(chart.PositionsTable[i])));
+    FitTranslatedText(Planet_[i]);
   }
-  if (!chart.SunSign.empty()) lblLagna_->setText(Text(chart.SunSign));
-  lblRashi_->setText(Text(chart.MoonSignName));
+  if (!chart.SunSign.empty()) {
+    lblLagna_->setText(TrName(chart.SunSign));
+    lblLagna_->setProperty(kEnglishText, Text(chart.SunSign));
+  }
+  lblRashi_->setText(TrName(chart.MoonSignName));
+  lblRashi_->setProperty(kEnglishText, Text(chart.MoonSignName));
   for (size_t s = 0; s < sign_cells_.size(); ++s)
     SetCaption(sign_cells_[s], Text(chart.SignCells[s]));
   for (QLabel* cell : sign_cells_) cell->hide();
   chart_ = chart;
   ShowView();
-  FillVedicDetails(this, chart);
-  FillSkyPanels(this, birth_, chart);
+  const ChartPage filled = MakeChartPage(birth_, chart, style_, 1, false);
+  FillVedicDetails(this, filled);
+  sky_ = filled.sky;
+  FillSkyPanels(this, sky_);
   emit ChartFilled();
 }
 
 ChartView frmDisplay::View() const {
-  ChartView view =
-      MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
+  ChartView view = MakeChartView(DivisionalChart(chart_, division_), birth_, division_, coloured_);
   if (transits_ && division_ == 1) return TransitChartView(std::move(view), *transits_);
   return view;
 }
@@ -281,6 +323,7 @@ void frmDisplay::SetTransits(const std::optional<Transits>& transits) {
   transits_ = transits;
   ShowView();
   ShowTransitPositions(this, transits_);
+  LeavePaintingToPage();
   emit TransitsShown();
 }
 
@@ -288,17 +331,16 @@ void frmDisplay::ShowView() {
   const ChartView view = View();
   if (style_ == ChartStyle::Natal) {
     for (size_t h = 0; h < lblNatal_.size(); ++h) {
-      lblNatal_[h]->ShowCaption(Text(view.chart.HouseCells[h]), DesignPlace(h));
+      lblNatal_[h]->ShowCaption(ShownCell(view.chart.HouseCells[h]), DesignPlace(h));
       SetColour(lblNatal_[h], QPalette::WindowText, HouseInk(view, static_cast<int>(h)));
     }
     for (size_t h = 0; h < imgSign_.size(); ++h)
       imgSign_[h]->SetPicture(view.chart.SignPictures[h]);
-  } else {
-    picChart_->SetView(view, style_);
   }
   picNatal_->setVisible(style_ == ChartStyle::Natal);
   picChart_->setVisible(style_ != ChartStyle::Natal);
   lblChartName_->setText(division_ == 1 && !transits_ ? QString() : view.chart_name);
+  update();
 }
 
 void frmDisplay::SetChartStyle(ChartStyle style) {

@@ -8,10 +8,11 @@
 #include <array>
 #include <optional>
 
-#include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
-#include "chart_window/chart_view.h"
 #include "birth/transits.h"
+#include "chart/birth_data.h"
+#include "drawing/chart_page.h"
+#include "drawing/chart_view.h"
 
 class QGroupBox;
 class QLabel;
@@ -19,7 +20,6 @@ class QLineEdit;
 
 namespace quendal {
 
-class ChartDrawing;
 class HouseCellLabel;
 class NatalWheel;
 class SignImage;
@@ -52,6 +52,9 @@ class frmDisplay : public QWidget {
   int Division() const { return division_; }
   // What the chart area shows now; empty cells before the first chart.
   ChartView View() const;
+  // The page the chart child shows, drawn from what its controls hold (the image-name
+  // boxes left out): print and PDF draw this.
+  ChartPage Page() const;
   // Bodies of another moment over the birth chart, or none: the birth chart alone.
   void SetTransits(const std::optional<Transits>& transits);
   bool ShowsTransits() const { return transits_.has_value(); }
@@ -62,7 +65,11 @@ class frmDisplay : public QWidget {
   // The transits shown changed.
   void TransitsShown();
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  void LeavePaintingToPage();
   void BuildWheel();
   void BuildDetails();
   void BuildPositionsFrame();
@@ -85,7 +92,7 @@ class frmDisplay : public QWidget {
   QLineEdit* txtFile_ = nullptr;
   QLineEdit* txtFolder_ = nullptr;
   QImage snapshot_;
-  ChartDrawing* picChart_ = nullptr;
+  QWidget* picChart_ = nullptr;
   QLabel* lblChartName_ = nullptr;
   BirthData birth_;
   Chart chart_;
@@ -93,6 +100,8 @@ class frmDisplay : public QWidget {
   int division_ = 1;
   bool coloured_ = false;
   std::optional<Transits> transits_;
+  SkyTexts sky_;                  // what the panchang and balance rows show
+  QObject* page_only_ = nullptr;  // keeps the page's controls from painting
 };
 
 }  // namespace quendal

@@ -1,16 +1,13 @@
-// A house cell of the wheel (lblNatal): a label showing its bodies one a line at its design
+// A house cell of the wheel (lblNatal): a label holding its bodies one a line at its design
 // place. When the lines would cross out of the house (a crowded house), the label keeps its
-// place and caption but draws nothing; the wheel draws the lines, in smaller type and two
-// columns if need be, inside the house's field, where the label's own box cannot reach.
+// place and caption, and the wheel shows the lines in smaller type and two columns if need
+// be, inside the house's field.
 #pragma once
 
 #include <QLabel>
 #include <QPainterPath>
-#include <optional>
 
-#include "chart_window/house_entries.h"
-
-class QPainter;
+#include "drawing/natal_wheel_drawing.h"
 
 namespace quendal {
 
@@ -24,20 +21,13 @@ class HouseCellLabel : public QLabel {
   // Shows caption at the design place (top left), or fitted into the house when crowded.
   void ShowCaption(const QString& caption, const QPoint& design_place);
 
-  bool Crowded() const { return fitted_.has_value(); }
+  bool Crowded() const { return layout_.fitted.has_value(); }
   // The box of every line drawn, in the parent's coordinates.
   std::vector<QRectF> EntryRects() const;
-  // The fitted lines of a crowded house, into the parent's painter.
-  void DrawFitted(QPainter& painter) const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::vector<QRectF> NaturalRects() const;
-
   QPainterPath house_;
-  std::optional<HouseLayout> fitted_;  // in the parent's coordinates
+  NatalCellLayout layout_;
 };
 
 }  // namespace quendal

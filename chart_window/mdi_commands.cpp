@@ -5,6 +5,7 @@
 #include "chart_window/frmDisplay.h"
 #include "chart_window/match_open.h"
 #include "chart_window/pdf_output.h"
+#include "positions/zone_line.h"
 #include "report/report_commands.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
@@ -13,7 +14,11 @@ namespace quendal {
 
 void MDI::cmdSaveAsJPEG_Click() { mnuSaveAsJpeg_Click(); }
 void MDI::mnuSaveAsJpeg_Click() { ShowSaved(SaveChartAsJpeg(this, display_)); }
-void MDI::mnuSaveAsPdf_Click() { ShowSaved(SaveChartAsPdf(this, display_)); }
+void MDI::mnuSaveAsPdf_Click() {
+  const QString zone =
+      QString::fromStdString(ZoneLine(session_.zone_row, session_.birth_data.DaylightSaving));
+  ShowSaved(SaveChartAsPdf(this, display_, {zone}));
+}
 void MDI::mnuSaveAsText_Click() { ShowSaved(SaveReadingAs(this, session_)); }
 void MDI::mnuExport_Click() { ShowSaved(ExportChartAsText(this, session_, display_)); }
 void MDI::mnuPrint_Click() { PrintChart(this, display_); }

@@ -1,26 +1,20 @@
-// The chart page as a one-page vector PDF: the chart child (the chart in its style, the birth
-// details and the positions beside it) scaled onto an A4 or Letter page.
+// Save As PDF of the chart window: the chart child's page (page_pdf.h) into a file.
 #pragma once
 
-#include <QPageSize>
 #include <QString>
+#include <QStringList>
 
-class QIODevice;
+#include "drawing/page_pdf.h"
+
 class QWidget;
 
 namespace quendal {
 
 class frmDisplay;
 
-// Letter where the locale measures in US units, A4 elsewhere.
-QPageSize::PageSizeId LocalePageSize();
-
-// Writes the page into device; false with the reason when the page cannot be made.
-bool WriteChartPdf(QIODevice& device, QWidget& chart_child, const QString& title, QString& reason);
-
 // "Save As P&DF": asks for a name (an existing file only after a question), then writes the
-// page whole or not at all, with a stop message naming the file on failure. The path
-// written, or empty.
-QString SaveChartAsPdf(QWidget* parent, frmDisplay* chart_child);
+// page whole or not at all, with a stop message naming the file on failure; the notes go
+// under the chart, where the screen has its image-name boxes. The path written, or empty.
+QString SaveChartAsPdf(QWidget* parent, frmDisplay* chart_child, const QStringList& notes = {});
 
 }  // namespace quendal

@@ -1,15 +1,12 @@
-// A sign glyph of the wheel (imgSign): one item of the picture list IMG, drawn from its
-// vector image at paint time so it stays crisp on screen, in snapshots and on paper.
+// A sign glyph of the wheel (imgSign): which IMG item a house shows. The chart page draws
+// it; the widget keeps the item and its place.
 #pragma once
 
-#include <QString>
-#include <QSvgRenderer>
 #include <QWidget>
 
-namespace quendal {
+#include "drawing/sign_glyph.h"
 
-// Resource path of IMG item 1 (Aries) to 12 (Pisces); empty for any other item.
-QString SignPicturePath(int item);
+namespace quendal {
 
 class SignImage : public QWidget {
   Q_OBJECT
@@ -27,7 +24,6 @@ class SignImage : public QWidget {
 
  private:
   int item_ = 0;
-  QSvgRenderer renderer_;
 };
 
 }  // namespace quendal

@@ -5,20 +5,20 @@
 
 #include <optional>
 
-#include "chart/birth_data.h"
 #include "birth/transits.h"
+#include "chart/birth_data.h"
 
 class QWidget;
 
 namespace quendal {
 
-struct Chart;
+struct SkyTexts;
 
 // Adds fraPanchang below the wheel and the balance row to "Other Details", both hidden.
 void AddSkyPanels(QWidget* display);
 
-// Fills them and shows them when the chart is cast off the defaults.
-void FillSkyPanels(QWidget* display, const BirthData& birth, const Chart& chart);
+// Fills them and shows them when there is something to show (off the default options).
+void FillSkyPanels(QWidget* display, const SkyTexts& texts);
 
 // The positions column with a second column of transit longitudes, or without it.
 void ShowTransitPositions(QWidget* display, const std::optional<Transits>& transits);

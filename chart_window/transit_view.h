@@ -3,7 +3,7 @@
 #pragma once
 
 #include "birth/transits.h"
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 
 namespace quendal {
 

@@ -2,21 +2,11 @@
 
 #include <QLabel>
 
-#include "birth/chart_calculation.h"
-#include "chart_window/chart_layout.h"
-#include "positions/longitude_text.h"
+#include "drawing/chart_layout.h"
+#include "drawing/chart_page.h"
 #include "ui_common/layout.h"
-#include "ui_common/translated_text.h"
-#include "vedic/ayanamsha.h"
 
 namespace quendal {
-namespace {
-
-void SetRow(QWidget* display, const char* name, const QString& text) {
-  if (auto* label = display->findChild<QLabel*>(QLatin1String(name))) label->setText(text);
-}
-
-}  // namespace
 
 void AddChartOptionsLine(QWidget* display) {
   auto* line = new QLabel(display);
@@ -27,14 +17,14 @@ void AddChartOptionsLine(QWidget* display) {
   line->setAlignment(Qt::AlignCenter);
 }
 
-void FillVedicDetails(QWidget* display, const Chart& chart) {
-  const NakshatraPlace& moon = chart.MoonNakshatra;
-  SetRow(display, "lblNakshatra", TrName(kNakshatraNames[static_cast<size_t>(moon.index)]));
-  SetRow(display, "lblPada", QString::number(moon.pada));
-  SetRow(display, "lblLord", TrName(kDashaLords[static_cast<size_t>(moon.lord)]));
-  SetRow(display, "lblAyanamsha", QString::fromStdString(FormatAyanamsha(chart.Ayanamsha)));
-  SetRow(display, "lblLagnaPosition", TrLongitude(QString::fromStdString(chart.AscendantText)));
-  SetRow(display, "lblChartOptions", TrName(DescribeChartOptions(chart.Options)));
+void FillVedicDetails(QWidget* display, const ChartPage& page) {
+  // The two signs are the driver's, written before.
+  for (size_t i = 2; i < kVedicRows.size(); ++i) {
+    if (auto* label = display->findChild<QLabel*>(QLatin1String(kVedicRows[i].value_name)))
+      label->setText(page.other[i]);
+  }
+  if (auto* line = display->findChild<QLabel*>(QStringLiteral("lblChartOptions")))
+    line->setText(page.options_line);
 }
 
 }  // namespace quendal

@@ -6,12 +6,12 @@ class QWidget;
 
 namespace quendal {
 
-struct Chart;
+struct ChartPage;
 
 // Adds lblChartOptions to the chart child.
 void AddChartOptionsLine(QWidget* display);
 
-// Writes the rows of the frame and the options line from the chart.
-void FillVedicDetails(QWidget* display, const Chart& chart);
+// Writes the rows of the frame below the two signs and the options line from the page.
+void FillVedicDetails(QWidget* display, const ChartPage& page);
 
 }  // namespace quendal

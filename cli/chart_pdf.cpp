@@ -1,7 +1,8 @@
 #include "cli/chart_pdf.h"
 
-#include "chart_window/frmDisplay.h"
-#include "chart_window/pdf_output.h"
+#include "drawing/chart_page.h"
+#include "drawing/page_pdf.h"
+#include "positions/zone_line.h"
 #include "ui_common/safe_write.h"
 
 namespace quendal::cli {
@@ -13,16 +14,14 @@ std::optional<ChartStyle> ParseChartStyle(const QString& name) {
   return std::nullopt;
 }
 
-bool WriteChartPdfFile(const QString& path, const BirthData& birth, const Chart& chart,
-                       int division, ChartStyle style, QString& reason) {
-  frmDisplay display(birth);
-  display.FillChart(chart);
-  display.SetChartStyle(style);
-  display.SetDivision(division);
-  const QString title = display.View().title.join(QStringLiteral(", "));
+bool WriteChartPdfFile(const QString& path, const BirthData& birth, int zone_row,
+                       const Chart& chart, int division, ChartStyle style, QString& reason) {
+  ChartPage page = MakeChartPage(birth, chart, style, division, false);
+  page.notes = {QString::fromStdString(ZoneLine(zone_row, birth.DaylightSaving))};
+  const QString title = page.view.title.join(QStringLiteral(", "));
   return WriteFileSafely(
       path,
-      [&](QIODevice& device, QString& why) { return WriteChartPdf(device, display, title, why); },
+      [&](QIODevice& device, QString& why) { return WriteChartPdf(device, page, title, why); },
       reason);
 }
 

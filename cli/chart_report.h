@@ -5,7 +5,7 @@
 #include <string>
 
 #include "birth/chart_calculation.h"
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 #include "cli/birth_input.h"
 
 namespace quendal::cli {

@@ -1,7 +1,7 @@
 // quendal-chart: the natal chart of one birth on the command line, or of many from CSV.
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -29,8 +29,7 @@ namespace {
 using namespace quendal;
 using namespace quendal::cli;
 
-// The PDF page is drawn by widgets, which need a GUI application; an offscreen one shows no
-// window and needs no display.
+// The PDF page's fonts need a GUI application; an offscreen one needs no display.
 bool WantsPdf(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
@@ -137,7 +136,9 @@ int RunChart(const QCommandLineParser& parser, const ChartOptions& options) {
   if (parser.isSet("pdf")) {
     QString reason;
     const QString path = parser.value("pdf");
-    if (WriteChartPdfFile(path, parse.request->birth, chart, division, *style, reason)) return 0;
+    if (WriteChartPdfFile(path, parse.request->birth, parse.request->zone_row, chart, division,
+                          *style, reason))
+      return 0;
     std::cerr << "quendal-chart: " << SaveFailedText(path, reason).toStdString() << "\n";
     return kWriteFailed;
   }
@@ -151,7 +152,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QCoreApplication> application;
   if (WantsPdf(argc, argv)) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = std::make_unique<QApplication>(argc, argv);
+    application = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     application = std::make_unique<QCoreApplication>(argc, argv);
   }

@@ -2,7 +2,7 @@
 // divisional charts two to a row, each drawn by the chart style's own routine.
 #include <QPainter>
 
-#include "chart_window/chart_drawing.h"
+#include "drawing/chart_drawing.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
 #include "ui_common/translated_text.h"

@@ -10,7 +10,7 @@
 
 #include "chart/birth_data.h"
 #include "birth/chart_calculation.h"
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 
 namespace quendal {
 

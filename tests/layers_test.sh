@@ -17,12 +17,14 @@ declare -A allowed=(
   [ui_common]="chart"
   [shell]="chart positions moon_retro vedic ui_common"
   [birth]="chart positions moon_retro vedic places ui_common shell"
-  [chart_window]="chart positions moon_retro vedic match places ui_common shell birth report"
-  # The report draws with the chart window's drawing functions and the chart window's File
-  # menu opens it: the one pair of folders that see each other, until the drawing has a folder.
-  [report]="chart positions moon_retro vedic match places ui_common shell birth chart_window"
-  [app]="chart positions moon_retro vedic match places ui_common shell birth chart_window report"
-  [cli]="chart positions moon_retro vedic match places ui_common shell birth chart_window report"
+  # The chart drawn into any painter, Qt Gui only: the page, the wheel, the square charts.
+  [drawing]="chart positions moon_retro vedic places ui_common birth"
+  [chart_window]="chart positions moon_retro vedic match places ui_common shell birth drawing report"
+  # The report prints and saves through the chart window's commands and the chart window's
+  # File menu opens it: the one pair of folders that see each other.
+  [report]="chart positions moon_retro vedic match places ui_common shell birth drawing chart_window"
+  [app]="chart positions moon_retro vedic match places ui_common shell birth drawing chart_window report"
+  [cli]="chart positions moon_retro vedic match places ui_common shell birth drawing chart_window report"
 )
 # Folders of sources that are not program layers.
 skip=" tests tools bench packaging resources build "

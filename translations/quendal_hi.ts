@@ -434,6 +434,58 @@
         <source>Saved %1</source>
         <translation>सहेजी गई: %1</translation>
     </message>
+    <message>
+        <source>No printer is installed, so the %1 cannot be printed.</source>
+        <translation>कोई प्रिंटर नहीं लगा है, इसलिए %1 छापी नहीं जा सकती।</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
+    </message>
+    <message>
+        <source> To keep it as a file, choose %1 &gt; %2.</source>
+        <translation> फ़ाइल के रूप में रखने के लिए %1 &gt; %2 चुनें।</translation>
+    </message>
+    <message>
+        <source>Quendal (*.kdl)</source>
+        <translation>Quendal कुंडली (*.kdl)</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>पाठ फ़ाइल चुनें </translation>
+    </message>
+    <message>
+        <source>Export Chart As Text (*.txt)</source>
+        <translation>कुंडली पाठ के रूप में (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>इस रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>JPEG Image (*.jpg)</source>
+        <translation>JPEG चित्र (*.jpg)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>कुंडली छापी नहीं जा सकी।</translation>
+    </message>
+    <message>
+        <source>Save As PDF</source>
+        <translation>PDF के रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF page could not be started.</source>
+        <translation>PDF पृष्ठ शुरू नहीं हो सका।</translation>
+    </message>
+    <message>
+        <source>The PDF page could not be finished.</source>
+        <translation>PDF पृष्ठ पूरा नहीं हो सका।</translation>
+    </message>
 </context>
 <context>
     <name>MatchPage</name>
@@ -2177,6 +2229,157 @@ Do you want to check for an update?</source>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
         <translation>स्थान: GeoNames (geonames.org), CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>ग्रह स्थितियाँ</translation>
+    </message>
+    <message>
+        <source>Other Details</source>
+        <translation>अन्य विवरण</translation>
+    </message>
+    <message>
+        <source>Image file</source>
+        <translation>चित्र फ़ाइल</translation>
+    </message>
+    <message>
+        <source>Image folder</source>
+        <translation>चित्र फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्र</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>North Node</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>South Node</source>
+        <translation>केतु</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>यूरेनस</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>नेपच्यून</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>प्लूटो</translation>
+    </message>
+    <message>
+        <source>Rahu / North Node</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Ketu / South Node</source>
+        <translation>केतु</translation>
+    </message>
+    <message>
+        <source>P_of_F</source>
+        <translation>भाग्य बिंदु</translation>
+    </message>
+    <message>
+        <source>Sun Sign</source>
+        <translation>सूर्य राशि</translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation>चंद्र राशि</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>चरण</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Ayanamsha</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>Lagna Position</source>
+        <translation>लग्न स्थिति</translation>
+    </message>
+    <message>
+        <source>Dasha Balance</source>
+        <translation>शेष दशा</translation>
+    </message>
+    <message>
+        <source>Panchang</source>
+        <translation>पंचांग</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>नाम: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>शहर: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>राज्य: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>देश: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <translation>जन्म तिथि: %2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute</source>
+        <translation>जन्म समय: %1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>Latitude: %1 Degree %2 Minute</source>
+        <translation>अक्षांश: %1 अंश %2 कला</translation>
+    </message>
+    <message>
+        <source>Longitude: %1 Degree %2 Minute</source>
+        <translation>देशांतर: %1 अंश %2 कला</translation>
     </message>
 </context>
 <context>

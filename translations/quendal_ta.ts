@@ -434,6 +434,58 @@
         <source>Saved %1</source>
         <translation>சேமிக்கப்பட்டது: %1</translation>
     </message>
+    <message>
+        <source>No printer is installed, so the %1 cannot be printed.</source>
+        <translation>அச்சுப்பொறி இல்லாததால் %1 அச்சிட முடியாது.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>கோப்பு</translation>
+    </message>
+    <message>
+        <source> To keep it as a file, choose %1 &gt; %2.</source>
+        <translation> கோப்பாக வைக்க %1 &gt; %2 தேர்ந்தெடுக்கவும்.</translation>
+    </message>
+    <message>
+        <source>Quendal (*.kdl)</source>
+        <translation>Quendal ஜாதகம் (*.kdl)</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>உரைக் கோப்பைத் தேர்ந்தெடுக்கவும் </translation>
+    </message>
+    <message>
+        <source>Export Chart As Text (*.txt)</source>
+        <translation>ஜாதக உரை (*.txt)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>இவ்வாறு சேமி</translation>
+    </message>
+    <message>
+        <source>JPEG Image (*.jpg)</source>
+        <translation>JPEG படம் (*.jpg)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>ஜாதகத்தை அச்சிட முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Save As PDF</source>
+        <translation>PDF ஆகச் சேமி</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF ஆவணம் (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF page could not be started.</source>
+        <translation>PDF பக்கத்தைத் தொடங்க முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>The PDF page could not be finished.</source>
+        <translation>PDF பக்கத்தை முடிக்க முடியவில்லை.</translation>
+    </message>
 </context>
 <context>
     <name>MatchPage</name>
@@ -2177,6 +2229,157 @@ Do you want to check for an update?</source>
     <message>
         <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
         <translation>இடங்கள்: GeoNames (geonames.org), CC BY 4.0</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>கிரக நிலைகள்</translation>
+    </message>
+    <message>
+        <source>Other Details</source>
+        <translation>பிற விவரங்கள்</translation>
+    </message>
+    <message>
+        <source>Image file</source>
+        <translation>படக் கோப்பு</translation>
+    </message>
+    <message>
+        <source>Image folder</source>
+        <translation>படக் கோப்புறை</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>சூரியன்</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>சந்திரன்</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>புதன்</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>சுக்கிரன்</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>செவ்வாய்</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>குரு</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>சனி</translation>
+    </message>
+    <message>
+        <source>North Node</source>
+        <translation>ராகு</translation>
+    </message>
+    <message>
+        <source>South Node</source>
+        <translation>கேது</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation>லக்னம்</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>யுரேனஸ்</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>நெப்டியூன்</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>புளூட்டோ</translation>
+    </message>
+    <message>
+        <source>Rahu / North Node</source>
+        <translation>ராகு</translation>
+    </message>
+    <message>
+        <source>Ketu / South Node</source>
+        <translation>கேது</translation>
+    </message>
+    <message>
+        <source>P_of_F</source>
+        <translation>பாக்கியப் புள்ளி</translation>
+    </message>
+    <message>
+        <source>Sun Sign</source>
+        <translation>சூரிய ராசி</translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation>சந்திர ராசி</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>பாதம்</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>அதிபதி</translation>
+    </message>
+    <message>
+        <source>Ayanamsha</source>
+        <translation>அயனாம்சம்</translation>
+    </message>
+    <message>
+        <source>Lagna Position</source>
+        <translation>லக்ன நிலை</translation>
+    </message>
+    <message>
+        <source>Dasha Balance</source>
+        <translation>மீதி தசை</translation>
+    </message>
+    <message>
+        <source>Panchang</source>
+        <translation>பஞ்சாங்கம்</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>பெயர்: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>நகரம்: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>மாநிலம்: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>நாடு: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <translation>பிறந்த தேதி: %2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute</source>
+        <translation>பிறந்த நேரம்: %1 மணி %2 நிமிடம்</translation>
+    </message>
+    <message>
+        <source>Latitude: %1 Degree %2 Minute</source>
+        <translation>அட்சரேகை: %1 பாகை %2 கலை</translation>
+    </message>
+    <message>
+        <source>Longitude: %1 Degree %2 Minute</source>
+        <translation>தீர்க்கரேகை: %1 பாகை %2 கலை</translation>
     </message>
 </context>
 <context>

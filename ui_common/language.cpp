@@ -82,6 +82,11 @@ bool InstallLanguage(const QString& code) {
 
 QString CurrentLanguage() { return Current().code; }
 
+QString ScriptFontFamily() {
+  const Language* language = FindLanguage(CurrentLanguage());
+  return language ? QString::fromUtf8(language->font_family) : QString();
+}
+
 QLocale LanguageLocale() {
   const QString code = CurrentLanguage();
   if (code == QLatin1String("en")) return QLocale::system();

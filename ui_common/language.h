@@ -39,6 +39,9 @@ bool InstallLanguage(const QString& code);
 // The code installed last; "en" before any.
 QString CurrentLanguage();
 
+// The face of the installed language's script, for fonts to fall back on; empty for English.
+QString ScriptFontFamily();
+
 // The locale of the installed language: the system's for English, so months read as before.
 QLocale LanguageLocale();
 

@@ -20,11 +20,6 @@ QString MissingFontMessage(const QString& code) {
       .arg(family, QString::fromUtf8(language->native_name));
 }
 
-QString ScriptFontFamily() {
-  const Language* language = FindLanguage(CurrentLanguage());
-  return language ? QString::fromUtf8(language->font_family) : QString();
-}
-
 void FitTranslatedText(QLabel* label) {
   if (CurrentLanguage() == QLatin1String("en") || label->wordWrap()) return;
   // The size the layout gave, kept across calls so a shorter text grows back to it.

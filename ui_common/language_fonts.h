@@ -12,9 +12,6 @@ namespace quendal {
 // (or the language needs none).
 QString MissingFontMessage(const QString& code);
 
-// The face of the installed language's script, for fonts to fall back on; empty for English.
-QString ScriptFontFamily();
-
 // A translated text wider than its label: the label's type shrinks (to 70% at most) until the
 // text fits. English labels are left as the layout has them.
 void FitTranslatedText(QLabel* label);

@@ -22,4 +22,8 @@ QString TrChartEntry(const QString& english);
 // the text unchanged when no translation is installed.
 QString TrLongitude(const QString& english);
 
+// The property where a widget showing a translated text keeps its English one, for the files
+// that stay English whatever the language.
+inline constexpr char kEnglishText[] = "englishText";
+
 }  // namespace quendal

@@ -201,7 +201,7 @@ TEST_F(ChartCommandsTest, SaveAsJpegCommandAsksThenWritesTheChartChild) {
 }
 
 TEST_F(ChartCommandsTest, PrintsOnePageOrNothingWhenCancelled) {
-  FakeChartChild child;
+  frmDisplay child{BirthData()};
   const QString pdf = dir_.filePath("chart.pdf");
   PrintDialogRequest options{true, true};
   SetPrintDialogHandler([&](QPrinter&, const PrintDialogRequest& request) {

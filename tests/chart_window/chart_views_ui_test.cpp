@@ -6,8 +6,8 @@
 #include <QSettings>
 #include <QStatusBar>
 
-#include "chart_window/chart_drawing.h"
-#include "chart_window/chart_layout.h"
+#include "drawing/chart_drawing.h"
+#include "drawing/chart_layout.h"
 #include "chart_window/house_cell_label.h"
 #include "chart_window/natal_wheel.h"
 #include "tests/birth/running_program.h"

@@ -1,14 +1,13 @@
 // The square chart styles, North and South Indian: one routine per style lays the chart out
 // and draws it into any painter (the screen, the snapshot, JPEG, print and PDF all come
-// through here), and the widget that shows them in the chart child.
+// through here).
 #pragma once
 
 #include <QPainterPath>
-#include <QWidget>
 #include <array>
 
-#include "chart_window/chart_view.h"
-#include "chart_window/house_entries.h"
+#include "drawing/chart_view.h"
+#include "drawing/house_entries.h"
 
 class QPainter;
 
@@ -28,21 +27,5 @@ SquareChartLayout LayoutSouthIndian(const ChartView& view, const QRectF& bounds)
 
 void DrawNorthIndian(QPainter& painter, const ChartView& view, const QRectF& bounds);
 void DrawSouthIndian(QPainter& painter, const ChartView& view, const QRectF& bounds);
-
-// Shows the North or South Indian chart of a view (picChart in the chart child).
-class ChartDrawing : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit ChartDrawing(QWidget* parent = nullptr);
-  void SetView(const ChartView& view, ChartStyle style);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  ChartView view_;
-  ChartStyle style_ = ChartStyle::South;
-};
 
 }  // namespace quendal

@@ -1,4 +1,4 @@
-#include "chart_window/house_entries.h"
+#include "drawing/house_entries.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "chart_window/chart_drawing.h"
+#include "drawing/chart_drawing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
 #include <cmath>
 
-#include "chart_window/chart_colours.h"
+#include "drawing/chart_colours.h"
 #include "positions/longitude_text.h"
 #include "ui_common/layout.h"
 
@@ -214,26 +214,6 @@ void DrawSouthIndian(QPainter& painter, const ChartView& view, const QRectF& bou
   painter.setFont(title_font);
   painter.drawText(middle.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, title);
   painter.restore();
-}
-
-ChartDrawing::ChartDrawing(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void ChartDrawing::SetView(const ChartView& view, ChartStyle style) {
-  view_ = view;
-  style_ = style;
-  update();
-}
-
-void ChartDrawing::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const QRectF bounds = QRectF(rect()).adjusted(1, 1, -1, -1);
-  if (style_ == ChartStyle::North) {
-    DrawNorthIndian(painter, view_, bounds);
-  } else {
-    DrawSouthIndian(painter, view_, bounds);
-  }
 }
 
 }  // namespace quendal

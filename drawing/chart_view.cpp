@@ -1,6 +1,6 @@
-#include "chart_window/chart_view.h"
+#include "drawing/chart_view.h"
 
-#include "chart_window/house_entries.h"
+#include "drawing/house_entries.h"
 #include "ui_common/month_name.h"
 #include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
