@@ -1,5 +1,6 @@
 // Quendal: casts a natal chart from a birth entered in the birth-data form.
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -10,16 +11,19 @@
 #include "birth/command_line.h"
 #include "birth/frmMain.h"
 #include "shell/program_icon.h"
+#include "ui_common/language.h"
+#include "ui_common/language_fonts.h"
 #include "ui_common/layout.h"
 #include "ui_common/message_box.h"
+#include "ui_common/translated_text.h"
 
 namespace {
 
-// The program takes no options but --help and --version (command_line.h). Three environment
-// variables exist for tests and timing only:
-// QUENDAL_LOCK_DIR puts the single-instance lock in a private folder;
-// QUENDAL_MESSAGES_TO_STDERR=1 writes message boxes to stderr and answers them (OK, or No);
-// QUENDAL_EXIT_WHEN_SHOWN=1 ends the program as soon as the form has been painted.
+// The program takes no options but --help, --version (command_line.h) and --language. Three
+// environment variables exist for tests and timing only: QUENDAL_LOCK_DIR puts the single-instance
+// lock in a private folder; QUENDAL_MESSAGES_TO_STDERR=1 writes message boxes to stderr and answers
+// them (OK, or No); QUENDAL_EXIT_WHEN_SHOWN=1 ends the program as soon as the form has been
+// painted.
 constexpr int kAlreadyRunningExitCode = 3;
 
 void InstallStderrMessages() {
@@ -54,6 +58,17 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quendal"));
   QApplication::setApplicationName(QStringLiteral("Quendal"));
+  const auto language_argument = quendal::LanguageArgument(QCoreApplication::arguments());
+  if (language_argument && !quendal::FindLanguage(*language_argument)) {
+    std::fprintf(stderr, "quendal: unknown language \"%s\" (hi, ta or en)\n",
+                 qUtf8Printable(*language_argument));
+    return 2;
+  }
+  const QString language = quendal::ChooseLanguage(
+      language_argument, QSettings().value(quendal::kLanguageSetting).toString(),
+      QLocale::system());
+  const QString missing_font = quendal::MissingFontMessage(language);
+  if (missing_font.isEmpty()) quendal::InstallLanguage(language);
   QApplication::setWindowIcon(quendal::ProgramIcon());
   // The windows' own font for menus and dialogs too: one face and size fewer to load before
   // the form can show, and one look across the program.
@@ -61,10 +76,12 @@ int main(int argc, char** argv) {
   // Only UnloadAllAndEnd ends the program: the form is hidden, not closed, while a chart shows.
   QApplication::setQuitOnLastWindowClosed(false);
   if (qEnvironmentVariableIntValue("QUENDAL_MESSAGES_TO_STDERR") == 1) InstallStderrMessages();
+  if (!missing_font.isEmpty())
+    quendal::ShowMessage(nullptr, missing_font, quendal::MessageIcon::Information);
 
   quendal::SingleInstanceGuard guard(qEnvironmentVariable("QUENDAL_LOCK_DIR"));
   if (!guard.Acquire()) {
-    quendal::ShowMessage(nullptr, QStringLiteral("Application is already running"),
+    quendal::ShowMessage(nullptr, quendal::TrText("Messages", "Application is already running"),
                          quendal::MessageIcon::Information);
     return kAlreadyRunningExitCode;
   }

@@ -8,14 +8,16 @@ namespace quendal {
 namespace {
 
 constexpr char kHelp[] =
-    "Usage: quendal [--help | --version]\n"
+    "Usage: quendal [--help | --version | --language CODE]\n"
     "Casts a natal chart in the vocabulary of Indian astrology: type a birth into the\n"
-    "birth-data form and press \"Get My Natal Chart\". The program takes no other options;\n"
-    "quendal-chart computes the same chart on the command line.\n"
+    "birth-data form and press \"Get My Natal Chart\". quendal-chart computes the same\n"
+    "chart on the command line.\n"
     "\n"
     "Options:\n"
-    "  -h, --help     Show this help and stop.\n"
-    "  -v, --version  Show the version and stop.\n";
+    "  -h, --help       Show this help and stop.\n"
+    "  -v, --version    Show the version and stop.\n"
+    "  --language CODE  Show the windows in hi (Hindi), ta (Tamil) or en (English) for this\n"
+    "                   run; otherwise the choice of the Language menu, else the system's.\n";
 
 }  // namespace
 

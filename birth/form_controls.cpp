@@ -14,6 +14,7 @@
 #include "birth/filtered_line_edit.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -213,7 +214,7 @@ void ApplyFormCaptions(std::span<QWidget* const> controls) {
   for (size_t i = 0; i < controls.size() && i < std::size(kFormControls); ++i) {
     const char* caption = kFormControls[i].caption;
     if (!caption) continue;
-    const QString text = QString::fromUtf8(caption);
+    const QString text = TrText("frmMain", caption);
     if (auto* box = qobject_cast<QGroupBox*>(controls[i])) {
       box->setTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(controls[i])) {

@@ -3,6 +3,7 @@
 // the keyboard order before the form sets its own); a new language re-applies the captions.
 #pragma once
 
+#include <QtGlobal>
 #include <span>
 #include <vector>
 
@@ -53,56 +54,56 @@ struct FormControl {
 inline constexpr FormControl kFormControls[] = {
     {FormArea::TopBand, ControlKind::Heading, "lblHeading", "Quendal"},
     {FormArea::TopBand, ControlKind::Link, "Label8",
-     "Questions about your chart? Join our astrologers in the Quendal discussion forum."},
+     QT_TRANSLATE_NOOP("frmMain", "Questions about your chart? Join our astrologers in the Quendal discussion forum.")},
 
-    {FormArea::BirthBox, ControlKind::Box, "fraBirth", "Birth details"},
-    {FormArea::BirthBox, ControlKind::Caption, nullptr, "Name:", 0, 0},
+    {FormArea::BirthBox, ControlKind::Box, "fraBirth", QT_TRANSLATE_NOOP("frmMain", "Birth details")},
+    {FormArea::BirthBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "Name:"), 0, 0},
     {FormArea::BirthBox, ControlKind::Letters, "txtName", nullptr, 0, 1, 5},
-    {FormArea::BirthBox, ControlKind::Caption, nullptr, "Birthday:", 1, 0},
+    {FormArea::BirthBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "Birthday:"), 1, 0},
     {FormArea::BirthBox, ControlKind::List, "cboMonth", nullptr, 1, 1, 5, CellShare::Row, 9},
     {FormArea::BirthBox, ControlKind::List, "cboDate", nullptr, 1, 1, 5, CellShare::Row, 2},
     {FormArea::BirthBox, ControlKind::List, "cboYear", nullptr, 1, 1, 5, CellShare::Row, 4},
-    {FormArea::BirthBox, ControlKind::Caption, nullptr, "Time Of Birth:", 2, 0},
+    {FormArea::BirthBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "Time Of Birth:"), 2, 0},
     {FormArea::BirthBox, ControlKind::List, "cboHour", nullptr, 2, 1, 5, CellShare::Row, 2},
     {FormArea::BirthBox, ControlKind::List, "cboMinute", nullptr, 2, 1, 5, CellShare::Row, 2},
-    {FormArea::BirthBox, ControlKind::Hint, nullptr, "HH/MM/SS", 2, 1, 5, CellShare::Row},
-    {FormArea::BirthBox, ControlKind::Caption, nullptr, "Time Zone:", 3, 0},
-    {FormArea::BirthBox, ControlKind::Check, "chkDST", "Daylight Saving Time", 3, 1, 5},
+    {FormArea::BirthBox, ControlKind::Hint, nullptr, QT_TRANSLATE_NOOP("frmMain", "HH/MM/SS"), 2, 1, 5, CellShare::Row},
+    {FormArea::BirthBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "Time Zone:"), 3, 0},
+    {FormArea::BirthBox, ControlKind::Check, "chkDST", QT_TRANSLATE_NOOP("frmMain", "Daylight Saving Time"), 3, 1, 5},
     {FormArea::BirthBox, ControlKind::List, "cboTimeZone", nullptr, 4, 1, 5, CellShare::Column, 34},
     {FormArea::BirthBox, ControlKind::ZoneNote, "lblZoneNote", nullptr, 4, 1, 5, CellShare::Column},
-    {FormArea::BirthBox, ControlKind::Caption, nullptr, "Latitude:", 5, 0},
+    {FormArea::BirthBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "Latitude:"), 5, 0},
     {FormArea::BirthBox, ControlKind::Digits, "txtLatD", nullptr, 5, 1},
     {FormArea::BirthBox, ControlKind::Digits, "txtLatM", nullptr, 5, 2},
-    {FormArea::BirthBox, ControlKind::Hint, nullptr, "DEG/MIN", 5, 3},
+    {FormArea::BirthBox, ControlKind::Hint, nullptr, QT_TRANSLATE_NOOP("frmMain", "DEG/MIN"), 5, 3},
     {FormArea::BirthBox, ControlKind::OptionPair, "fraLatitude", nullptr, 5, 4},
-    {FormArea::BirthBox, ControlKind::Option, "optLatSouth_0", "North"},
-    {FormArea::BirthBox, ControlKind::Option, "optLatSouth_1", "South"},
-    {FormArea::BirthBox, ControlKind::Caption, nullptr, "Longitude:", 6, 0},
+    {FormArea::BirthBox, ControlKind::Option, "optLatSouth_0", QT_TRANSLATE_NOOP("frmMain", "North")},
+    {FormArea::BirthBox, ControlKind::Option, "optLatSouth_1", QT_TRANSLATE_NOOP("frmMain", "South")},
+    {FormArea::BirthBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "Longitude:"), 6, 0},
     {FormArea::BirthBox, ControlKind::Digits, "txtLonD", nullptr, 6, 1},
     {FormArea::BirthBox, ControlKind::Digits, "txtLonM", nullptr, 6, 2},
-    {FormArea::BirthBox, ControlKind::Hint, nullptr, "DEG/MIN", 6, 3},
+    {FormArea::BirthBox, ControlKind::Hint, nullptr, QT_TRANSLATE_NOOP("frmMain", "DEG/MIN"), 6, 3},
     {FormArea::BirthBox, ControlKind::OptionPair, "fraLongitude", nullptr, 6, 4},
-    {FormArea::BirthBox, ControlKind::Option, "optLongEast_0", "East"},
-    {FormArea::BirthBox, ControlKind::Option, "optLongEast_1", "West"},
+    {FormArea::BirthBox, ControlKind::Option, "optLongEast_0", QT_TRANSLATE_NOOP("frmMain", "East")},
+    {FormArea::BirthBox, ControlKind::Option, "optLongEast_1", QT_TRANSLATE_NOOP("frmMain", "West")},
 
-    {FormArea::PlaceBox, ControlKind::Box, "fraPlace", "Place of birth"},
-    {FormArea::PlaceBox, ControlKind::Caption, nullptr, "City:", 0, 0},
+    {FormArea::PlaceBox, ControlKind::Box, "fraPlace", QT_TRANSLATE_NOOP("frmMain", "Place of birth")},
+    {FormArea::PlaceBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "City:"), 0, 0},
     {FormArea::PlaceBox, ControlKind::Letters, "txtCity", nullptr, 0, 1},
-    {FormArea::PlaceBox, ControlKind::Caption, nullptr, "State:", 1, 0},
+    {FormArea::PlaceBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "State:"), 1, 0},
     {FormArea::PlaceBox, ControlKind::Letters, "txtState", nullptr, 1, 1},
-    {FormArea::PlaceBox, ControlKind::Caption, nullptr, "Country:", 2, 0},
+    {FormArea::PlaceBox, ControlKind::Caption, nullptr, QT_TRANSLATE_NOOP("frmMain", "Country:"), 2, 0},
     {FormArea::PlaceBox, ControlKind::Letters, "txtCountry", nullptr, 2, 1},
-    {FormArea::PlaceBox, ControlKind::Button, "Command1", "Click here to find Latitude && Longitude", 3, 0, 2},
+    {FormArea::PlaceBox, ControlKind::Button, "Command1", QT_TRANSLATE_NOOP("frmMain", "Click here to find Latitude && Longitude"), 3, 0, 2},
 
-    {FormArea::Buttons, ControlKind::Button, "cmdOpen", "&Open Previously Saved Reading", 0, 0, 1, CellShare::Alone, 30},
-    {FormArea::Buttons, ControlKind::MainButton, "cmdCalculate", "Get My Natal &Chart", 0, 0, 1, CellShare::Alone, 38},
+    {FormArea::Buttons, ControlKind::Button, "cmdOpen", QT_TRANSLATE_NOOP("frmMain", "&Open Previously Saved Reading"), 0, 0, 1, CellShare::Alone, 30},
+    {FormArea::Buttons, ControlKind::MainButton, "cmdCalculate", QT_TRANSLATE_NOOP("frmMain", "Get My Natal &Chart"), 0, 0, 1, CellShare::Alone, 38},
 
     {FormArea::Offers, ControlKind::Offer, "lblCobrand",
-     "Put this software on your own web site, co-branded with your name and logo. Click here "
-     "for more details."},
+     QT_TRANSLATE_NOOP("frmMain", "Put this software on your own web site, co-branded with your name and logo. Click here "
+     "for more details.")},
     {FormArea::Offers, ControlKind::Offer, "lblFullBrand",
-     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-     "this software fully branded for your website. Click here for more details."},
+     QT_TRANSLATE_NOOP("frmMain", "Home Business Opportunity. Start your own Internet business and make money online. Get "
+     "this software fully branded for your website. Click here for more details.")},
 };
 // clang-format on
 

@@ -26,10 +26,12 @@
 #include "shell/coordinate_lookup.h"
 #include "shell/frmAbout.h"
 #include "shell/links.h"
+#include "ui_common/language_menu.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
 #include "ui_common/menu_choices.h"
 #include "ui_common/message_box.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -49,17 +51,22 @@ struct MenuItem {
 };
 
 const MenuItem kMenuItems[] = {
-    {"mnuFile", nullptr, "&File"},
-    {nullptr, "mnuCalculate", "Get My Natal &Chart", &frmMain::mnuCalculate_Click},
+    {"mnuFile", nullptr, QT_TRANSLATE_NOOP("frmMain", "&File")},
+    {nullptr, "mnuCalculate", QT_TRANSLATE_NOOP("frmMain", "Get My Natal &Chart"),
+     &frmMain::mnuCalculate_Click},
     {nullptr, nullptr, nullptr},  // a separator
-    {nullptr, "mnuExit", "&Exit", &frmMain::mnuExit_Click},
-    {"mnuHelp", nullptr, "&Help"},
-    {nullptr, "mnuOnline", "&Online Help", &frmMain::mnuOnline_Click},
-    {nullptr, "mnuVisit", "&Visit Us Online", &frmMain::mnuVisit_Click},
-    {nullptr, "mnuUpdate", "Check for Software &Update", &frmMain::mnuUpdate_Click},
-    {nullptr, "mnuAbout", "&About Software", &frmMain::mnuAbout_Click},
-    {nullptr, "mnuDonate", "Donate", &frmMain::mnuDonate_Click},
-    {nullptr, "mnuMakeMoney", "Make Money &Online", &frmMain::mnuMakeMoney_Click},
+    {nullptr, "mnuExit", QT_TRANSLATE_NOOP("frmMain", "&Exit"), &frmMain::mnuExit_Click},
+    {"mnuHelp", nullptr, QT_TRANSLATE_NOOP("frmMain", "&Help")},
+    {nullptr, "mnuOnline", QT_TRANSLATE_NOOP("frmMain", "&Online Help"), &frmMain::mnuOnline_Click},
+    {nullptr, "mnuVisit", QT_TRANSLATE_NOOP("frmMain", "&Visit Us Online"),
+     &frmMain::mnuVisit_Click},
+    {nullptr, "mnuUpdate", QT_TRANSLATE_NOOP("frmMain", "Check for Software &Update"),
+     &frmMain::mnuUpdate_Click},
+    {nullptr, "mnuAbout", QT_TRANSLATE_NOOP("frmMain", "&About Software"),
+     &frmMain::mnuAbout_Click},
+    {nullptr, "mnuDonate", QT_TRANSLATE_NOOP("frmMain", "Donate"), &frmMain::mnuDonate_Click},
+    {nullptr, "mnuMakeMoney", QT_TRANSLATE_NOOP("frmMain", "Make Money &Online"),
+     &frmMain::mnuMakeMoney_Click},
 };
 
 // The top band echoes the chart window's, so the two windows read as one program.
@@ -187,16 +194,17 @@ void frmMain::BuildMenus() {
   QMenu* menu = nullptr;
   for (const MenuItem& item : kMenuItems) {
     if (item.menu) {
-      menu = menuBar()->addMenu(QString::fromUtf8(item.caption));
+      menu = menuBar()->addMenu(TrText("frmMain", item.caption));
       menu->setObjectName(QLatin1String(item.menu));
     } else if (!item.name) {
       menu->addSeparator();
     } else {
-      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+      QAction* action = menu->addAction(TrText("frmMain", item.caption));
       action->setObjectName(QLatin1String(item.name));
       connect(action, &QAction::triggered, this, item.handler);
     }
   }
+  AddLanguageMenu(menuBar(), this, findChild<QMenu*>(QStringLiteral("mnuHelp")));
   // Switched off for good, so not drawn: it would share its O with "&Online Help".
   QAction* make_money = findChild<QAction*>(QStringLiteral("mnuMakeMoney"));
   make_money->setEnabled(false);
@@ -216,7 +224,7 @@ void frmMain::FillLists() {
   };
   cboDate->addItems(numbers(1, 31));
   QStringList months;
-  for (const char* month : kMonthNames) months << QString::fromLatin1(month);
+  for (const char* month : kMonthNames) months << TrName(month);
   cboMonth->addItems(months);
   cboYear->addItems(numbers(kFirstYear, kLastYear));
   cboHour->addItems(numbers(0, 23));

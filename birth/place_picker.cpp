@@ -16,6 +16,7 @@
 #include "places/text_folding.h"
 #include "positions/zone_line.h"
 #include "ui_common/message_box.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -75,7 +76,8 @@ PlacePicker::PlacePicker(QWidget* form)
 bool PlacePicker::ConfirmZone() {
   if (chosen_ < 0 || !no_row_question_) return true;
   const QString question =
-      *no_row_question_ + QStringLiteral(" Cast the chart in %1 anyway?").arg(zone_->currentText());
+      *no_row_question_ +
+      TrText("PlacePicker", " Cast the chart in %1 anyway?").arg(zone_->currentText());
   if (ShowMessage(zone_->window(), question, MessageIcon::Question, MessageButtons::YesNo) ==
       MessageAnswer::Yes)
     return true;
@@ -86,8 +88,9 @@ bool PlacePicker::ConfirmZone() {
 void PlacePicker::NoteNoMatch(const QString& text) {
   const bool none = matches_.empty() && !FoldForSearch(text).isEmpty();
   if (none) {
-    note_->setText(QStringLiteral("No place in the atlas matches '%1'; type the coordinates and "
-                                  "choose the zone.")
+    note_->setText(TrText("PlacePicker",
+                          "No place in the atlas matches '%1'; type the coordinates and "
+                          "choose the zone.")
                        .arg(text.trimmed()));
   } else if (no_match_noted_) {
     note_->clear();
@@ -99,7 +102,7 @@ void PlacePicker::NoteDaylightTwice() {
   if (placing_) return;
   const bool twice = dst_->isChecked() && RowHoldsDaylightSaving(zone_->currentIndex());
   if (twice) {
-    note_->setText(QString::fromUtf8(kDaylightTwiceNote));
+    note_->setText(TrText("PlaceNote", kDaylightTwiceNote));
     note_->setToolTip(QString());
   } else if (daylight_noted_) {
     note_->clear();

@@ -5,6 +5,7 @@
 #include "birth/reading_file.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 
@@ -26,8 +27,8 @@ bool LoadReading(QWidget* parent, const QString& path, FormValues& values) {
 bool OpenReading(QWidget* parent, FormValues& values) {
   FileDialogRequest request;
   request.kind = FileDialogRequest::Kind::Open;
-  request.title = QStringLiteral("Select the source file");
-  request.filter = QStringLiteral("Quendal (*.kdl)");
+  request.title = TrText("frmMain", "Select the source file");
+  request.filter = TrText("frmMain", "Quendal (*.kdl)");
   request.default_suffix = QStringLiteral("kdl");
   const QString path = AskFileName(parent, request);
   if (path.isEmpty()) return false;

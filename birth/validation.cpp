@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 
+#include "chart/translatable.h"
 #include "positions/text_blanks.h"
 #include "positions/time_zones.h"
 
@@ -97,24 +98,43 @@ bool LongitudeDegreesInRange(int degrees, int minutes) {
 bool CoordinateMinutesInRange(int minutes) { return minutes >= 0 && minutes <= 59; }
 
 std::optional<ValidationProblem> ValidateInput(const FormEntry& entry) {
-  if (IsBlank(entry.txtName)) return Stop(1, "Please Enter Your Name", FormField::txtName);
-  if (entry.txtLatD.empty()) return Stop(2, "Please Enter Degree of Latitude", FormField::txtLatD);
-  if (entry.txtLatM.empty()) return Stop(3, "Please Enter Minutes of Latitude", FormField::txtLatM);
-  if (entry.txtLonD.empty()) return Stop(4, "Please Enter Degree of Longitude", FormField::txtLonD);
-  if (entry.txtLonM.empty()) return Stop(5, "Please Enter Minute of Longitude", FormField::txtLonM);
-  if (IsBlank(entry.txtCity)) return Stop(6, "Please Enter Your City name", FormField::txtCity);
-  if (IsBlank(entry.txtState)) return Stop(7, "Please Enter Your State name", FormField::txtState);
+  if (IsBlank(entry.txtName))
+    return Stop(1, QUENDAL_TRANSLATABLE("Messages", "Please Enter Your Name"), FormField::txtName);
+  if (entry.txtLatD.empty())
+    return Stop(2, QUENDAL_TRANSLATABLE("Messages", "Please Enter Degree of Latitude"),
+                FormField::txtLatD);
+  if (entry.txtLatM.empty())
+    return Stop(3, QUENDAL_TRANSLATABLE("Messages", "Please Enter Minutes of Latitude"),
+                FormField::txtLatM);
+  if (entry.txtLonD.empty())
+    return Stop(4, QUENDAL_TRANSLATABLE("Messages", "Please Enter Degree of Longitude"),
+                FormField::txtLonD);
+  if (entry.txtLonM.empty())
+    return Stop(5, QUENDAL_TRANSLATABLE("Messages", "Please Enter Minute of Longitude"),
+                FormField::txtLonM);
+  if (IsBlank(entry.txtCity))
+    return Stop(6, QUENDAL_TRANSLATABLE("Messages", "Please Enter Your City name"),
+                FormField::txtCity);
+  if (IsBlank(entry.txtState))
+    return Stop(7, QUENDAL_TRANSLATABLE("Messages", "Please Enter Your State name"),
+                FormField::txtState);
   if (IsBlank(entry.txtCountry))
-    return Stop(8, "Please Enter Your Country name", FormField::txtCountry);
+    return Stop(8, QUENDAL_TRANSLATABLE("Messages", "Please Enter Your Country name"),
+                FormField::txtCountry);
   if (!entry.LatitudeDirectionChosen)
-    return Stop(9, "Please Select Direction For The Latitude", FormField::SelectNorth);
+    return Stop(9, QUENDAL_TRANSLATABLE("Messages", "Please Select Direction For The Latitude"),
+                FormField::SelectNorth);
   if (!entry.LongitudeDirectionChosen)
-    return Stop(10, "Please Select Direction For The Longitude", FormField::SelectEast);
+    return Stop(10, QUENDAL_TRANSLATABLE("Messages", "Please Select Direction For The Longitude"),
+                FormField::SelectEast);
 
   const int date_check =
       FailingDateCheck(entry.MonthPosition + 1, entry.DayPosition + 1, YearValue(entry.YearText));
-  if (date_check == 11) return Information(11, "Please Enter Correct Date Or Month!");
-  if (date_check == 12) return Information(12, "Please Enter Correct Date Or Month !");
+  if (date_check == 11)
+    return Information(11, QUENDAL_TRANSLATABLE("Messages", "Please Enter Correct Date Or Month!"));
+  if (date_check == 12)
+    return Information(12,
+                       QUENDAL_TRANSLATABLE("Messages", "Please Enter Correct Date Or Month !"));
 
   // A text that is not a number (pasted past the filter, or from a file) is refused by the
   // range check of its own field rather than computed from a stale value.
@@ -123,13 +143,17 @@ std::optional<ValidationProblem> ValidateInput(const FormEntry& entry) {
   const auto lon_d = CoordinateValue(entry.txtLonD);
   const auto lon_m = CoordinateValue(entry.txtLonM);
   if (!lat_d || !LatitudeDegreesInRange(*lat_d, lat_m.value_or(0)))
-    return Stop(13, "Please Enter Correct Degree of Latitude", FormField::txtLatD);
+    return Stop(13, QUENDAL_TRANSLATABLE("Messages", "Please Enter Correct Degree of Latitude"),
+                FormField::txtLatD);
   if (!lon_d || !LongitudeDegreesInRange(*lon_d, lon_m.value_or(0)))
-    return Stop(14, "Please Enter Correct Degree of Longitude", FormField::txtLonD);
+    return Stop(14, QUENDAL_TRANSLATABLE("Messages", "Please Enter Correct Degree of Longitude"),
+                FormField::txtLonD);
   if (!lat_m || !CoordinateMinutesInRange(*lat_m))
-    return Stop(15, "Please Enter Correct Minutes of Latitude", FormField::txtLatM);
+    return Stop(15, QUENDAL_TRANSLATABLE("Messages", "Please Enter Correct Minutes of Latitude"),
+                FormField::txtLatM);
   if (!lon_m || !CoordinateMinutesInRange(*lon_m))
-    return Stop(16, "Please Enter Correct Minute of Longitude", FormField::txtLonM);
+    return Stop(16, QUENDAL_TRANSLATABLE("Messages", "Please Enter Correct Minute of Longitude"),
+                FormField::txtLonM);
   return std::nullopt;
 }
 

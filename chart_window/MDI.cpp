@@ -17,8 +17,11 @@
 #include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/transits_item.h"
+#include "ui_common/language.h"
+#include "ui_common/language_menu.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -33,9 +36,12 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, cons
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int width) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  auto* button = new QPushButton(TrText("MDI", caption), parent);
   button->setObjectName(QLatin1String(name));
   button->setGeometry(TwipsRect(0, 77, width, 400));
+  // A translation longer than the English caption widens its button, never the English one.
+  if (CurrentLanguage() != QLatin1String("en") && button->sizeHint().width() > button->width())
+    button->resize(button->sizeHint().width(), button->height());
   return button;
 }
 
@@ -75,6 +81,7 @@ MDI::MDI(ChartSession& session, QWidget* parent) : QMainWindow(parent), session_
   setCentralWidget(client);
 
   BuildStatusBar();
+  AddLanguageMenu(menuBar(), this, findChild<QMenu*>(QStringLiteral("mnuHelp")));
   // Switched off for good, so not drawn: it would share its O with "&Online Help".
   Item("mnuMakeMoney")->setVisible(false);
   LoadDisplay();
@@ -109,7 +116,7 @@ void MDI::BuildTopBar(QWidget* parent) {
   lblHeading_->setGeometry(TwipsRect(4815, 0, 5070, 435));
 
   auto* url =
-      MakeLink(picTop, "lblURL", QStringLiteral("Talk about your chart in the Quendal forum"),
+      MakeLink(picTop, "lblURL", TrText("MDI", "Talk about your chart in the Quendal forum"),
                VerdanaFont(8.25, false, true), TwipsRect(4635, 370, 5520, 390));
   url->setAlignment(Qt::AlignCenter);
   connect(url, &LinkLabel::clicked, this, &MDI::lblURL_Click);
@@ -126,17 +133,17 @@ void MDI::BuildBottomBar(QWidget* parent) {
   const QFont bold = VerdanaFont(8.25, true);
   const QFont bold_underlined = VerdanaFont(8.25, true, true);
   auto* label1 = MakeLink(bar, "Label1",
-                          QStringLiteral("Get a full analysis of this chart on the Quendal site"),
+                          TrText("MDI", "Get a full analysis of this chart on the Quendal site"),
                           bold, TwipsRect(0, 495, 6795, 195));
   label1->setContentsMargins(Twips(120), 0, 0, 0);
   connect(label1, &LinkLabel::clicked, this, &MDI::Label1_Click);
 
   auto* full_brand = MakeLink(
-      bar, "lblFullBrand", QStringLiteral("Your own edition of Quendal under your web site's name"),
+      bar, "lblFullBrand", TrText("MDI", "Your own edition of Quendal under your web site's name"),
       bold_underlined, TwipsRect(0, 0, 9585, 450));
   auto* cobrand =
       MakeLink(bar, "lblCobrand",
-               QStringLiteral("Offer Quendal on your web site: ask for a co-branded edition"),
+               TrText("MDI", "Offer Quendal on your web site: ask for a co-branded edition"),
                bold_underlined, TwipsRect(0, 0, 9585, 450));
   for (LinkLabel* label : {full_brand, cobrand}) {
     SetColour(label, QPalette::Window, kBarColour);
@@ -147,9 +154,10 @@ void MDI::BuildBottomBar(QWidget* parent) {
   connect(cobrand, &LinkLabel::clicked, this, &MDI::lblCobrand_Click);
   cobrand->raise();
 
-  cmdSaveAsJPEG_ = MakeButton(bar, "cmdSaveAsJPEG", "Save As &JPEG", 1575);
-  cmdBack_ = MakeButton(bar, "cmdBack", "&Back", 1095);
-  cmdExit_ = MakeButton(bar, "cmdExit", "E&xit", 1095);
+  cmdSaveAsJPEG_ =
+      MakeButton(bar, "cmdSaveAsJPEG", QT_TRANSLATE_NOOP("MDI", "Save As &JPEG"), 1575);
+  cmdBack_ = MakeButton(bar, "cmdBack", QT_TRANSLATE_NOOP("MDI", "&Back"), 1095);
+  cmdExit_ = MakeButton(bar, "cmdExit", QT_TRANSLATE_NOOP("MDI", "E&xit"), 1095);
   connect(cmdSaveAsJPEG_, &QPushButton::clicked, this, &MDI::cmdSaveAsJPEG_Click);
   connect(cmdBack_, &QPushButton::clicked, this, &MDI::cmdBack_Click);
   connect(cmdExit_, &QPushButton::clicked, this, &MDI::cmdExit_Click);
@@ -182,6 +190,13 @@ void MDI::MDIForm_Resize() {
   cmdExit_->move(places.exit_left, cmdExit_->y());
   cmdBack_->move(places.back_left, cmdBack_->y());
   cmdSaveAsJPEG_->move(places.jpeg_left, cmdSaveAsJPEG_->y());
+  if (CurrentLanguage() != QLatin1String("en")) {
+    // Widened buttons keep the design's right edge and gaps.
+    const int right = places.exit_left + Twips(1095);
+    cmdExit_->move(right - cmdExit_->width(), cmdExit_->y());
+    cmdBack_->move(cmdExit_->x() - Twips(100) - cmdBack_->width(), cmdBack_->y());
+    cmdSaveAsJPEG_->move(cmdBack_->x() - Twips(100) - cmdSaveAsJPEG_->width(), cmdSaveAsJPEG_->y());
+  }
   lblHeading_->move(places.heading_left, lblHeading_->y());
   lblURL_->move(places.url_left, lblURL_->y());
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QVariant>
 #include <algorithm>
 
@@ -17,6 +18,7 @@
 #include "ui_common/message_box.h"
 #include "ui_common/month_name.h"
 #include "ui_common/safe_save.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -35,6 +37,8 @@ void SetFieldText(QWidget* chart_child, const char* name, const std::string& tex
 // A menu caption as the user reads it: "Save As P&DF" is "Save As PDF", "&&" one "&".
 QString PlainCaption(QString caption) {
   caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+  // A translation carries its key after the text: "PDF के रूप में सहेजें (&D)".
+  caption.remove(QRegularExpression(QStringLiteral("\\s*\\(&\\w\\)")));
   caption.remove(QLatin1Char('&'));
   // An item that opens a dialog ends in "..."; the sentence brings its own full stop.
   if (caption.endsWith(QLatin1String("..."))) caption.chop(3);
@@ -44,14 +48,14 @@ QString PlainCaption(QString caption) {
 }  // namespace
 
 QString NoPrinterText(const QWidget* window, const QString& what, const char* pdf_item) {
-  QString text = QStringLiteral("No printer is installed, so the %1 cannot be printed.").arg(what);
+  QString text = TrText("MDI", "No printer is installed, so the %1 cannot be printed.").arg(what);
   const QAction* pdf = window ? window->findChild<QAction*>(QLatin1String(pdf_item)) : nullptr;
   if (pdf) {
-    QString menu = QStringLiteral("File");
+    QString menu = TrText("MDI", "File");
     for (const QObject* holder : pdf->associatedObjects()) {
       if (const auto* owner = qobject_cast<const QMenu*>(holder)) menu = owner->title();
     }
-    text += QStringLiteral(" To keep it as a file, choose %1 > %2.")
+    text += TrText("MDI", " To keep it as a file, choose %1 > %2.")
                 .arg(PlainCaption(menu), PlainCaption(pdf->text()));
   }
   return text;
@@ -69,7 +73,7 @@ QString WithExtension(const QString& path, const QString& extension) {
 QString SaveReadingAs(QWidget* parent, ChartSession& session) {
   FileDialogRequest request;
   request.title = kApplicationTitle;
-  request.filter = QStringLiteral("Quendal (*.kdl)");
+  request.filter = TrText("MDI", "Quendal (*.kdl)");
   request.default_suffix = QStringLiteral("kdl");
   request.initial_path = WithExtension(session.LastFileName, request.default_suffix);
   const QString path = AskFileName(parent, request);
@@ -81,8 +85,8 @@ QString SaveReadingAs(QWidget* parent, ChartSession& session) {
 
 QString ExportChartAsText(QWidget* parent, ChartSession& session) {
   FileDialogRequest request;
-  request.title = QStringLiteral("Select the destination text file ");
-  request.filter = QStringLiteral("Export Chart As Text (*.txt)");
+  request.title = TrText("MDI", "Select the destination text file ");
+  request.filter = TrText("MDI", "Export Chart As Text (*.txt)");
   request.default_suffix = QStringLiteral("txt");
   request.initial_path = WithExtension(session.LastFileName, request.default_suffix);
   const QString path = AskFileName(parent, request);
@@ -97,8 +101,8 @@ QString ExportChartAsText(QWidget* parent, ChartSession& session) {
 
 QString SaveChartAsJpeg(QWidget* parent, frmDisplay* chart_child) {
   FileDialogRequest request;
-  request.title = QStringLiteral("Save As");
-  request.filter = QStringLiteral("JPEG Image (*.jpg)");
+  request.title = TrText("MDI", "Save As");
+  request.filter = TrText("MDI", "JPEG Image (*.jpg)");
   request.default_suffix = QStringLiteral("jpg");
   // An existing image is never replaced (the save picks a free _NNN name), so no prompt.
   request.confirm_overwrite = false;
@@ -148,7 +152,7 @@ void PrintChart(QWidget* parent, frmDisplay* chart_child) {
 
   QPainter painter;
   if (!painter.begin(&printer)) {
-    ShowMessage(parent, QStringLiteral("The chart could not be printed."), MessageIcon::Stop);
+    ShowMessage(parent, TrText("MDI", "The chart could not be printed."), MessageIcon::Stop);
     return;
   }
   const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());

@@ -9,13 +9,14 @@
 #include "chart_window/dasha_window.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/varga_window.h"
+#include "ui_common/translated_text.h"
 #include "vedic/precise_engine.h"
 
 namespace quendal {
 namespace {
 
 QString Caption(std::string_view name, int mnemonic_at = 0) {
-  QString caption = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  QString caption = TrName(name);
   return caption.insert(mnemonic_at, QLatin1Char('&'));
 }
 
@@ -26,13 +27,18 @@ struct SiderealItem {
 };
 // Lahiri's item keeps the name and caption it had when it was the only one.
 constexpr std::array<SiderealItem, 6> kSiderealItems = {{
-    {AyanamshaSystem::Lahiri, "mnuSidereal", "&Sidereal (Lahiri)"},
-    {AyanamshaSystem::Krishnamurti, "mnuSiderealKrishnamurti", "Sidereal (&Krishnamurti)"},
-    {AyanamshaSystem::Raman, "mnuSiderealRaman", "Sidereal (&Raman)"},
+    {AyanamshaSystem::Lahiri, "mnuSidereal",
+     QT_TRANSLATE_NOOP("ChartOptionsMenu", "&Sidereal (Lahiri)")},
+    {AyanamshaSystem::Krishnamurti, "mnuSiderealKrishnamurti",
+     QT_TRANSLATE_NOOP("ChartOptionsMenu", "Sidereal (&Krishnamurti)")},
+    {AyanamshaSystem::Raman, "mnuSiderealRaman",
+     QT_TRANSLATE_NOOP("ChartOptionsMenu", "Sidereal (&Raman)")},
     {AyanamshaSystem::TrueChitrapaksha, "mnuSiderealTrueChitrapaksha",
-     "Sidereal (True &Chitrapaksha)"},
-    {AyanamshaSystem::Yukteshwar, "mnuSiderealYukteshwar", "Sidereal (&Yukteshwar)"},
-    {AyanamshaSystem::FaganBradley, "mnuSiderealFaganBradley", "Sidereal (&Fagan-Bradley)"},
+     QT_TRANSLATE_NOOP("ChartOptionsMenu", "Sidereal (True &Chitrapaksha)")},
+    {AyanamshaSystem::Yukteshwar, "mnuSiderealYukteshwar",
+     QT_TRANSLATE_NOOP("ChartOptionsMenu", "Sidereal (&Yukteshwar)")},
+    {AyanamshaSystem::FaganBradley, "mnuSiderealFaganBradley",
+     QT_TRANSLATE_NOOP("ChartOptionsMenu", "Sidereal (&Fagan-Bradley)")},
 }};
 
 template <typename Choice, typename Parse>
@@ -79,10 +85,10 @@ ChartOptionsMenu::ChartOptionsMenu(QWidget* window, QMenu* view, ChartSession& s
                                    std::function<frmDisplay*()> display)
     : QObject(window), window_(window), session_(session), display_(std::move(display)) {
   view->addSeparator();
-  QMenu* zodiac = view->addMenu(QStringLiteral("&Zodiac"));
+  QMenu* zodiac = view->addMenu(TrText("ChartOptionsMenu", "&Zodiac"));
   zodiac->setObjectName(QStringLiteral("mnuZodiac"));
   zodiac->menuAction()->setObjectName(QStringLiteral("mnuZodiac"));
-  QMenu* positions = view->addMenu(QStringLiteral("&Positions"));
+  QMenu* positions = view->addMenu(TrText("ChartOptionsMenu", "&Positions"));
   positions->setObjectName(QStringLiteral("mnuPositions"));
   positions->menuAction()->setObjectName(QStringLiteral("mnuPositions"));
 
@@ -96,7 +102,7 @@ ChartOptionsMenu::ChartOptionsMenu(QWidget* window, QMenu* view, ChartSession& s
     sources->addAction(item);
     if (precise && !PrecisePositionsBuilt()) {
       item->setEnabled(false);
-      item->setToolTip(QString::fromUtf8(kPreciseMissingReason));
+      item->setToolTip(TrText("Messages", kPreciseMissingReason));
       positions->setToolTipsVisible(true);
     }
     connect(item, &QAction::triggered, this, [this, p] {
@@ -106,11 +112,11 @@ ChartOptionsMenu::ChartOptionsMenu(QWidget* window, QMenu* view, ChartSession& s
     });
   }
   positions->addSeparator();
-  QAction* true_node =
-      AddChoice(positions, "mnuTrueNode", QStringLiteral("&True Node"), now.node == NodeKind::True);
-  true_node->setToolTip(
-      QStringLiteral("Precise positions only: the classic formulas have a "
-                     "node of their own"));
+  QAction* true_node = AddChoice(positions, "mnuTrueNode", TrText("ChartOptionsMenu", "&True Node"),
+                                 now.node == NodeKind::True);
+  true_node->setToolTip(TrText("ChartOptionsMenu",
+                               "Precise positions only: the classic formulas have a "
+                               "node of their own"));
   positions->setToolTipsVisible(true);
   connect(true_node, &QAction::triggered, this, [this](bool checked) {
     ChartOptions options = session_.options;
@@ -118,10 +124,10 @@ ChartOptionsMenu::ChartOptionsMenu(QWidget* window, QMenu* view, ChartSession& s
     Choose(options);
   });
 
-  QAction* dasha = view->addAction(QStringLiteral("&Dasha"));
+  QAction* dasha = view->addAction(TrText("ChartOptionsMenu", "&Dasha"));
   dasha->setObjectName(QStringLiteral("mnuDasha"));
   connect(dasha, &QAction::triggered, this, &ChartOptionsMenu::mnuDasha_Click);
-  QAction* vargas = view->addAction(QStringLiteral("Shodashavarga and &Nakshatras"));
+  QAction* vargas = view->addAction(TrText("ChartOptionsMenu", "Shodashavarga and &Nakshatras"));
   vargas->setObjectName(QStringLiteral("mnuVargas"));
   connect(vargas, &QAction::triggered, this, &ChartOptionsMenu::mnuVargas_Click);
   ShowChecks();
@@ -140,11 +146,11 @@ void ChartOptionsMenu::AddZodiacItems(QMenu* zodiac) {
     Choose(options);
   });
   for (const SiderealItem& entry : kSiderealItems) {
-    QAction* item = AddChoice(zodiac, entry.name, QString::fromUtf8(entry.caption), false);
+    QAction* item = AddChoice(zodiac, entry.name, TrText("ChartOptionsMenu", entry.caption), false);
     zodiacs->addAction(item);
     if (entry.ayanamsha != AyanamshaSystem::Lahiri && !PrecisePositionsBuilt()) {
       item->setEnabled(false);
-      item->setToolTip(QString::fromUtf8(kPreciseMissingReason));
+      item->setToolTip(TrText("Messages", kPreciseMissingReason));
       zodiac->setToolTipsVisible(true);
     }
     connect(item, &QAction::triggered, this, [this, system = entry.ayanamsha] {

@@ -9,6 +9,7 @@
 
 #include "chart_text/chart_lines.h"
 #include "ui_common/layout.h"
+#include "ui_common/translated_text.h"
 #include "vedic/dasha.h"
 #include "vedic/dasha_levels.h"
 
@@ -20,9 +21,9 @@ QString Text(std::string_view text) {
 }
 
 QTreeWidgetItem* PeriodItem(const DashaPeriod& period, double birth_day) {
-  return new QTreeWidgetItem({Text(kDashaLords[static_cast<std::size_t>(period.lord)]),
+  return new QTreeWidgetItem({TrName(kDashaLords[static_cast<std::size_t>(period.lord)]),
                               Text(IsoDate(period.start)), Text(IsoDate(period.end)),
-                              Text(AgeText(birth_day, period.start))});
+                              TrName(AgeText(birth_day, period.start))});
 }
 
 void MarkInForce(QTreeWidgetItem* item) {
@@ -32,14 +33,14 @@ void MarkInForce(QTreeWidgetItem* item) {
     item->setFont(column, bold);
     item->setBackground(column, QColor(0xff, 0xf0, 0xc8));
   }
-  item->setToolTip(0, QStringLiteral("In force today"));
+  item->setToolTip(0, TrText("DashaWindow", "In force today"));
 }
 
 }  // namespace
 
 DashaWindow::DashaWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Window) {
   setObjectName(QStringLiteral("frmDasha"));
-  setWindowTitle(QStringLiteral("Vimshottari Dasha"));
+  setWindowTitle(TrText("DashaWindow", "Vimshottari Dasha"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(VerdanaFont(8.25));
   auto* column = new QVBoxLayout(this);
@@ -51,19 +52,18 @@ DashaWindow::DashaWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Wind
 
   treDasha_ = new QTreeWidget(this);
   treDasha_->setObjectName(QStringLiteral("treDasha"));
-  treDasha_->setHeaderLabels(
-      {QStringLiteral("Lord"), QStringLiteral("Start"), QStringLiteral("End"),
-       QStringLiteral("Age at start")});
+  treDasha_->setHeaderLabels({TrText("DashaWindow", "Lord"), TrText("DashaWindow", "Start"),
+                              TrText("DashaWindow", "End"), TrText("DashaWindow", "Age at start")});
   treDasha_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   column->addWidget(treDasha_, 1);
 
   auto* year_row = new QHBoxLayout;
-  lblDashaYear_ = new QLabel(QStringLiteral("A year of the dasha is 365.25 days."), this);
+  lblDashaYear_ = new QLabel(TrText("DashaWindow", "A year of the dasha is 365.25 days."), this);
   lblDashaYear_->setObjectName(QStringLiteral("lblDashaYear"));
   cboDashaYear_ = new QComboBox(this);
   cboDashaYear_->setObjectName(QStringLiteral("cboDashaYear"));
   for (DashaYear year : kDashaYearChoices)
-    cboDashaYear_->addItem(Text(DashaYearName(year)), static_cast<int>(year));
+    cboDashaYear_->addItem(TrName(DashaYearName(year)), static_cast<int>(year));
   year_row->addWidget(lblDashaYear_, 1);
   year_row->addWidget(cboDashaYear_);
   column->addLayout(year_row);
@@ -76,12 +76,17 @@ DashaWindow::DashaWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Wind
 void DashaWindow::SetChart(const Chart& chart, const QDateTime& now) {
   const DashaYear year = chart.Options.dasha_year;
   const Dasha dasha = DashaOfChart(chart);
+  const NakshatraPlace& moon = chart.MoonNakshatra;
   cboDashaYear_->setCurrentIndex(cboDashaYear_->findData(static_cast<int>(year)));
   const QString days = QString::number(DashaYearDays(year), 'g', 10);
-  setWindowTitle(QStringLiteral("Vimshottari Dasha (%1-day year)").arg(days));
-  lblDashaYear_->setText(QStringLiteral("A year of the dasha is %1 days.").arg(days));
+  setWindowTitle(TrText("DashaWindow", "Vimshottari Dasha (%1-day year)").arg(days));
+  lblDashaYear_->setText(TrText("DashaWindow", "A year of the dasha is %1 days.").arg(days));
   lblDashaMoon_->setText(
-      Text(DashaMoonLine(chart.MoonNakshatra) + ". " + DashaBalanceLine(dasha) + "."));
+      TrText("DashaWindow", "Moon in %1, pada %2, lord %3. Balance at birth: %4.")
+          .arg(TrName(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
+          .arg(moon.pada)
+          .arg(TrName(kDashaLords[static_cast<std::size_t>(moon.lord)]))
+          .arg(TrName(DashaBalanceText(dasha))));
 
   const QDate date = now.date();
   const double today =

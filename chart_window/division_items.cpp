@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "ui_common/translated_text.h"
+
 namespace quendal {
 
 void AddDivisionItems(QMenu* menu, QObject* owner, const std::function<void(int)>& show) {
@@ -17,7 +19,7 @@ void AddDivisionItems(QMenu* menu, QObject* owner, const std::function<void(int)
       if (!kDivisionItems[j].caption)
         before = menu->findChild<QAction*>(QLatin1String(kDivisionItems[j].name));
     }
-    auto* action = new QAction(QString::fromUtf8(item.caption), menu);
+    auto* action = new QAction(TrText("MDI", item.caption), menu);
     action->setObjectName(QLatin1String(item.name));
     action->setCheckable(true);
     menu->insertAction(before, action);

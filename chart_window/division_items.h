@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QtGlobal>
 #include <array>
 #include <functional>
 
@@ -19,22 +20,22 @@ struct DivisionItem {
 
 // Menu order; the design's items mark the places the others go between.
 inline constexpr std::array<DivisionItem, 16> kDivisionItems = {{
-    {"mnuSub_Rashi", 1, "&Birth Chart"},
+    {"mnuSub_Rashi", 1, QT_TRANSLATE_NOOP("MDI", "&Birth Chart")},
     {"mnuSub_Hora", 2, nullptr},
     {"mnuSub_Drekkana", 3, nullptr},
-    {"mnuSub_Chaturthamsha", 4, "&Chaturthamsha"},
+    {"mnuSub_Chaturthamsha", 4, QT_TRANSLATE_NOOP("MDI", "&Chaturthamsha")},
     {"mnuSub_Sapthamsa", 7, nullptr},
     {"mnuSub_Navamsa", 9, nullptr},
     {"mnuSub_Dasamsa", 10, nullptr},
     {"mnuSub_Dwadasamsa", 12, nullptr},
-    {"mnuSub_Shodashamsha", 16, "Sh&odashamsha"},
-    {"mnuSub_Vimshamsha", 20, "&Vimshamsha"},
-    {"mnuSub_Chaturvimshamsha", 24, "Cha&turvimshamsha"},
-    {"mnuSub_Saptavimshamsha", 27, "Saptav&imshamsha"},
-    {"mnuSub_Trimshamsha", 30, "T&rimshamsha"},
-    {"mnuSub_Khavedamsha", 40, "&Khavedamsha"},
-    {"mnuSub_Akshavedamsha", 45, "Akshav&edamsha"},
-    {"mnuSub_Shashtiamsha", 60, "Shashtia&msha"},
+    {"mnuSub_Shodashamsha", 16, QT_TRANSLATE_NOOP("MDI", "Sh&odashamsha")},
+    {"mnuSub_Vimshamsha", 20, QT_TRANSLATE_NOOP("MDI", "&Vimshamsha")},
+    {"mnuSub_Chaturvimshamsha", 24, QT_TRANSLATE_NOOP("MDI", "Cha&turvimshamsha")},
+    {"mnuSub_Saptavimshamsha", 27, QT_TRANSLATE_NOOP("MDI", "Saptav&imshamsha")},
+    {"mnuSub_Trimshamsha", 30, QT_TRANSLATE_NOOP("MDI", "T&rimshamsha")},
+    {"mnuSub_Khavedamsha", 40, QT_TRANSLATE_NOOP("MDI", "&Khavedamsha")},
+    {"mnuSub_Akshavedamsha", 45, QT_TRANSLATE_NOOP("MDI", "Akshav&edamsha")},
+    {"mnuSub_Shashtiamsha", 60, QT_TRANSLATE_NOOP("MDI", "Shashtia&msha")},
 }};
 
 // Adds the missing items to `menu`; choosing one calls show with its division.

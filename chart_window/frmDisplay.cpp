@@ -16,7 +16,10 @@
 #include "drawing/chart_layout.h"
 #include "drawing/chart_page.h"
 #include "drawing/sky_layout.h"
+#include "ui_common/language.h"
+#include "ui_common/language_fonts.h"
 #include "ui_common/layout.h"
+#include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {
@@ -50,6 +53,15 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
   palette.setColor(QPalette::WindowText, ink);
   label->setPalette(palette);
   return label;
+}
+
+// A house cell's lines as the language labels the bodies; in English the cell as it is.
+QString ShownCell(const std::string& cell) {
+  QStringList lines = QString::fromStdString(cell).split(QStringLiteral("\r\n"));
+  if (CurrentLanguage() == QLatin1String("en")) return lines.join(QStringLiteral("\r\n"));
+  for (QString& line : lines)
+    if (!line.trimmed().isEmpty()) line = TrChartEntry(line.trimmed());
+  return lines.join(QStringLiteral("\r\n"));
 }
 
 // Auto-sized labels grow with their caption from the top-left corner, as designed.
@@ -209,7 +221,7 @@ void frmDisplay::BuildDetails() {
 }
 
 void frmDisplay::BuildPositionsFrame() {
-  fraWestern_ = new QGroupBox(QStringLiteral("Planetary Positions"), this);
+  fraWestern_ = new QGroupBox(TrText("frmDisplay", "Planetary Positions"), this);
   fraWestern_->setObjectName(QStringLiteral("fraWestern"));
   fraWestern_->setGeometry(Box(kWesternFrameBox));
   fraWestern_->setFont(VerdanaFont(kLabelPoints, true));
@@ -219,7 +231,7 @@ void frmDisplay::BuildPositionsFrame() {
     PlanetName_[row.name_index] =
         MakeLabel(fraWestern_, Indexed("PlanetName", row.name_index),
                   TwipsRect(kPlanetNameLeft, row.top, kPlanetNameWidth, kPlanetRowHeight), font);
-    PlanetName_[row.name_index]->setText(QLatin1String(row.caption));
+    PlanetName_[row.name_index]->setText(TrText("frmDisplay", row.caption));
     Planet_[row.value_index] =
         MakeLabel(fraWestern_, Indexed("Planet", row.value_index),
                   TwipsRect(kPlanetValueLeft, row.top, kPlanetValueWidth, kPlanetRowHeight), font);
@@ -227,7 +239,7 @@ void frmDisplay::BuildPositionsFrame() {
 }
 
 void frmDisplay::BuildSignsFrame() {
-  fraVedic_ = new QGroupBox(QStringLiteral("Other Details"), this);
+  fraVedic_ = new QGroupBox(TrText("frmDisplay", "Other Details"), this);
   fraVedic_->setObjectName(QStringLiteral("fraVedic"));
   fraVedic_->setGeometry(Box(kVedicFrameBox));
   fraVedic_->setFont(VerdanaFont(kLabelPoints, true));
@@ -236,7 +248,7 @@ void frmDisplay::BuildSignsFrame() {
   for (const VedicRow& row : kVedicRows) {
     MakeLabel(fraVedic_, QLatin1String(row.caption_name),
               TwipsRect(row.caption_left, row.top, kVedicCaptionWidth, kVedicRowHeight), font)
-        ->setText(QLatin1String(row.caption));
+        ->setText(TrText("frmDisplay", row.caption));
     MakeLabel(fraVedic_, QLatin1String(row.value_name),
               TwipsRect(row.value_left, row.top, kVedicValueWidth, kVedicRowHeight), font);
   }
@@ -256,13 +268,13 @@ void frmDisplay::BuildStores() {
   txtFile_->setObjectName(QStringLiteral("txtFile"));
   txtFile_->setGeometry(Box(kFileBox));
   txtFile_->setReadOnly(true);
-  txtFile_->setPlaceholderText(QStringLiteral("Image file"));
+  txtFile_->setPlaceholderText(TrText("frmDisplay", "Image file"));
 
   txtFolder_ = new QLineEdit(this);
   txtFolder_->setObjectName(QStringLiteral("txtFolder"));
   txtFolder_->setGeometry(Box(kFolderBox));
   txtFolder_->setReadOnly(true);
-  txtFolder_->setPlaceholderText(QStringLiteral("Image folder"));
+  txtFolder_->setPlaceholderText(TrText("frmDisplay", "Image folder"));
 }
 
 void frmDisplay::Form_Load(const BirthData& birth) {
@@ -280,10 +292,15 @@ void frmDisplay::FillChart(const Chart& chart) {
   for (size_t h = 0; h < lblNatal_.size(); ++h) lblNatal_[h]->ShowCaption({}, DesignPlace(h));
   for (QLabel* cell : sign_cells_) SetCaption(cell, {});
   for (size_t i = 0; i < chart.PositionsTable.size(); ++i) {
-    Planet_[i]->setText(Text(chart.PositionsTable[i]));
+    Planet_[i]->setText(TrLongitude(Text(chart.PositionsTable[i])));
+    FitTranslatedText(Planet_[i]);
   }
-  if (!chart.SunSign.empty()) lblLagna_->setText(Text(chart.SunSign));
-  lblRashi_->setText(Text(chart.MoonSignName));
+  if (!chart.SunSign.empty()) {
+    lblLagna_->setText(TrName(chart.SunSign));
+    lblLagna_->setProperty(kEnglishText, Text(chart.SunSign));
+  }
+  lblRashi_->setText(TrName(chart.MoonSignName));
+  lblRashi_->setProperty(kEnglishText, Text(chart.MoonSignName));
   for (size_t s = 0; s < sign_cells_.size(); ++s)
     SetCaption(sign_cells_[s], Text(chart.SignCells[s]));
   for (QLabel* cell : sign_cells_) cell->hide();
@@ -314,7 +331,7 @@ void frmDisplay::ShowView() {
   const ChartView view = View();
   if (style_ == ChartStyle::Natal) {
     for (size_t h = 0; h < lblNatal_.size(); ++h) {
-      lblNatal_[h]->ShowCaption(Text(view.chart.HouseCells[h]), DesignPlace(h));
+      lblNatal_[h]->ShowCaption(ShownCell(view.chart.HouseCells[h]), DesignPlace(h));
       SetColour(lblNatal_[h], QPalette::WindowText, HouseInk(view, static_cast<int>(h)));
     }
     for (size_t h = 0; h < imgSign_.size(); ++h)

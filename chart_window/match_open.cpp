@@ -6,6 +6,7 @@
 #include "chart_window/match_window.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 
@@ -22,8 +23,8 @@ std::optional<BirthData> ReadMatchBirth(QWidget* parent, const QString& path) {
 void MatchWithSavedReading(QWidget* chart_window, const ChartSession& session) {
   FileDialogRequest request;
   request.kind = FileDialogRequest::Kind::Open;
-  request.title = QStringLiteral("Match With Saved Reading");
-  request.filter = QStringLiteral("Quendal Reading (*.kdl)");
+  request.title = TrText("MatchWindow", "Match With Saved Reading");
+  request.filter = TrText("MatchWindow", "Quendal Reading (*.kdl)");
   request.default_suffix = QStringLiteral("kdl");
   const QString path = AskFileName(chart_window, request);
   if (path.isEmpty()) return;

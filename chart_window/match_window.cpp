@@ -1,7 +1,5 @@
 #include "chart_window/match_window.h"
 
-#include "birth/chart_calculation.h"
-
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -12,16 +10,18 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "birth/chart_calculation.h"
 #include "chart_window/match_page.h"
 #include "ui_common/layout.h"
 #include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
 
 MatchPerson PersonOf(const BirthData& birth, const ChartOptions& options) {
   return {birth, CalculateChart(birth, MatchOptions(options)),
-          LongMonthName(birth.BirthMonth).toStdString()};
+          ShownMonthName(birth.BirthMonth).toStdString()};
 }
 
 }  // namespace
@@ -51,17 +51,17 @@ MatchWindow::MatchWindow(const BirthData& bride, const BirthData& groom,
   setObjectName(QStringLiteral("MatchWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(TrText("MatchWindow", "&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   const auto item = [this, file](const char* name, const QString& caption, auto handler) {
     QAction* action = file->addAction(caption);
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, handler);
   };
-  item("mnuSaveAsPdf", QStringLiteral("Save As P&DF"), &MatchWindow::mnuSaveAsPdf_Click);
-  item("mnuPrint", QStringLiteral("&Print"), &MatchWindow::mnuPrint_Click);
+  item("mnuSaveAsPdf", TrText("MatchWindow", "Save As P&DF"), &MatchWindow::mnuSaveAsPdf_Click);
+  item("mnuPrint", TrText("MatchWindow", "&Print"), &MatchWindow::mnuPrint_Click);
   file->addSeparator();
-  item("mnuClose", QStringLiteral("&Close"), &MatchWindow::close);
+  item("mnuClose", TrText("MatchWindow", "&Close"), &MatchWindow::close);
 
   auto* client = new QWidget(this);
   auto* column = new QVBoxLayout(client);
@@ -81,10 +81,10 @@ MatchWindow::MatchWindow(const BirthData& bride, const BirthData& groom,
   bar->setAutoFillBackground(true);
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(12, 8, 12, 8);
-  auto* swap = new QPushButton(QStringLiteral("&Swap"), bar);
+  auto* swap = new QPushButton(TrText("MatchWindow", "&Swap"), bar);
   swap->setObjectName(QStringLiteral("cmdSwap"));
-  swap->setToolTip(QStringLiteral("Exchange bride and groom"));
-  auto* close_button = new QPushButton(QStringLiteral("&Close"), bar);
+  swap->setToolTip(TrText("MatchWindow", "Exchange bride and groom"));
+  auto* close_button = new QPushButton(TrText("MatchWindow", "&Close"), bar);
   close_button->setObjectName(QStringLiteral("cmdClose"));
   row->addWidget(swap);
   row->addStretch(1);

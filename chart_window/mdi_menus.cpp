@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart_window/MDI.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -26,60 +27,83 @@ struct MenuEntry {
 };
 
 const MenuEntry kMenus[] = {
-    {Entry::Menu, "mnuFile", "&File"},
-    {Entry::Item, "mnuNew", "&New", &MDI::mnuNew_Click},
+    {Entry::Menu, "mnuFile", QT_TRANSLATE_NOOP("MDI", "&File")},
+    {Entry::Item, "mnuNew", QT_TRANSLATE_NOOP("MDI", "&New"), &MDI::mnuNew_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuSaveAsText", "Save &As Text", &MDI::mnuSaveAsText_Click},
-    {Entry::Item, "mnuSaveAsJpeg", "Save As &JPEG", &MDI::mnuSaveAsJpeg_Click},
-    {Entry::Item, "mnuSaveAsPdf", "Save As P&DF", &MDI::mnuSaveAsPdf_Click},
-    {Entry::Item, "mnuSaveReportAsPdf", "Save &Report As PDF...", &MDI::mnuSaveReportAsPdf_Click},
+    {Entry::Item, "mnuSaveAsText", QT_TRANSLATE_NOOP("MDI", "Save &As Text"),
+     &MDI::mnuSaveAsText_Click},
+    {Entry::Item, "mnuSaveAsJpeg", QT_TRANSLATE_NOOP("MDI", "Save As &JPEG"),
+     &MDI::mnuSaveAsJpeg_Click},
+    {Entry::Item, "mnuSaveAsPdf", QT_TRANSLATE_NOOP("MDI", "Save As P&DF"),
+     &MDI::mnuSaveAsPdf_Click},
+    {Entry::Item, "mnuSaveReportAsPdf", QT_TRANSLATE_NOOP("MDI", "Save &Report As PDF..."),
+     &MDI::mnuSaveReportAsPdf_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuExport", "&Export Chart As Text", &MDI::mnuExport_Click},
+    {Entry::Item, "mnuExport", QT_TRANSLATE_NOOP("MDI", "&Export Chart As Text"),
+     &MDI::mnuExport_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuMatch", "&Match With Saved Reading...", &MDI::mnuMatch_Click},
+    {Entry::Item, "mnuMatch", QT_TRANSLATE_NOOP("MDI", "&Match With Saved Reading..."),
+     &MDI::mnuMatch_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuPrint", "&Print", &MDI::mnuPrint_Click},
-    {Entry::Item, "mnuPrintReport", "Print &Report...", &MDI::mnuPrintReport_Click},
+    {Entry::Item, "mnuPrint", QT_TRANSLATE_NOOP("MDI", "&Print"), &MDI::mnuPrint_Click},
+    {Entry::Item, "mnuPrintReport", QT_TRANSLATE_NOOP("MDI", "Print &Report..."),
+     &MDI::mnuPrintReport_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuBack", "&Back", &MDI::mnuBack_Click},
+    {Entry::Item, "mnuBack", QT_TRANSLATE_NOOP("MDI", "&Back"), &MDI::mnuBack_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuExit", "E&xit", &MDI::mnuExit_Click},
+    {Entry::Item, "mnuExit", QT_TRANSLATE_NOOP("MDI", "E&xit"), &MDI::mnuExit_Click},
     {Entry::End},
 
-    {Entry::Menu, "mnuView", "&View"},
-    {Entry::Item, "mnuToolBar", "&Toolbar", &MDI::mnuToolBar_Click, true, true},
-    {Entry::Item, "mnuStatusBar", "&Status Bar", &MDI::mnuStatusBar_Click, true, true},
+    {Entry::Menu, "mnuView", QT_TRANSLATE_NOOP("MDI", "&View")},
+    {Entry::Item, "mnuToolBar", QT_TRANSLATE_NOOP("MDI", "&Toolbar"), &MDI::mnuToolBar_Click, true,
+     true},
+    {Entry::Item, "mnuStatusBar", QT_TRANSLATE_NOOP("MDI", "&Status Bar"), &MDI::mnuStatusBar_Click,
+     true, true},
     {Entry::Separator},
-    {Entry::Menu, "mnuChartStyle", "&Chart Style", nullptr, true},
-    {Entry::Item, "mnuNorth", "&North Indian", &MDI::mnuNorth_Click, true, true},
-    {Entry::Item, "mnuSouth", "&South Indian", &MDI::mnuSouth_Click, true, true},
-    {Entry::Item, "mnuNatal", "&Natal Indian", &MDI::mnuNatal_Click, true, true},
+    {Entry::Menu, "mnuChartStyle", QT_TRANSLATE_NOOP("MDI", "&Chart Style"), nullptr, true},
+    {Entry::Item, "mnuNorth", QT_TRANSLATE_NOOP("MDI", "&North Indian"), &MDI::mnuNorth_Click, true,
+     true},
+    {Entry::Item, "mnuSouth", QT_TRANSLATE_NOOP("MDI", "&South Indian"), &MDI::mnuSouth_Click, true,
+     true},
+    {Entry::Item, "mnuNatal", QT_TRANSLATE_NOOP("MDI", "&Natal Indian"), &MDI::mnuNatal_Click, true,
+     true},
     {Entry::End},
-    {Entry::Menu, "mnuColor", "Colo&r Style", nullptr, true},
-    {Entry::Item, "mnuColorOn", "O&n", &MDI::mnuColorOn_Click, true, true},
-    {Entry::Item, "mnuColorOff", "O&ff", &MDI::mnuColorOff_Click, true, true},
+    {Entry::Menu, "mnuColor", QT_TRANSLATE_NOOP("MDI", "Colo&r Style"), nullptr, true},
+    {Entry::Item, "mnuColorOn", QT_TRANSLATE_NOOP("MDI", "O&n"), &MDI::mnuColorOn_Click, true,
+     true},
+    {Entry::Item, "mnuColorOff", QT_TRANSLATE_NOOP("MDI", "O&ff"), &MDI::mnuColorOff_Click, true,
+     true},
     {Entry::End},
     {Entry::Separator},
-    {Entry::Item, "mnuChart", "&Chart", &MDI::mnuChart_Click, true, true},
-    {Entry::Menu, "mnuDivisionalCharts", "&Divisional Charts", nullptr, true},
-    {Entry::Item, "mnuSub_Hora", "&Hora", &MDI::mnuSub_Hora_Click, true, true},
-    {Entry::Item, "mnuSub_Drekkana", "&Drekkana", &MDI::mnuSub_Drekkana_Click, true, true},
-    {Entry::Item, "mnuSub_Sapthamsa", "&Sapthamsa", &MDI::mnuSub_Sapthamsa_Click, true, true},
-    {Entry::Item, "mnuSub_Navamsa", "&Navamsa", &MDI::mnuSub_Navamsa_Click, true, true},
-    {Entry::Item, "mnuSub_Dasamsa", "&D&asamsa", &MDI::mnuSub_Dasamsa_Click, true, true},
-    {Entry::Item, "mnuSub_Dwadasamsa", "D&wadasamsa", &MDI::mnuSub_Dwadasamsa_Click, true, true},
+    {Entry::Item, "mnuChart", QT_TRANSLATE_NOOP("MDI", "&Chart"), &MDI::mnuChart_Click, true, true},
+    {Entry::Menu, "mnuDivisionalCharts", QT_TRANSLATE_NOOP("MDI", "&Divisional Charts"), nullptr,
+     true},
+    {Entry::Item, "mnuSub_Hora", QT_TRANSLATE_NOOP("MDI", "&Hora"), &MDI::mnuSub_Hora_Click, true,
+     true},
+    {Entry::Item, "mnuSub_Drekkana", QT_TRANSLATE_NOOP("MDI", "&Drekkana"),
+     &MDI::mnuSub_Drekkana_Click, true, true},
+    {Entry::Item, "mnuSub_Sapthamsa", QT_TRANSLATE_NOOP("MDI", "&Sapthamsa"),
+     &MDI::mnuSub_Sapthamsa_Click, true, true},
+    {Entry::Item, "mnuSub_Navamsa", QT_TRANSLATE_NOOP("MDI", "&Navamsa"),
+     &MDI::mnuSub_Navamsa_Click, true, true},
+    {Entry::Item, "mnuSub_Dasamsa", QT_TRANSLATE_NOOP("MDI", "&D&asamsa"),
+     &MDI::mnuSub_Dasamsa_Click, true, true},
+    {Entry::Item, "mnuSub_Dwadasamsa", QT_TRANSLATE_NOOP("MDI", "D&wadasamsa"),
+     &MDI::mnuSub_Dwadasamsa_Click, true, true},
     {Entry::End},
     {Entry::End},
 
-    {Entry::Menu, "mnuHelp", "&Help"},
-    {Entry::Item, "mnuOnline", "&Online Help", &MDI::mnuOnline_Click},
-    {Entry::Item, "mnuVisit", "&Visit Us Online", &MDI::mnuVisit_Click},
+    {Entry::Menu, "mnuHelp", QT_TRANSLATE_NOOP("MDI", "&Help")},
+    {Entry::Item, "mnuOnline", QT_TRANSLATE_NOOP("MDI", "&Online Help"), &MDI::mnuOnline_Click},
+    {Entry::Item, "mnuVisit", QT_TRANSLATE_NOOP("MDI", "&Visit Us Online"), &MDI::mnuVisit_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuUpdate", "Check for Software &Update", &MDI::mnuUpdate_Click},
+    {Entry::Item, "mnuUpdate", QT_TRANSLATE_NOOP("MDI", "Check for Software &Update"),
+     &MDI::mnuUpdate_Click},
     {Entry::Separator},
-    {Entry::Item, "mnuAbout", "&About Software", &MDI::mnuAbout_Click},
-    {Entry::Item, "mnuDonate", "&Donate", &MDI::mnuDonate_Click},
-    {Entry::Item, "mnuMakeMoney", "Make Money &Online", &MDI::mnuMakeMoney_Click, kOff},
+    {Entry::Item, "mnuAbout", QT_TRANSLATE_NOOP("MDI", "&About Software"), &MDI::mnuAbout_Click},
+    {Entry::Item, "mnuDonate", QT_TRANSLATE_NOOP("MDI", "&Donate"), &MDI::mnuDonate_Click},
+    {Entry::Item, "mnuMakeMoney", QT_TRANSLATE_NOOP("MDI", "Make Money &Online"),
+     &MDI::mnuMakeMoney_Click, kOff},
     {Entry::End},
 };
 
@@ -89,10 +113,12 @@ struct ToolButton {
   const char* image;
 };
 constexpr std::array<ToolButton, 4> kToolButtons = {{
-    {"New", "New chart", ":/toolbar_1_new.svg"},
-    {"Save", "Save reading", ":/toolbar_2_save.svg"},
-    {"Print", "Print", ":/toolbar_3_print.svg"},
-    {"Help", "Online help", ":/toolbar_4_help.svg"},
+    {QT_TRANSLATE_NOOP("MDI", "New"), QT_TRANSLATE_NOOP("MDI", "New chart"), ":/toolbar_1_new.svg"},
+    {QT_TRANSLATE_NOOP("MDI", "Save"), QT_TRANSLATE_NOOP("MDI", "Save reading"),
+     ":/toolbar_2_save.svg"},
+    {QT_TRANSLATE_NOOP("MDI", "Print"), QT_TRANSLATE_NOOP("MDI", "Print"), ":/toolbar_3_print.svg"},
+    {QT_TRANSLATE_NOOP("MDI", "Help"), QT_TRANSLATE_NOOP("MDI", "Online help"),
+     ":/toolbar_4_help.svg"},
 }};
 
 }  // namespace
@@ -102,8 +128,8 @@ void MDI::BuildMenus() {
   for (const MenuEntry& entry : kMenus) {
     switch (entry.kind) {
       case Entry::Menu: {
-        QMenu* menu = open.empty() ? menuBar()->addMenu(QString::fromUtf8(entry.caption))
-                                   : open.back()->addMenu(QString::fromUtf8(entry.caption));
+        QMenu* menu = open.empty() ? menuBar()->addMenu(TrText("MDI", entry.caption))
+                                   : open.back()->addMenu(TrText("MDI", entry.caption));
         menu->setObjectName(QLatin1String(entry.name));
         menu->menuAction()->setObjectName(QLatin1String(entry.name));
         menu->menuAction()->setEnabled(entry.enabled);
@@ -111,7 +137,7 @@ void MDI::BuildMenus() {
         break;
       }
       case Entry::Item: {
-        QAction* action = open.back()->addAction(QString::fromUtf8(entry.caption));
+        QAction* action = open.back()->addAction(TrText("MDI", entry.caption));
         action->setObjectName(QLatin1String(entry.name));
         action->setEnabled(entry.enabled);
         action->setCheckable(entry.checkable);
@@ -142,10 +168,10 @@ void MDI::BuildToolBar() {
   TB_->setIconSize(QSize(20, 20));
   TB_->toggleViewAction()->setVisible(false);
   for (const ToolButton& button : kToolButtons) {
-    QAction* action = TB_->addAction(QIcon(QLatin1String(button.image)), QLatin1String(button.key));
+    QAction* action = TB_->addAction(QIcon(QLatin1String(button.image)), TrText("MDI", button.key));
     action->setObjectName(QStringLiteral("TB_%1").arg(QLatin1String(button.key)));
     action->setData(QLatin1String(button.key));
-    action->setToolTip(QLatin1String(button.tip));
+    action->setToolTip(TrText("MDI", button.tip));
   }
   connect(TB_, &QToolBar::actionTriggered, this, &MDI::TB_ButtonClick);
 }

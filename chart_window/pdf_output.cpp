@@ -3,13 +3,14 @@
 #include "chart_window/frmDisplay.h"
 #include "ui_common/file_dialogs.h"
 #include "ui_common/safe_save.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 
 QString SaveChartAsPdf(QWidget* parent, frmDisplay* chart_child, const QStringList& notes) {
   FileDialogRequest request;
-  request.title = QStringLiteral("Save As PDF");
-  request.filter = QStringLiteral("PDF Document (*.pdf)");
+  request.title = TrText("MDI", "Save As PDF");
+  request.filter = TrText("MDI", "PDF Document (*.pdf)");
   request.default_suffix = QStringLiteral("pdf");
   const QString path = AskFileName(parent, request);
   if (path.isEmpty() || !chart_child) return {};

@@ -5,7 +5,9 @@
 
 #include "drawing/sky_layout.h"
 #include "drawing/sky_texts.h"
+#include "ui_common/language_fonts.h"
 #include "ui_common/layout.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -26,7 +28,7 @@ QLabel* Label(QWidget* parent, const QString& name, const QRect& geometry) {
 }  // namespace
 
 void AddSkyPanels(QWidget* display) {
-  auto* frame = new QGroupBox(QStringLiteral("Panchang"), display);
+  auto* frame = new QGroupBox(TrText("SkyPanels", "Panchang"), display);
   frame->setObjectName(QStringLiteral("fraPanchang"));
   frame->setGeometry(
       TwipsRect(kPanchangBox.left, kPanchangBox.top, kPanchangBox.width, kPanchangBox.height));
@@ -37,7 +39,7 @@ void AddSkyPanels(QWidget* display) {
     frame->setAutoFillBackground(true);
     QLabel* caption = Label(vedic, QStringLiteral("lblBalanceCaption"),
                             TwipsRect(120, kBalanceRowTop, kVedicCaptionWidth, kVedicRowHeight));
-    caption->setText(QStringLiteral("Dasha Balance"));
+    caption->setText(TrText("SkyPanels", "Dasha Balance"));
     caption->hide();
     Label(vedic, QStringLiteral("lblDashaBalance"),
           TwipsRect(1620, kBalanceRowTop, kVedicValueWidth, kVedicRowHeight))
@@ -96,9 +98,10 @@ void ShowTransitPositions(QWidget* display, const std::optional<Transits>& trans
       transit->setPalette(palette);
     }
     natal->move(Twips(kNatalValueLeftWithTransits), natal->y());
-    transit->setText(
-        QString::fromStdString(transits->chart.PositionsTable[static_cast<std::size_t>(i)]));
-    transit->setToolTip(QStringLiteral("Transit"));
+    transit->setText(TrLongitude(
+        QString::fromStdString(transits->chart.PositionsTable[static_cast<std::size_t>(i)])));
+    transit->setToolTip(TrText("SkyPanels", "Transit"));
+    FitTranslatedText(transit);
     transit->show();
   }
 }

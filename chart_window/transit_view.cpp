@@ -1,5 +1,9 @@
 #include "chart_window/transit_view.h"
 
+#include "ui_common/language.h"
+#include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
+
 namespace quendal {
 
 QString TransitEntry(const TransitBody& body) {
@@ -7,15 +11,27 @@ QString TransitEntry(const TransitBody& body) {
          (body.retrograde ? QStringLiteral(" (T, R)") : QLatin1String(kTransitMark));
 }
 
+QString TransitCaptionText(const CivilDateTime& moment) {
+  if (CurrentLanguage() == QLatin1String("en"))
+    return QString::fromStdString(TransitCaption(moment));
+  return TrText("TransitWindow", "Transits of %1 %2 %3 %4 over the birth chart")
+      .arg(moment.day)
+      .arg(ShownMonthName(moment.month))
+      .arg(moment.year)
+      .arg(QStringLiteral("%1:%2")
+               .arg(moment.hour, 2, 10, QLatin1Char('0'))
+               .arg(moment.minute, 2, 10, QLatin1Char('0')));
+}
+
 ChartView TransitChartView(ChartView view, const Transits& transits) {
   for (const TransitBody& body : transits.bodies) {
     // house_signs[0] is the natal first house, whatever the style.
     const int house = (body.sign - view.house_signs[0] + 12) % 12;
     const QString entry = TransitEntry(body);
-    view.entries[static_cast<std::size_t>(house)] << entry;
+    view.entries[static_cast<std::size_t>(house)] << TrChartEntry(entry);
     view.chart.HouseCells[static_cast<std::size_t>(house)] += "\r\n" + entry.toStdString();
   }
-  view.chart_name = QString::fromStdString(TransitCaption(transits.moment));
+  view.chart_name = TransitCaptionText(transits.moment);
   if (!view.title.isEmpty()) view.title.back() = view.chart_name;
   return view;
 }

@@ -2,8 +2,8 @@
 // each marked " (T)", so every chart style draws them through its own routine.
 #pragma once
 
-#include "drawing/chart_view.h"
 #include "birth/transits.h"
+#include "drawing/chart_view.h"
 
 namespace quendal {
 
@@ -15,5 +15,8 @@ ChartView TransitChartView(ChartView natal_view, const Transits& transits);
 
 // "Saturn (T)", "Saturn (T, R)".
 QString TransitEntry(const TransitBody& body);
+
+// The caption of transits at moment, in the language of the windows (TransitCaption in English).
+QString TransitCaptionText(const CivilDateTime& moment);
 
 }  // namespace quendal

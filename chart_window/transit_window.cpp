@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -13,12 +14,22 @@
 #include "chart_window/transit_view.h"
 #include "positions/longitude_text.h"
 #include "ui_common/layout.h"
+#include "ui_common/translated_text.h"
 #include "vedic/dasha.h"
 
 namespace quendal {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// "Back in Pisces from 2025-03-29 to 2025-06-01", as the core writes a re-entry.
+QString ReentryText(const std::string& english) {
+  static const QRegularExpression reentry(QStringLiteral("^Back in (\\w+) from (\\S+) to (\\S+)$"));
+  const auto m = reentry.match(Text(english));
+  if (!m.hasMatch()) return Text(english);
+  return TrText("TransitWindow", "Back in %1 from %2 to %3")
+      .arg(TrName(m.captured(1).toStdString()), m.captured(2), m.captured(3));
+}
 
 void Bold(QTreeWidgetItem* item) {
   QFont bold = item->font(0);
@@ -33,7 +44,7 @@ void Bold(QTreeWidgetItem* item) {
 
 TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::Window) {
   setObjectName(QStringLiteral("frmTransits"));
-  setWindowTitle(QStringLiteral("Transits"));
+  setWindowTitle(TrText("TransitWindow", "Transits"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(VerdanaFont(8.25));
   auto* column = new QVBoxLayout(this);
@@ -41,14 +52,14 @@ TransitWindow::TransitWindow(QWidget* chart_window) : QWidget(chart_window, Qt::
   tabs->setObjectName(QStringLiteral("tabTransits"));
   column->addWidget(tabs, 1);
 
-  tabs->addTab(BuildTransitPage(tabs), QStringLiteral("&Transits"));
+  tabs->addTab(BuildTransitPage(tabs), TrText("TransitWindow", "&Transits"));
 
   treSadeSati_ = new QTreeWidget(tabs);
   treSadeSati_->setObjectName(QStringLiteral("treSadeSati"));
-  treSadeSati_->setHeaderLabels(
-      {QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End")});
+  treSadeSati_->setHeaderLabels({TrText("TransitWindow", "Period"),
+                                 TrText("TransitWindow", "Start"), TrText("TransitWindow", "End")});
   treSadeSati_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  tabs->addTab(treSadeSati_, QStringLiteral("&Sade Sati"));
+  tabs->addTab(treSadeSati_, TrText("TransitWindow", "&Sade Sati"));
 
   resize(Twips(7800), Twips(6600));
 }
@@ -57,16 +68,16 @@ QWidget* TransitWindow::BuildTransitPage(QWidget* tabs) {
   auto* transit_page = new QWidget(tabs);
   auto* page = new QVBoxLayout(transit_page);
   auto* moment = new QHBoxLayout;
-  auto* moment_caption = new QLabel(QStringLiteral("&Moment:"), transit_page);
+  auto* moment_caption = new QLabel(TrText("TransitWindow", "&Moment:"), transit_page);
   dtpTransit_ = new QDateTimeEdit(transit_page);
   dtpTransit_->setObjectName(QStringLiteral("dtpTransit"));
   dtpTransit_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
   dtpTransit_->setCalendarPopup(true);
   dtpTransit_->setTimeSpec(Qt::UTC);  // a clock reading of the birth's zone, not this machine's
   moment_caption->setBuddy(dtpTransit_);
-  auto* now = new QPushButton(QStringLiteral("&Now"), transit_page);
+  auto* now = new QPushButton(TrText("TransitWindow", "&Now"), transit_page);
   now->setObjectName(QStringLiteral("cmdTransitNow"));
-  auto* back = new QPushButton(QStringLiteral("&Back to Natal"), transit_page);
+  auto* back = new QPushButton(TrText("TransitWindow", "&Back to Natal"), transit_page);
   back->setObjectName(QStringLiteral("cmdBackToNatal"));
   moment->addWidget(moment_caption);
   moment->addWidget(dtpTransit_);
@@ -82,9 +93,10 @@ QWidget* TransitWindow::BuildTransitPage(QWidget* tabs) {
 
   tblTransits_ = new QTableWidget(10, 5, transit_page);
   tblTransits_->setObjectName(QStringLiteral("tblTransits"));
-  tblTransits_->setHorizontalHeaderLabels({QStringLiteral("Body"), QStringLiteral("Longitude"),
-                                           QStringLiteral("Sign"), QStringLiteral("From Lagna"),
-                                           QStringLiteral("From Moon")});
+  tblTransits_->setHorizontalHeaderLabels(
+      {TrText("TransitWindow", "Body"), TrText("TransitWindow", "Longitude"),
+       TrText("TransitWindow", "Sign"), TrText("TransitWindow", "From Lagna"),
+       TrText("TransitWindow", "From Moon")});
   tblTransits_->verticalHeader()->hide();
   tblTransits_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tblTransits_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -107,13 +119,13 @@ void TransitWindow::SetTransits(const Transits& transits) {
     const QSignalBlocker quiet(dtpTransit_);
     dtpTransit_->setDateTime(shown);
   }
-  lblTransitCaption_->setText(Text(TransitCaption(m)) +
-                              QStringLiteral(". In the chart,%1 marks a transiting body.")
-                                  .arg(QLatin1String(kTransitMark)));
+  lblTransitCaption_->setText(TransitCaptionText(m) +
+                              TrText("TransitWindow", ". In the chart,%1 marks a transiting body.")
+                                  .arg(QLatin1Char(' ') + TrChartEntry(QStringLiteral("(T)"))));
   for (int row = 0; row < 10; ++row) {
     const TransitBody& body = transits.bodies[static_cast<std::size_t>(row)];
-    const QStringList cells = {Text(body.name), Text(TransitLongitudeText(body)),
-                               QLatin1String(SignFullNames[static_cast<std::size_t>(body.sign)]),
+    const QStringList cells = {TrName(body.name), TrLongitude(Text(TransitLongitudeText(body))),
+                               TrName(SignFullNames[static_cast<std::size_t>(body.sign)]),
                                QString::number(body.house_from_lagna),
                                QString::number(body.house_from_moon)};
     for (int column = 0; column < cells.size(); ++column) {
@@ -127,10 +139,10 @@ void TransitWindow::SetTransits(const Transits& transits) {
 void TransitWindow::SetSadeSati(const std::vector<SadeSatiPeriod>& periods, double today) {
   treSadeSati_->clear();
   for (const SadeSatiPeriod& period : periods) {
-    auto* item = new QTreeWidgetItem(
-        {QStringLiteral("Sade Sati"), Text(IsoDate(period.start)), Text(IsoDate(period.end))});
+    auto* item = new QTreeWidgetItem({TrText("TransitWindow", "Sade Sati"),
+                                      Text(IsoDate(period.start)), Text(IsoDate(period.end))});
     QStringList returns;
-    for (const std::string& text : period.reentries) returns << Text(text);
+    for (const std::string& text : period.reentries) returns << ReentryText(text);
     if (!returns.isEmpty()) item->setToolTip(0, returns.join(QLatin1Char('\n')));
     treSadeSati_->addTopLevelItem(item);
     for (const SadeSatiPhase& phase : period.phases) {

@@ -6,6 +6,7 @@
 
 #include "chart_window/frmDisplay.h"
 #include "chart_window/transit_window.h"
+#include "ui_common/translated_text.h"
 #include "vedic/dasha.h"
 #include "vedic/sade_sati.h"
 
@@ -27,7 +28,7 @@ CivilDateTime MomentInBirthZone(const BirthData& birth, const QDateTime& when) {
 TransitsItem::TransitsItem(QWidget* window, QMenu* view, ChartSession& session,
                            std::function<frmDisplay*()> display)
     : QObject(window), window_(window), session_(session), display_(std::move(display)) {
-  QAction* item = view->addAction(QStringLiteral("&Transits"));
+  QAction* item = view->addAction(TrText("TransitWindow", "&Transits"));
   item->setObjectName(QStringLiteral("mnuTransits"));
   connect(item, &QAction::triggered, this, &TransitsItem::mnuTransits_Click);
 }

@@ -6,16 +6,39 @@
 #include <QStatusBar>
 #include <array>
 
+#include "chart/chart_options.h"
 #include "chart_window/MDI.h"
 #include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
+#include "positions/time_zones.h"
 #include "positions/zone_line.h"
+#include "ui_common/language.h"
 #include "ui_common/menu_choices.h"
-#include "chart/chart_options.h"
+#include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {
 namespace {
+
+// The status bar's lines in the language; in English the core's own, as every output has them.
+QString ZodiacAndPositionsShown(const ChartOptions& options) {
+  if (CurrentLanguage() == QLatin1String("en"))
+    return QString::fromStdString(ZodiacAndPositionsText(options));
+  return TrText("MDI", "%1 zodiac, %2 positions%3")
+      .arg(TrName(ZodiacName(options)), TrName(PositionsKey(options.positions)),
+           options.node == NodeKind::True ? TrText("MDI", ", true node") : QString());
+}
+
+QString ZoneLineShown(int row, bool daylight_saving) {
+  if (CurrentLanguage() == QLatin1String("en") || row < 0 || row >= kTimeZoneRowCount)
+    return QString::fromStdString(ZoneLine(row, daylight_saving));
+  const std::string_view zone = FillTimeZoneTable().TimeZoneNames[static_cast<size_t>(row)];
+  const QString offset =
+      QString::fromStdString(UtcOffsetLabel(RowOffsetSeconds(row) + (daylight_saving ? 3600 : 0)));
+  return (daylight_saving ? TrText("MDI", "Zone: %1 and daylight saving (%2)")
+                          : TrText("MDI", "Zone: %1 (%2)"))
+      .arg(QString::fromUtf8(zone.data(), static_cast<qsizetype>(zone.size())), offset);
+}
 
 struct StyleItem {
   const char* name;
@@ -25,9 +48,9 @@ struct StyleItem {
 };
 // Check marks are set in this order: North, South, Natal.
 constexpr std::array<StyleItem, 3> kStyleItems = {{
-    {"mnuNorth", ChartStyle::North, "north", "North Indian"},
-    {"mnuSouth", ChartStyle::South, "south", "South Indian"},
-    {"mnuNatal", ChartStyle::Natal, "natal", "Natal Indian"},
+    {"mnuNorth", ChartStyle::North, "north", QT_TRANSLATE_NOOP("MDI", "North Indian")},
+    {"mnuSouth", ChartStyle::South, "south", QT_TRANSLATE_NOOP("MDI", "South Indian")},
+    {"mnuNatal", ChartStyle::Natal, "natal", QT_TRANSLATE_NOOP("MDI", "Natal Indian")},
 }};
 
 struct DesignedDivision {
@@ -123,9 +146,7 @@ void MDI::ShowDivision(int division) {
   }
   setWindowTitle(division == 1
                      ? kWindowCaption
-                     : kWindowCaption + QStringLiteral(" - ") +
-                           QLatin1String(DivisionName(division).data(),
-                                         static_cast<qsizetype>(DivisionName(division).size())));
+                     : kWindowCaption + QStringLiteral(" - ") + TrName(DivisionName(division)));
   UpdateStatusBar();
 }
 
@@ -135,19 +156,18 @@ void MDI::UpdateStatusBar() {
   if (isVisible()) MDIForm_Activate();
   const ChartView view = display_->View();
   QString chart =
-      view.chart_name + QStringLiteral(", ") + QLatin1String(ItemOf(display_->Style()).caption);
+      view.chart_name + QStringLiteral(", ") + TrText("MDI", ItemOf(display_->Style()).caption);
   if (!session_.birth_data.PersonName.empty())
     chart = QString::fromStdString(session_.birth_data.PersonName) + QStringLiteral(": ") + chart;
   lblStatusChart_->setText(chart);
   // What the chart on view was cast with.
-  lblStatusZodiac_->setText(QString::fromStdString(ZodiacAndPositionsText(view.chart.Options)));
+  lblStatusZodiac_->setText(ZodiacAndPositionsShown(view.chart.Options));
   if (auto* zone = statusBar()->findChild<QLabel*>(QStringLiteral("lblStatusZone")))
-    zone->setText(
-        QString::fromStdString(ZoneLine(session_.zone_row, session_.birth_data.DaylightSaving)));
+    zone->setText(ZoneLineShown(session_.zone_row, session_.birth_data.DaylightSaving));
 }
 
 void MDI::ShowSaved(const QString& path) {
-  if (!path.isEmpty()) statusBar()->showMessage(QStringLiteral("Saved ") + path);
+  if (!path.isEmpty()) statusBar()->showMessage(TrText("MDI", "Saved %1").arg(path));
 }
 
 void MDI::mnuStatusBar_Click() {

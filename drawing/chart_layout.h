@@ -2,6 +2,8 @@
 // child places every control from these tables through Twips().
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace quendal {
@@ -95,22 +97,22 @@ inline constexpr int kPlanetValueLeft = 1620;
 inline constexpr int kPlanetValueWidth = 1600;
 inline constexpr int kPlanetRowHeight = 285;
 inline constexpr std::array<PlanetRow, 16> kPlanetRows = {{
-    {300, 0, "Sun", 0},
-    {630, 1, "Moon", 1},
-    {960, 2, "Mercury", 2},
-    {1278, 3, "Venus", 3},
-    {1605, 4, "Mars", 4},
-    {1935, 5, "Jupiter", 5},
-    {2265, 6, "Saturn", 6},
-    {2592, 13, "North Node", 7},
-    {2913, 14, "South Node", 8},
-    {3250, 15, "Asc", 9},
-    {3900, 7, "Uranus", 10},
-    {4230, 8, "Neptune", 11},
-    {4560, 9, "Pluto", 12},
-    {4890, 10, "Rahu / North Node", 13},
-    {5220, 11, "Ketu / South Node", 14},
-    {5550, 12, "P_of_F", 15},
+    {300, 0, QT_TRANSLATE_NOOP("frmDisplay", "Sun"), 0},
+    {630, 1, QT_TRANSLATE_NOOP("frmDisplay", "Moon"), 1},
+    {960, 2, QT_TRANSLATE_NOOP("frmDisplay", "Mercury"), 2},
+    {1278, 3, QT_TRANSLATE_NOOP("frmDisplay", "Venus"), 3},
+    {1605, 4, QT_TRANSLATE_NOOP("frmDisplay", "Mars"), 4},
+    {1935, 5, QT_TRANSLATE_NOOP("frmDisplay", "Jupiter"), 5},
+    {2265, 6, QT_TRANSLATE_NOOP("frmDisplay", "Saturn"), 6},
+    {2592, 13, QT_TRANSLATE_NOOP("frmDisplay", "North Node"), 7},
+    {2913, 14, QT_TRANSLATE_NOOP("frmDisplay", "South Node"), 8},
+    {3250, 15, QT_TRANSLATE_NOOP("frmDisplay", "Asc"), 9},
+    {3900, 7, QT_TRANSLATE_NOOP("frmDisplay", "Uranus"), 10},
+    {4230, 8, QT_TRANSLATE_NOOP("frmDisplay", "Neptune"), 11},
+    {4560, 9, QT_TRANSLATE_NOOP("frmDisplay", "Pluto"), 12},
+    {4890, 10, QT_TRANSLATE_NOOP("frmDisplay", "Rahu / North Node"), 13},
+    {5220, 11, QT_TRANSLATE_NOOP("frmDisplay", "Ketu / South Node"), 14},
+    {5550, 12, QT_TRANSLATE_NOOP("frmDisplay", "P_of_F"), 15},
 }};
 
 // Rows of the "Other Details" frame, one every 390 twips.
@@ -126,13 +128,13 @@ inline constexpr int kVedicCaptionWidth = 1455;
 inline constexpr int kVedicValueWidth = 1700;
 inline constexpr int kVedicRowHeight = 270;
 inline constexpr std::array<VedicRow, 7> kVedicRows = {{
-    {315, "Label1", "Sun Sign", 120, "lblLagna", 1620},
-    {705, "Label17", "Moon Sign", 120, "lblRashi", 1620},
-    {1095, "Label5", "Nakshatra", 120, "lblNakshatra", 1620},
-    {1485, "Label2", "Pada", 120, "lblPada", 1620},
-    {1875, "Label6", "Lord", 120, "lblLord", 1620},
-    {2265, "Label4", "Ayanamsha", 120, "lblAyanamsha", 1620},
-    {2655, "Label3", "Lagna Position", 120, "lblLagnaPosition", 1620},
+    {315, "Label1", QT_TRANSLATE_NOOP("frmDisplay", "Sun Sign"), 120, "lblLagna", 1620},
+    {705, "Label17", QT_TRANSLATE_NOOP("frmDisplay", "Moon Sign"), 120, "lblRashi", 1620},
+    {1095, "Label5", QT_TRANSLATE_NOOP("frmDisplay", "Nakshatra"), 120, "lblNakshatra", 1620},
+    {1485, "Label2", QT_TRANSLATE_NOOP("frmDisplay", "Pada"), 120, "lblPada", 1620},
+    {1875, "Label6", QT_TRANSLATE_NOOP("frmDisplay", "Lord"), 120, "lblLord", 1620},
+    {2265, "Label4", QT_TRANSLATE_NOOP("frmDisplay", "Ayanamsha"), 120, "lblAyanamsha", 1620},
+    {2655, "Label3", QT_TRANSLATE_NOOP("frmDisplay", "Lagna Position"), 120, "lblLagnaPosition", 1620},
 }};
 
 // Says which zodiac and positions made the chart, above the wheel; empty at the defaults.

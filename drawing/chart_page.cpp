@@ -11,6 +11,7 @@
 #include "drawing/sky_layout.h"
 #include "ui_common/layout.h"
 #include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 #include "vedic/ayanamsha.h"
 #include "vedic/divisional_signs.h"
 #include "vedic/nakshatra.h"
@@ -135,7 +136,7 @@ void DrawDetails(QPainter& painter, const ChartPage& page) {
 
 void DrawPositions(QPainter& painter, const ChartPage& page) {
   const QRectF frame = Box(kWesternFrameBox);
-  DrawFrame(painter, frame, QStringLiteral("Planetary Positions"));
+  DrawFrame(painter, frame, TrText("frmDisplay", "Planetary Positions"));
   const QFont font = VerdanaFont(kLabelPoints);
   painter.save();
   painter.setClipRect(frame, Qt::IntersectClip);
@@ -144,7 +145,7 @@ void DrawPositions(QPainter& painter, const ChartPage& page) {
     const auto index = static_cast<size_t>(row.value_index);
     const bool transit = index < page.transits.size();
     DrawCaption(painter, TwipsRect(kPlanetNameLeft, row.top, kPlanetNameWidth, kPlanetRowHeight),
-                QLatin1String(row.caption), font, Qt::black);
+                TrText("frmDisplay", row.caption), font, Qt::black);
     DrawCaption(painter,
                 TwipsRect(transit ? kNatalValueLeftWithTransits : kPlanetValueLeft, row.top,
                           kPlanetValueWidth, kPlanetRowHeight),
@@ -184,7 +185,7 @@ void DrawOtherDetails(QPainter& painter, const ChartPage& page) {
   for (size_t i = 0; i < kVedicRows.size(); ++i) {
     const VedicRow& row = kVedicRows[i];
     rows.push_back({TwipsRect(row.caption_left, row.top, kVedicCaptionWidth, kVedicRowHeight),
-                    QLatin1String(row.caption),
+                    TrText("frmDisplay", row.caption),
                     TwipsRect(row.value_left, row.top, kVedicValueWidth, kVedicRowHeight),
                     page.other[i]});
   }
@@ -192,11 +193,11 @@ void DrawOtherDetails(QPainter& painter, const ChartPage& page) {
   if (!page.sky.balance.isEmpty()) {
     frame.setHeight(Twips(kVedicFrameGrown));
     rows.push_back({TwipsRect(120, kBalanceRowTop, kVedicCaptionWidth, kVedicRowHeight),
-                    QStringLiteral("Dasha Balance"),
+                    TrText("frmDisplay", "Dasha Balance"),
                     TwipsRect(1620, kBalanceRowTop, kVedicValueWidth, kVedicRowHeight),
                     page.sky.balance});
   }
-  DrawFrameRows(painter, frame, QStringLiteral("Other Details"), rows);
+  DrawFrameRows(painter, frame, TrText("frmDisplay", "Other Details"), rows);
 }
 
 void DrawPanchang(QPainter& painter, const ChartPage& page) {
@@ -209,7 +210,7 @@ void DrawPanchang(QPainter& painter, const ChartPage& page) {
          TwipsRect(120 + kPanchangCaptionWidth, top, kPanchangValueWidth, kVedicRowHeight), value});
     top += kPanchangRowStep;
   }
-  DrawFrameRows(painter, Box(kPanchangBox), QStringLiteral("Panchang"), rows);
+  DrawFrameRows(painter, Box(kPanchangBox), TrText("frmDisplay", "Panchang"), rows);
 }
 
 // Paper's lines take the place of the screen's image-name boxes, under the chart.
@@ -228,11 +229,26 @@ void DrawNotes(QPainter& painter, const ChartPage& page) {
 }  // namespace
 
 std::array<QString, 8> BirthDetailLines(const BirthData& birth) {
-  const BirthDetailTexts texts = BirthDetails(birth, LongMonthName(birth.BirthMonth).toStdString());
-  std::array<QString, 8> lines = {Text(texts.name),     Text(texts.city),     Text(texts.state),
-                                  Text(texts.country),  Text(texts.date),     Text(texts.time),
-                                  Text(texts.latitude), Text(texts.longitude)};
-  if (birth.BirthMonth < 1 || birth.BirthMonth > 12) lines[4].clear();
+  std::array<QString, 8> lines;
+  lines[0] = TrText("frmDisplay", "Name: %1").arg(Text(birth.PersonName));
+  lines[1] = TrText("frmDisplay", "City: %1").arg(Text(birth.BirthCity));
+  lines[2] = TrText("frmDisplay", "State: %1").arg(Text(birth.BirthState));
+  lines[3] = TrText("frmDisplay", "Country: %1").arg(Text(birth.BirthCountry));
+  if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
+    lines[4] = TrText("frmDisplay", "Date of Birth: %1 %2, %3")
+                   .arg(ShownMonthName(birth.BirthMonth))
+                   .arg(birth.BirthDay)
+                   .arg(birth.BirthYear);
+  }
+  lines[5] = TrText("frmDisplay", "Time of Birth: %1 Hour %2 Minute")
+                 .arg(birth.BirthHour)
+                 .arg(birth.BirthMinute);
+  lines[6] = TrText("frmDisplay", "Latitude: %1 Degree %2 Minute")
+                 .arg(birth.LatitudeDegrees)
+                 .arg(birth.LatitudeMinutes);
+  lines[7] = TrText("frmDisplay", "Longitude: %1 Degree %2 Minute")
+                 .arg(birth.LongitudeDegrees)
+                 .arg(birth.LongitudeMinutes);
   return lines;
 }
 
@@ -242,18 +258,18 @@ ChartPage MakeChartPage(const BirthData& birth, const Chart& chart, ChartStyle s
   page.view = MakeChartView(DivisionalChart(chart, division), birth, division, coloured);
   page.style = style;
   if (division != 1) page.chart_name = page.view.chart_name;
-  page.options_line = Text(DescribeChartOptions(chart.Options));
+  page.options_line = TrName(DescribeChartOptions(chart.Options));
   page.details = BirthDetailLines(birth);
   for (size_t i = 0; i < chart.PositionsTable.size() && i < page.positions.size(); ++i)
-    page.positions[i] = Text(chart.PositionsTable[i]);
+    page.positions[i] = TrLongitude(Text(chart.PositionsTable[i]));
   const NakshatraPlace& moon = chart.MoonNakshatra;
-  page.other = {Text(chart.SunSign),
-                Text(chart.MoonSignName),
-                QLatin1String(kNakshatraNames[static_cast<size_t>(moon.index)].data()),
+  page.other = {TrName(chart.SunSign),
+                TrName(chart.MoonSignName),
+                TrName(kNakshatraNames[static_cast<size_t>(moon.index)]),
                 QString::number(moon.pada),
-                QLatin1String(kDashaLords[static_cast<size_t>(moon.lord)].data()),
+                TrName(kDashaLords[static_cast<size_t>(moon.lord)]),
                 Text(FormatAyanamsha(chart.Ayanamsha)),
-                Text(chart.AscendantText)};
+                TrLongitude(Text(chart.AscendantText))};
   page.sky = MakeSkyTexts(birth, chart);
   return page;
 }

@@ -2,6 +2,7 @@
 
 #include "drawing/house_entries.h"
 #include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {
@@ -15,16 +16,16 @@ ChartView MakeChartView(const Chart& chart, const BirthData& birth, int division
   // Without an ascendant sign house h shows sign h, as the cells do.
   const int first = chart.AscendantSign < 0 ? 0 : chart.AscendantSign;
   for (int h = 0; h < 12; ++h) {
-    view.entries[h] = CellEntries(QString::fromStdString(chart.HouseCells[h]));
+    for (const QString& entry : CellEntries(QString::fromStdString(chart.HouseCells[h])))
+      view.entries[h] << TrChartEntry(entry);
     view.house_signs[h] = (first + h) % 12;
   }
-  view.chart_name = QString::fromLatin1(DivisionName(division).data(),
-                                        static_cast<qsizetype>(DivisionName(division).size()));
+  view.chart_name = TrName(DivisionName(division));
   // quendal-chart may cast a chart without a name; the title then starts with the date.
   if (!birth.PersonName.empty()) view.title << QString::fromStdString(birth.PersonName);
   if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
     view.title << QStringLiteral("%1 %2, %3")
-                      .arg(LongMonthName(birth.BirthMonth))
+                      .arg(ShownMonthName(birth.BirthMonth))
                       .arg(birth.BirthDay)
                       .arg(birth.BirthYear);
   }

@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 
 #include "drawing/chart_page.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 
@@ -23,12 +24,12 @@ bool WriteChartPdf(QIODevice& device, const ChartPage& page, const QString& titl
   writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
   QPainter painter;
   if (!painter.begin(&writer)) {
-    reason = QStringLiteral("The PDF page could not be started.");
+    reason = TrText("MDI", "The PDF page could not be started.");
     return false;
   }
   DrawChartPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
   if (!painter.end()) {
-    reason = QStringLiteral("The PDF page could not be finished.");
+    reason = TrText("MDI", "The PDF page could not be finished.");
     return false;
   }
   return true;

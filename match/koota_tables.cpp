@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "chart/translatable.h"
+
 namespace quendal {
 namespace {
 
@@ -86,15 +88,27 @@ constexpr Relation kNatural[7][7] = {
 
 constexpr std::array<std::string_view, 7> kLordNames = {"Sun",     "Moon",  "Mars",  "Mercury",
                                                         "Jupiter", "Venus", "Saturn"};
-constexpr std::array<std::string_view, 4> kVarnaNames = {"Brahmin", "Kshatriya", "Vaishya",
-                                                         "Shudra"};
-constexpr std::array<std::string_view, 5> kVashyaNames = {"Chatushpada", "Manava", "Jalachara",
-                                                          "Vanachara", "Keeta"};
+constexpr std::array<std::string_view, 4> kVarnaNames = {
+    QUENDAL_TRANSLATABLE("Names", "Brahmin"), QUENDAL_TRANSLATABLE("Names", "Kshatriya"),
+    QUENDAL_TRANSLATABLE("Names", "Vaishya"), QUENDAL_TRANSLATABLE("Names", "Shudra")};
+constexpr std::array<std::string_view, 5> kVashyaNames = {
+    QUENDAL_TRANSLATABLE("Names", "Chatushpada"), QUENDAL_TRANSLATABLE("Names", "Manava"),
+    QUENDAL_TRANSLATABLE("Names", "Jalachara"), QUENDAL_TRANSLATABLE("Names", "Vanachara"),
+    QUENDAL_TRANSLATABLE("Names", "Keeta")};
 constexpr std::array<std::string_view, 14> kYoniNames = {
-    "Horse", "Elephant", "Sheep", "Serpent", "Dog",    "Cat",      "Rat",
-    "Cow",   "Buffalo",  "Tiger", "Deer",    "Monkey", "Mongoose", "Lion"};
-constexpr std::array<std::string_view, 3> kGanaNames = {"Deva", "Manushya", "Rakshasa"};
-constexpr std::array<std::string_view, 3> kNadiNames = {"Adi", "Madhya", "Antya"};
+    QUENDAL_TRANSLATABLE("Names", "Horse"),    QUENDAL_TRANSLATABLE("Names", "Elephant"),
+    QUENDAL_TRANSLATABLE("Names", "Sheep"),    QUENDAL_TRANSLATABLE("Names", "Serpent"),
+    QUENDAL_TRANSLATABLE("Names", "Dog"),      QUENDAL_TRANSLATABLE("Names", "Cat"),
+    QUENDAL_TRANSLATABLE("Names", "Rat"),      QUENDAL_TRANSLATABLE("Names", "Cow"),
+    QUENDAL_TRANSLATABLE("Names", "Buffalo"),  QUENDAL_TRANSLATABLE("Names", "Tiger"),
+    QUENDAL_TRANSLATABLE("Names", "Deer"),     QUENDAL_TRANSLATABLE("Names", "Monkey"),
+    QUENDAL_TRANSLATABLE("Names", "Mongoose"), QUENDAL_TRANSLATABLE("Names", "Lion")};
+constexpr std::array<std::string_view, 3> kGanaNames = {QUENDAL_TRANSLATABLE("Names", "Deva"),
+                                                        QUENDAL_TRANSLATABLE("Names", "Manushya"),
+                                                        QUENDAL_TRANSLATABLE("Names", "Rakshasa")};
+constexpr std::array<std::string_view, 3> kNadiNames = {QUENDAL_TRANSLATABLE("Names", "Adi"),
+                                                        QUENDAL_TRANSLATABLE("Names", "Madhya"),
+                                                        QUENDAL_TRANSLATABLE("Names", "Antya")};
 
 }  // namespace
 

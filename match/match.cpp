@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "chart/translatable.h"
 #include "match/koota_tables.h"
 #include "positions/longitude_text.h"
 #include "vedic/body_longitudes.h"
@@ -43,16 +44,23 @@ MatchResult MatchMoons(const MoonPlace& b, const MoonPlace& g) {
   const Nadi bn = NadiOf(b.nakshatra), gn = NadiOf(g.nakshatra);
   // Each one's tara is the count to their star from the other's.
   match.kootas = {{
-      {"Varna", Text(VarnaName(bv)), Text(VarnaName(gv)), VarnaPoints(bv, gv), 1},
-      {"Vashya", Text(VashyaName(bs)), Text(VashyaName(gs)), VashyaPoints(bs, gs), 2},
-      {"Tara", TaraText(TaraOf(g.nakshatra, b.nakshatra)),
+      {QUENDAL_TRANSLATABLE("Names", "Varna"), Text(VarnaName(bv)), Text(VarnaName(gv)),
+       VarnaPoints(bv, gv), 1},
+      {QUENDAL_TRANSLATABLE("Names", "Vashya"), Text(VashyaName(bs)), Text(VashyaName(gs)),
+       VashyaPoints(bs, gs), 2},
+      {QUENDAL_TRANSLATABLE("Names", "Tara"), TaraText(TaraOf(g.nakshatra, b.nakshatra)),
        TaraText(TaraOf(b.nakshatra, g.nakshatra)), TaraPoints(b.nakshatra, g.nakshatra), 3},
-      {"Yoni", Text(YoniName(by)), Text(YoniName(gy)), YoniPoints(by, gy), 4},
-      {"Graha Maitri", Text(LordName(bl)), Text(LordName(gl)), GrahaMaitriPoints(bl, gl), 5},
-      {"Gana", Text(GanaName(bg)), Text(GanaName(gg)), GanaPoints(bg, gg), 6},
-      {"Bhakoot", Text(SignFullNames[static_cast<std::size_t>(b.sign - 1)]),
+      {QUENDAL_TRANSLATABLE("Names", "Yoni"), Text(YoniName(by)), Text(YoniName(gy)),
+       YoniPoints(by, gy), 4},
+      {QUENDAL_TRANSLATABLE("Names", "Graha Maitri"), Text(LordName(bl)), Text(LordName(gl)),
+       GrahaMaitriPoints(bl, gl), 5},
+      {QUENDAL_TRANSLATABLE("Names", "Gana"), Text(GanaName(bg)), Text(GanaName(gg)),
+       GanaPoints(bg, gg), 6},
+      {QUENDAL_TRANSLATABLE("Names", "Bhakoot"),
+       Text(SignFullNames[static_cast<std::size_t>(b.sign - 1)]),
        Text(SignFullNames[static_cast<std::size_t>(g.sign - 1)]), BhakootPoints(b.sign, g.sign), 7},
-      {"Nadi", Text(NadiName(bn)), Text(NadiName(gn)), NadiPoints(bn, gn), 8},
+      {QUENDAL_TRANSLATABLE("Names", "Nadi"), Text(NadiName(bn)), Text(NadiName(gn)),
+       NadiPoints(bn, gn), 8},
   }};
   for (const KootaRow& row : match.kootas) match.total += row.points;
   for (const KootaRow& row : match.kootas) {

@@ -3,9 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/chart_options.h"
+#include "chart/translatable.h"
 #include "match/match.h"
 #include "positions/longitude_text.h"
-#include "chart/chart_options.h"
 #include "vedic/nakshatra.h"
 
 namespace quendal {
@@ -37,7 +38,7 @@ std::string TotalLine(double total) {
 }
 
 std::string DoshaLine(const MatchResult& match) {
-  if (match.doshas.empty()) return "No Bhakoot dosha or Nadi dosha";
+  if (match.doshas.empty()) return QUENDAL_TRANSLATABLE("Names", "No Bhakoot dosha or Nadi dosha");
   std::string line;
   for (const std::string& dosha : match.doshas) line += (line.empty() ? "" : " and ") + dosha;
   return line;
@@ -48,10 +49,10 @@ std::string MarsLine(const MarsCheck& check) {
 }
 
 std::string MarsSummaryLine(const MarsCheck& bride, const MarsCheck& groom) {
-  if (bride.manglik && groom.manglik) return "Both are Manglik.";
-  if (bride.manglik) return "Only the bride is Manglik.";
-  if (groom.manglik) return "Only the groom is Manglik.";
-  return "Neither is Manglik.";
+  if (bride.manglik && groom.manglik) return QUENDAL_TRANSLATABLE("Names", "Both are Manglik.");
+  if (bride.manglik) return QUENDAL_TRANSLATABLE("Names", "Only the bride is Manglik.");
+  if (groom.manglik) return QUENDAL_TRANSLATABLE("Names", "Only the groom is Manglik.");
+  return QUENDAL_TRANSLATABLE("Names", "Neither is Manglik.");
 }
 
 std::string MoonLine(const Chart& chart) {
@@ -76,8 +77,8 @@ MatchSheet MakeMatchSheet(const MatchPerson& bride, const MatchPerson& groom,
                           const MatchResult& match) {
   MatchSheet sheet;
   sheet.options_line = "Both charts: " + ZodiacAndPositionsText(bride.chart.Options);
-  sheet.bride = SideOf("Bride", bride, match.bride_mars);
-  sheet.groom = SideOf("Groom", groom, match.groom_mars);
+  sheet.bride = SideOf(QUENDAL_TRANSLATABLE("Names", "Bride"), bride, match.bride_mars);
+  sheet.groom = SideOf(QUENDAL_TRANSLATABLE("Names", "Groom"), groom, match.groom_mars);
   sheet.kootas = match.kootas;
   sheet.total = TotalText(match.total);
   sheet.total_line = TotalLine(match.total);

@@ -6,14 +6,15 @@
 #include <string_view>
 
 #include "chart/birth_data.h"
+#include "chart/translatable.h"
 #include "match/match.h"
 
 namespace quendal {
 
 inline constexpr std::string_view kNoPariharaLine =
-    "Exceptions (parihara) that can cancel a dosha are not applied.";
+    QUENDAL_TRANSLATABLE("Names", "Exceptions (parihara) that can cancel a dosha are not applied.");
 inline constexpr std::string_view kNoCancellationLine =
-    "Cancellations of the Mars check are not applied.";
+    QUENDAL_TRANSLATABLE("Names", "Cancellations of the Mars check are not applied.");
 
 // "24", "1.5": halves are the finest step of any koota.
 std::string PointsText(double points);

@@ -1,5 +1,6 @@
 #include "places/place_choice.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cstdlib>
 
@@ -8,6 +9,14 @@
 
 namespace quendal {
 namespace {
+
+// The notes in the language of the windows (quendal-chart installs no translation).
+QString Tr(const char* text) { return QCoreApplication::translate("PlaceNote", text); }
+
+QString Month(int month) {
+  return QCoreApplication::translate(
+      "Names", QLocale(QLocale::English).monthName(month).toLatin1().constData());
+}
 
 QString RowName(int row) {
   const std::string_view name = FillTimeZoneTable().TimeZoneNames[static_cast<size_t>(row)];
@@ -19,7 +28,7 @@ QString Note(const QString& city, QDate date, QTime time, const QString& zone_id
   const QString moment = QStringLiteral("%1, %2 %3 %4 %5")
                              .arg(city)
                              .arg(date.day())
-                             .arg(QLocale(QLocale::English).monthName(date.month()))
+                             .arg(Month(date.month()))
                              .arg(date.year())
                              .arg(time.toString(QStringLiteral("hh:mm")));
   const QString found =
@@ -29,23 +38,27 @@ QString Note(const QString& city, QDate date, QTime time, const QString& zone_id
       return moment + QStringLiteral(": ") + found;
     case ZoneVerdict::NoRow:
       return moment + QStringLiteral(": ") + found +
-             QStringLiteral(", which no zone row has; the zone is left as it was");
+             Tr(QT_TRANSLATE_NOOP("PlaceNote",
+                                  ", which no zone row has; the zone is left as it was"));
     case ZoneVerdict::DidNotExist:
-      return moment + QStringLiteral(
-                          ": this clock time did not exist there (the clocks went "
-                          "forward); no zone selected");
+      return moment + Tr(QT_TRANSLATE_NOOP("PlaceNote",
+                                           ": this clock time did not exist there (the clocks went "
+                                           "forward); no zone selected"));
     case ZoneVerdict::Twice:
-      return moment + QStringLiteral(" came twice: ") + found +
-             QStringLiteral(" selected; the later %1 would be %2")
-                 .arg(
-                     UtcOffsetText(zone.later.offset_seconds),
-                     zone.later.row >= 0 ? RowName(zone.later.row) : QStringLiteral("no zone row"));
+      return moment + Tr(QT_TRANSLATE_NOOP("PlaceNote", " came twice: ")) + found +
+             Tr(QT_TRANSLATE_NOOP("PlaceNote", " selected; the later %1 would be %2"))
+                 .arg(UtcOffsetText(zone.later.offset_seconds),
+                      zone.later.row >= 0 ? RowName(zone.later.row)
+                                          : Tr(QT_TRANSLATE_NOOP("PlaceNote", "no zone row")));
     case ZoneVerdict::NoSuchDate:
-      return QStringLiteral("%1: the date is not in the calendar; no zone selected").arg(city);
+      return Tr(QT_TRANSLATE_NOOP("PlaceNote",
+                                  "%1: the date is not in the calendar; no zone selected"))
+          .arg(city);
     case ZoneVerdict::UnknownZone:
       break;
   }
-  return QStringLiteral("%1: the time zone %2 is unknown to this system; no zone selected")
+  return Tr(QT_TRANSLATE_NOOP("PlaceNote",
+                              "%1: the time zone %2 is unknown to this system; no zone selected"))
       .arg(city, zone_id);
 }
 
@@ -73,10 +86,11 @@ PlaceEntry EntryForPlace(const Atlas& atlas, const AtlasPlace& place) {
 }
 
 QString NoRowQuestion(const QString& city, QDate date, const ZoneInForce& zone) {
-  return QStringLiteral("No zone of the list has the offset in force at %1 on %2 %3 %4 (%5).")
+  return Tr(QT_TRANSLATE_NOOP(
+                "PlaceNote", "No zone of the list has the offset in force at %1 on %2 %3 %4 (%5)."))
       .arg(city)
       .arg(date.day())
-      .arg(QLocale(QLocale::English).monthName(date.month()))
+      .arg(Month(date.month()))
       .arg(date.year())
       .arg(UtcOffsetText(zone.chosen.offset_seconds));
 }

@@ -6,14 +6,25 @@
 #include <string>
 #include <string_view>
 
+#include "chart/translatable.h"
+
 namespace quendal {
 
 inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 inline constexpr std::array<std::string_view, 12> SignShortNames = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+    QUENDAL_TRANSLATABLE("Names", "Ari"), QUENDAL_TRANSLATABLE("Names", "Tau"),
+    QUENDAL_TRANSLATABLE("Names", "Gem"), QUENDAL_TRANSLATABLE("Names", "Can"),
+    QUENDAL_TRANSLATABLE("Names", "Leo"), QUENDAL_TRANSLATABLE("Names", "Vir"),
+    QUENDAL_TRANSLATABLE("Names", "Lib"), QUENDAL_TRANSLATABLE("Names", "Sco"),
+    QUENDAL_TRANSLATABLE("Names", "Sag"), QUENDAL_TRANSLATABLE("Names", "Cap"),
+    QUENDAL_TRANSLATABLE("Names", "Aqu"), QUENDAL_TRANSLATABLE("Names", "Pis")};
 inline constexpr std::array<std::string_view, 12> SignFullNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    QUENDAL_TRANSLATABLE("Names", "Aries"),       QUENDAL_TRANSLATABLE("Names", "Taurus"),
+    QUENDAL_TRANSLATABLE("Names", "Gemini"),      QUENDAL_TRANSLATABLE("Names", "Cancer"),
+    QUENDAL_TRANSLATABLE("Names", "Leo"),         QUENDAL_TRANSLATABLE("Names", "Virgo"),
+    QUENDAL_TRANSLATABLE("Names", "Libra"),       QUENDAL_TRANSLATABLE("Names", "Scorpio"),
+    QUENDAL_TRANSLATABLE("Names", "Sagittarius"), QUENDAL_TRANSLATABLE("Names", "Capricorn"),
+    QUENDAL_TRANSLATABLE("Names", "Aquarius"),    QUENDAL_TRANSLATABLE("Names", "Pisces")};
 
 // One step each way: below 0 gains 360, above 360 loses 360; 360 itself stays.
 double Normalize360(double x);

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "chart/translatable.h"
+
 namespace quendal {
 
 // The offset a row carries, in seconds east of Greenwich (row 34, Indian Time: 19800).
@@ -18,7 +20,7 @@ std::string ZoneLine(int row, bool daylight_saving);
 
 // Whether the row's name says daylight or summer time: the row then holds the hour already.
 bool RowHoldsDaylightSaving(int row);
-inline constexpr std::string_view kDaylightTwiceNote =
-    "This zone already holds daylight saving; the ticked box adds another hour.";
+inline constexpr std::string_view kDaylightTwiceNote = QUENDAL_TRANSLATABLE(
+    "PlaceNote", "This zone already holds daylight saving; the ticked box adds another hour.");
 
 }  // namespace quendal

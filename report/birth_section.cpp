@@ -7,6 +7,7 @@
 #include "report/report_sections.h"
 #include "report/report_text.h"
 #include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 #include "vedic/ayanamsha.h"
 #include "vedic/nakshatra.h"
 #include "vedic/panchang.h"
@@ -34,10 +35,10 @@ QString Place(const BirthData& b) {
 // The zone line every output shows, without its "Zone: ", and the row it came from.
 QString ZoneRow(const BirthData& b, int zone_row) {
   if (zone_row < 0 || zone_row >= kTimeZoneRowCount) return {};
-  QString line = QString::fromStdString(ZoneLine(zone_row, b.DaylightSaving));
+  QString line = ReportText(ZoneLine(zone_row, b.DaylightSaving));
   const QLatin1String prefix("Zone: ");
   if (line.startsWith(prefix)) line.remove(0, prefix.size());
-  return line + QStringLiteral(", row %1").arg(zone_row);
+  return line + TrText("Report", ", row %1").arg(zone_row);
 }
 
 // "Scorpio, 24° 17' 52" Sco": the sign in full, then the chart's own long form.
@@ -45,9 +46,9 @@ QString WithSignName(const std::string& long_text) {
   const int sign = long_text.size() >= 3
                        ? SignIndex(std::string_view(long_text).substr(long_text.size() - 3))
                        : -1;
-  const QString text = QString::fromStdString(long_text);
+  const QString text = TrLongitude(QString::fromStdString(long_text));
   if (sign < 0) return text;
-  return ReportText(SignFullNames[static_cast<std::size_t>(sign)]) + QStringLiteral(", ") + text;
+  return TrName(SignFullNames[static_cast<std::size_t>(sign)]) + QStringLiteral(", ") + text;
 }
 
 }  // namespace
@@ -57,41 +58,46 @@ std::vector<ReportBlock> BirthDetailsBlocks(const ReportInput& input, const QSiz
   const Chart& chart = input.chart;
   const NakshatraPlace& moon = chart.MoonNakshatra;
   const std::vector<std::pair<QString, QString>> details = {
-      {QStringLiteral("Name"), QString::fromStdString(b.PersonName)},
-      {QStringLiteral("Date of birth"), QStringLiteral("%1 %2, %3")
-                                            .arg(LongMonthName(b.BirthMonth))
-                                            .arg(b.BirthDay)
-                                            .arg(b.BirthYear)},
-      {QStringLiteral("Time of birth"), QStringLiteral("%1:%2 local time")
-                                            .arg(b.BirthHour)
-                                            .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))},
-      {QStringLiteral("Zone"), ZoneRow(b, input.zone_row)},
-      {QStringLiteral("Place"), Place(b)},
-      {QStringLiteral("Coordinates"), Coordinates(b)},
-      {QStringLiteral("Zodiac"), ReportText(ZodiacName(chart.Options.zodiac))},
-      {QStringLiteral("Ayanamsha"),
-       ReportText(AyanamshaName(chart.Options.zodiac == Zodiac::Tropical
-                                    ? AyanamshaSystem::Lahiri
-                                    : chart.Options.ayanamsha)) +
+      {TrText("Report", "Name"), QString::fromStdString(b.PersonName)},
+      {TrText("Report", "Date of birth"), QStringLiteral("%1 %2, %3")
+                                              .arg(ShownMonthName(b.BirthMonth))
+                                              .arg(b.BirthDay)
+                                              .arg(b.BirthYear)},
+      {TrText("Report", "Time of birth"), TrText("Report", "%1:%2 local time")
+                                              .arg(b.BirthHour)
+                                              .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))},
+      {TrText("Report", "Zone"), ZoneRow(b, input.zone_row)},
+      {TrText("Report", "Place"), Place(b)},
+      {TrText("Report", "Coordinates"), Coordinates(b)},
+      {TrText("Report", "Zodiac"), TrName(ZodiacName(chart.Options.zodiac))},
+      {TrText("Report", "Ayanamsha"),
+       TrName(AyanamshaName(chart.Options.zodiac == Zodiac::Tropical ? AyanamshaSystem::Lahiri
+                                                                     : chart.Options.ayanamsha)) +
            QStringLiteral(", ") + QString::fromStdString(FormatAyanamsha(chart.Ayanamsha))},
-      {QStringLiteral("Positions"), ReportText(PositionsName(chart.Options.positions))},
-      {QStringLiteral("Nodes"), chart.Options.node == NodeKind::True ? QStringLiteral("True node")
-                                                                     : QStringLiteral("Mean node")},
-      {QStringLiteral("Dasha year"), ReportText(DashaYearName(chart.Options.dasha_year))},
-      {QStringLiteral("Lagna"), WithSignName(chart.AscendantText)},
-      {QStringLiteral("Sun sign"), QString::fromStdString(chart.SunSign)},
-      {QStringLiteral("Moon sign"), QString::fromStdString(chart.MoonSignName)},
-      {QStringLiteral("Moon nakshatra"), ReportText(NakshatraText(moon))},
+      {TrText("Report", "Positions"), TrName(PositionsName(chart.Options.positions))},
+      {TrText("Report", "Nodes"), chart.Options.node == NodeKind::True
+                                      ? TrText("Report", "True node")
+                                      : TrText("Report", "Mean node")},
+      {TrText("Report", "Dasha year"), TrName(DashaYearName(chart.Options.dasha_year))},
+      {TrText("Report", "Lagna"), WithSignName(chart.AscendantText)},
+      {TrText("Report", "Sun sign"), TrName(chart.SunSign)},
+      {TrText("Report", "Moon sign"), TrName(chart.MoonSignName)},
+      {TrText("Report", "Moon nakshatra"),
+       TrText("Report", "%1, pada %2, lord %3")
+           .arg(TrName(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
+           .arg(moon.pada)
+           .arg(TrName(kDashaLords[static_cast<std::size_t>(moon.lord)]))},
   };
   std::vector<ReportRow> rows;
   for (const auto& [caption, value] : details) rows.push_back({{caption, value}});
   std::vector<ReportRow> panchang;
   for (const auto& [caption, value] : PanchangRows(CalculatePanchang(b, chart), chart))
-    panchang.push_back({{QString::fromStdString(caption), QString::fromStdString(value)}});
+    panchang.push_back({{TrName(caption), TrName(value)}});
   std::vector<ReportBlock> blocks = {
       TableBlock({0, 110}, std::move(rows)),
-      TableBlock({0, 110}, std::move(panchang), {QStringLiteral("Panchang of birth"), QString()})};
-  TitleFirstBlock(blocks, QStringLiteral("Birth details and panchang"));
+      TableBlock({0, 110}, std::move(panchang),
+                 {TrText("Report", "Panchang of birth"), QString()})};
+  TitleFirstBlock(blocks, TrText("Report", "Birth details and panchang"));
   return blocks;
 }
 

@@ -6,6 +6,7 @@
 #include "drawing/natal_wheel_drawing.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
+#include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
 
 namespace quendal {
@@ -73,7 +74,7 @@ std::vector<ReportBlock> ChartsBlocks(const ReportInput& input, const QSizeF& bo
   const double side = std::min((body.width() - kChartGap) / 2,
                                body.height() - kSectionTitleHeight - kChartTitleHeight);
   std::vector<ReportBlock> blocks = {ChartRow(input, {1, 9}, side)};
-  TitleFirstBlock(blocks, QStringLiteral("Birth chart and navamsa"));
+  TitleFirstBlock(blocks, TrText("Report", "Birth chart and navamsa"));
   return blocks;
 }
 
@@ -90,7 +91,7 @@ std::vector<ReportBlock> DivisionsBlocks(const ReportInput& input, const QSizeF&
     if (i + 1 < divisions.size()) row.push_back(divisions[i + 1]);
     blocks.push_back(ChartRow(input, row, side));
   }
-  TitleFirstBlock(blocks, QStringLiteral("Divisional charts"));
+  TitleFirstBlock(blocks, TrText("Report", "Divisional charts"));
   return blocks;
 }
 

@@ -4,6 +4,7 @@
 
 #include "report/report_sections.h"
 #include "report/report_text.h"
+#include "ui_common/translated_text.h"
 #include "vedic/dasha.h"
 #include "vedic/dasha_levels.h"
 
@@ -11,18 +12,17 @@ namespace quendal {
 namespace {
 
 QString Lord(const DashaPeriod& period) {
-  return ReportText(kDashaLords[static_cast<std::size_t>(period.lord)]);
+  return TrName(kDashaLords[static_cast<std::size_t>(period.lord)]);
 }
 
 ReportRow PeriodRow(const DashaPeriod& period, double birth, bool maha, bool in_force) {
   ReportRow row;
-  row.cells = {
-      maha ? Lord(period) : QString(),
-      maha ? QString() : Lord(period),
-      ReportText(IsoDate(period.start)),
-      ReportText(IsoDate(period.end)),
-      period.start < birth ? QString() : QString::fromStdString(AgeText(birth, period.start)),
-      in_force ? QStringLiteral("in force") : QString()};
+  row.cells = {maha ? Lord(period) : QString(),
+               maha ? QString() : Lord(period),
+               ReportText(IsoDate(period.start)),
+               ReportText(IsoDate(period.end)),
+               period.start < birth ? QString() : TrName(AgeText(birth, period.start)),
+               in_force ? TrText("Report", "in force") : QString()};
   row.bold = maha;
   row.shaded = in_force;
   return row;
@@ -40,18 +40,18 @@ std::vector<ReportBlock> DashaBlocks(const ReportInput& input, const QSizeF&) {
 
   std::vector<ReportBlock> blocks;
   blocks.push_back(TableBlock(
-      {0},
-      {{{QStringLiteral("Balance at birth: %1 (Moon in %2, pada %3).")
-             .arg(QString::fromStdString(DashaBalanceText(dasha)))
-             .arg(ReportText(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
-             .arg(moon.pada)}},
-       {{QStringLiteral("A year of the dasha: %1. Shaded: the periods in force on the printing "
-                        "day.")
-             .arg(ReportText(DashaYearName(chart.Options.dasha_year)))}}}));
+      {0}, {{{TrText("Report", "Balance at birth: %1 (Moon in %2, pada %3).")
+                  .arg(TrName(DashaBalanceText(dasha)))
+                  .arg(TrName(kNakshatraNames[static_cast<std::size_t>(moon.index)]))
+                  .arg(moon.pada)}},
+            {{TrText("Report",
+                     "A year of the dasha: %1. Shaded: the periods in force on the printing "
+                     "day.")
+                  .arg(TrName(DashaYearName(chart.Options.dasha_year)))}}}));
   const std::vector<double> lefts = {0, 80, 160, 250, 340, 420};
-  const QStringList header = {QStringLiteral("Mahadasha"),    QStringLiteral("Antardasha"),
-                              QStringLiteral("Start"),        QStringLiteral("End"),
-                              QStringLiteral("Age at start"), QString()};
+  const QStringList header = {TrText("Report", "Mahadasha"),    TrText("Report", "Antardasha"),
+                              TrText("Report", "Start"),        TrText("Report", "End"),
+                              TrText("Report", "Age at start"), QString()};
   const int maha_now = PeriodAt(dasha, today);
   for (std::size_t i = 0; i < dasha.size(); ++i) {
     const Mahadasha& maha = dasha[i];
@@ -63,7 +63,7 @@ std::vector<ReportBlock> DashaBlocks(const ReportInput& input, const QSizeF&) {
           PeriodRow(maha.antardashas[j], chart.BirthDay, false, static_cast<int>(j) == sub_now));
     blocks.push_back(TableBlock(lefts, std::move(rows), i == 0 ? header : QStringList()));
   }
-  TitleFirstBlock(blocks, QStringLiteral("Vimshottari dasha"));
+  TitleFirstBlock(blocks, TrText("Report", "Vimshottari dasha"));
   return blocks;
 }
 

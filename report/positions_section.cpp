@@ -2,6 +2,7 @@
 #include "positions/longitude_text.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
+#include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
 #include "vedic/nakshatra.h"
 #include "vedic/varga_table.h"
@@ -24,27 +25,26 @@ std::vector<ReportBlock> PositionsBlocks(const ReportInput& input, const QSizeF&
     const NakshatraPlace& place = nakshatras[i].place;
     const bool retrograde = i >= 2 && i <= 6 && chart.RetrogradeFlags[i - 2];
     rows.push_back(
-        {{QLatin1String(kBodies[i]),
-          position ? ReportText(SignFullNames[static_cast<std::size_t>(position->sign)])
-                   : QString(),
-          ReportText(texts[i]), ReportText(kNakshatraNames[static_cast<std::size_t>(place.index)]),
-          QString::number(place.pada),
-          ReportText(kDashaLords[static_cast<std::size_t>(place.lord)]),
-          ReportText(kDashaLords[static_cast<std::size_t>(nakshatras[i].sub_lord)]),
-          retrograde ? QStringLiteral("R") : QString()}});
+        {{TrName(kBodies[i]),
+          position ? TrName(SignFullNames[static_cast<std::size_t>(position->sign)]) : QString(),
+          TrLongitude(ReportText(texts[i])),
+          TrName(kNakshatraNames[static_cast<std::size_t>(place.index)]),
+          QString::number(place.pada), TrName(kDashaLords[static_cast<std::size_t>(place.lord)]),
+          TrName(kDashaLords[static_cast<std::size_t>(nakshatras[i].sub_lord)]),
+          retrograde ? TrText("Report", "R") : QString()}});
   }
   std::vector<ReportBlock> blocks = {
       TableBlock({0, 62, 135, 222, 330, 362, 418, 474}, std::move(rows),
-                 {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Longitude"),
-                  QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Lord"),
-                  QStringLiteral("Sub-lord"), QStringLiteral("Retro")})};
+                 {TrText("Report", "Body"), TrText("Report", "Sign"), TrText("Report", "Longitude"),
+                  TrText("Report", "Nakshatra"), TrText("Report", "Pada"), TrText("Report", "Lord"),
+                  TrText("Report", "Sub-lord"), TrText("Report", "Retro")})};
   if (chart.Options.zodiac == Zodiac::Tropical) {
     blocks.push_back(TableBlock(
-        {0}, {{{QStringLiteral("Signs and longitudes are tropical; nakshatras are sidereal "
+        {0}, {{{TrText("Report", "Signs and longitudes are tropical; nakshatras are sidereal "
                                "(Lahiri), as always.")}},
-              {{QStringLiteral("Sub-lords are those of Krishnamurti.")}}}));
+              {{TrText("Report", "Sub-lords are those of Krishnamurti.")}}}));
   }
-  TitleFirstBlock(blocks, QStringLiteral("Positions"));
+  TitleFirstBlock(blocks, TrText("Report", "Positions"));
   return blocks;
 }
 

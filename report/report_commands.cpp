@@ -9,6 +9,7 @@
 #include "ui_common/file_dialogs.h"
 #include "ui_common/message_box.h"
 #include "ui_common/safe_save.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 
@@ -31,8 +32,8 @@ QString SaveReportAsPdf(QWidget* parent, const ChartSession& session, frmDisplay
   const std::optional<ReportChoice> choice = AskReportChoice(parent);
   if (!choice) return {};
   FileDialogRequest request;
-  request.title = QStringLiteral("Save Report As PDF");
-  request.filter = QStringLiteral("PDF Document (*.pdf)");
+  request.title = TrText("Report", "Save Report As PDF");
+  request.filter = TrText("Report", "PDF Document (*.pdf)");
   request.default_suffix = QStringLiteral("pdf");
   const QString path = AskFileName(parent, request);
   if (path.isEmpty()) return {};
@@ -47,7 +48,7 @@ QString SaveReportAsPdf(QWidget* parent, const ChartSession& session, frmDisplay
 void PrintReport(QWidget* parent, const ChartSession& session, frmDisplay* chart_child) {
   if (!AnyPrinterInstalled()) {
     ShowMessage(parent,
-                NoPrinterText(parent ? parent->window() : nullptr, QStringLiteral("report"),
+                NoPrinterText(parent ? parent->window() : nullptr, TrText("Report", "report"),
                               "mnuSaveReportAsPdf"),
                 MessageIcon::Information);
     return;
@@ -61,7 +62,7 @@ void PrintReport(QWidget* parent, const ChartSession& session, frmDisplay* chart
       ReportInputOf(session, chart_child, *choice, QDateTime::currentDateTime());
   QString reason;
   if (!PaintReport(printer, input, reason))
-    ShowMessage(parent, QStringLiteral("The report could not be printed.\n") + reason,
+    ShowMessage(parent, TrText("Report", "The report could not be printed.\n") + reason,
                 MessageIcon::Stop);
 }
 

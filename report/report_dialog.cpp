@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "chart_window/pdf_output.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -60,12 +61,12 @@ void StoreReportChoice(const ReportChoice& choice) {
 
 ReportDialog::ReportDialog(const ReportChoice& choice, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmReport"));
-  setWindowTitle(QStringLiteral("Report"));
+  setWindowTitle(TrText("Report", "Report"));
   auto* column = new QVBoxLayout(this);
-  auto* sections = new QGroupBox(QStringLiteral("Sections"), this);
+  auto* sections = new QGroupBox(TrText("Report", "Sections"), this);
   auto* section_column = new QVBoxLayout(sections);
   for (const auto& offered : OfferedReportSections()) {
-    auto* box = new QCheckBox(QString::fromUtf8(offered.caption), sections);
+    auto* box = new QCheckBox(TrText("Report", offered.caption), sections);
     box->setObjectName(QStringLiteral("chkReport_%1").arg(QLatin1String(offered.key)));
     for (ReportSection section : choice.sections)
       if (section == offered.section) box->setChecked(true);
@@ -79,9 +80,9 @@ ReportDialog::ReportDialog(const ReportChoice& choice, QWidget* parent) : QDialo
   cboReportPaper_ = new QComboBox(this);
   cboReportPaper_->setObjectName(QStringLiteral("cboReportPaper"));
   cboReportPaper_->addItem(QStringLiteral("A4"), static_cast<int>(QPageSize::A4));
-  cboReportPaper_->addItem(QStringLiteral("Letter"), static_cast<int>(QPageSize::Letter));
+  cboReportPaper_->addItem(TrText("Report", "Letter"), static_cast<int>(QPageSize::Letter));
   cboReportPaper_->setCurrentIndex(choice.paper == QPageSize::Letter ? 1 : 0);
-  form->addRow(QStringLiteral("&Paper:"), cboReportPaper_);
+  form->addRow(TrText("Report", "&Paper:"), cboReportPaper_);
   column->addLayout(form);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

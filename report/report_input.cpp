@@ -3,20 +3,21 @@
 #include <algorithm>
 
 #include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 
 const std::vector<ReportSectionName>& OfferedReportSections() {
   static const std::vector<ReportSectionName> sections = {
-      {ReportSection::Birth, "birth", "Birth details and panchang"},
-      {ReportSection::Charts, "charts", "Birth chart and navamsa"},
-      {ReportSection::Positions, "positions", "Positions"},
-      {ReportSection::Divisions, "divisions", "Divisional charts"},
-      {ReportSection::Vargas, "vargas", "Shodashavarga table"},
-      {ReportSection::Dasha, "dasha", "Vimshottari dasha"},
-      {ReportSection::Pratyantardashas, "pratyantardashas", "Pratyantardashas (many pages)", false},
-      {ReportSection::Transits, "transits", "Transits and Sade Sati"},
-      {ReportSection::Match, "match", "Match (when its window is open)"},
+      {ReportSection::Birth, "birth", QT_TRANSLATE_NOOP("Report", "Birth details and panchang")},
+      {ReportSection::Charts, "charts", QT_TRANSLATE_NOOP("Report", "Birth chart and navamsa")},
+      {ReportSection::Positions, "positions", QT_TRANSLATE_NOOP("Report", "Positions")},
+      {ReportSection::Divisions, "divisions", QT_TRANSLATE_NOOP("Report", "Divisional charts")},
+      {ReportSection::Vargas, "vargas", QT_TRANSLATE_NOOP("Report", "Shodashavarga table")},
+      {ReportSection::Dasha, "dasha", QT_TRANSLATE_NOOP("Report", "Vimshottari dasha")},
+      {ReportSection::Pratyantardashas, "pratyantardashas", QT_TRANSLATE_NOOP("Report", "Pratyantardashas (many pages)"), false},
+      {ReportSection::Transits, "transits", QT_TRANSLATE_NOOP("Report", "Transits and Sade Sati")},
+      {ReportSection::Match, "match", QT_TRANSLATE_NOOP("Report", "Match (when its window is open)")},
   };
   return sections;
 }
@@ -61,9 +62,9 @@ std::vector<ReportSection> DefaultReportSections() {
 
 QString ReportHeading(const BirthData& birth) {
   if (!birth.PersonName.empty())
-    return QStringLiteral("Birth chart of %1").arg(QString::fromStdString(birth.PersonName));
-  return QStringLiteral("Birth chart of %1 %2, %3")
-      .arg(LongMonthName(birth.BirthMonth))
+    return TrText("Report", "Birth chart of %1").arg(QString::fromStdString(birth.PersonName));
+  return TrText("Report", "Birth chart of %1 %2, %3")
+      .arg(ShownMonthName(birth.BirthMonth))
       .arg(birth.BirthDay)
       .arg(birth.BirthYear);
 }

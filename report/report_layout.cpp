@@ -9,6 +9,7 @@
 #include "report/report_text.h"
 #include "shell/version.h"
 #include "ui_common/month_name.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -20,7 +21,7 @@ const QColor kFrameInk(0x40, 0x40, 0x40);
 
 QString LongDate(const QDate& date) {
   return QStringLiteral("%1 %2, %3")
-      .arg(LongMonthName(date.month()))
+      .arg(ShownMonthName(date.month()))
       .arg(date.day())
       .arg(date.year());
 }
@@ -43,9 +44,9 @@ void DrawFooter(QPainter& painter, const QRectF& content, int page, int pages,
   painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("Quendal %1").arg(QLatin1String(kVersion)));
   painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter,
-                   QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+                   TrText("Report", "Page %1 of %2").arg(page).arg(pages));
   painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("Printed %1").arg(LongDate(printed)));
+                   TrText("Report", "Printed %1").arg(LongDate(printed)));
 }
 
 }  // namespace
@@ -129,7 +130,7 @@ bool PaintReport(QPagedPaintDevice& device, const ReportInput& input, QString& r
 
   QPainter painter;
   if (!painter.begin(&device)) {
-    reason = QStringLiteral("The report could not be started.");
+    reason = TrText("Report", "The report could not be started.");
     return false;
   }
   // One unit per point on every device, whatever its resolution.
@@ -143,7 +144,7 @@ bool PaintReport(QPagedPaintDevice& device, const ReportInput& input, QString& r
   std::size_t next = 0;
   for (int page = 0; page < plan.pages; ++page) {
     if (page > 0 && !device.newPage()) {
-      reason = QStringLiteral("A new page could not be started.");
+      reason = TrText("Report", "A new page could not be started.");
       painter.end();
       return false;
     }
@@ -160,7 +161,7 @@ bool PaintReport(QPagedPaintDevice& device, const ReportInput& input, QString& r
     }
   }
   if (!painter.end()) {
-    reason = QStringLiteral("The report could not be finished.");
+    reason = TrText("Report", "The report could not be finished.");
     return false;
   }
   return true;

@@ -16,9 +16,9 @@ struct PlaceField {
 };
 
 constexpr PlaceField kPlaceFields[] = {
-    {"txtCity", "Please Enter City"},
-    {"txtState", "Please Enter State"},
-    {"txtCountry", "Please Enter Country"},
+    {"txtCity", QT_TRANSLATE_NOOP("Messages", "Please Enter City")},
+    {"txtState", QT_TRANSLATE_NOOP("Messages", "Please Enter State")},
+    {"txtCountry", QT_TRANSLATE_NOOP("Messages", "Please Enter Country")},
 };
 
 }  // namespace

@@ -10,27 +10,37 @@
 #include "shell/program_icon.h"
 #include "ui_common/layout.h"
 #include "ui_common/link_label.h"
+#include "ui_common/translated_text.h"
 #include "vedic/precise_engine.h"
 
 namespace quendal {
 namespace {
 
 const QString kCaption = QStringLiteral("Quendal v1.85");
-const QString kMoreDetails = QStringLiteral("Click here for more details.");
+
+// Texts are looked up as the box is made: the language is installed after start-up.
+QString MoreDetails() { return TrText("frmAbout", "Click here for more details."); }
 // Says where it leads, so it is not read as a second "more details" about the offer below.
-const QString kHomePageCaption = QStringLiteral("Visit the Quendal home page");
+QString HomePageCaption() { return TrText("frmAbout", "Visit the Quendal home page"); }
 
-const QString kProgramText = QStringLiteral(
-    "Quendal is a free natal chart generator. From the date, time and place of birth it "
-    "works out where the Sun, the Moon, the planets and the lunar nodes stood in the sky at "
-    "the moment of birth, and sets them out as a chart in the terms of Indian astrology.");
+QString ProgramText() {
+  return TrText(
+      "frmAbout",
+      "Quendal is a free natal chart generator. From the date, time and place of birth it "
+      "works out where the Sun, the Moon, the planets and the lunar nodes stood in the sky at "
+      "the moment of birth, and sets them out as a chart in the terms of Indian astrology.");
+}
 
-const QString kBrandingText = QStringLiteral(
-    "Run a web site? Get a fully branded edition of Quendal, carrying your own name, logo "
-    "and links, and give it to your visitors.");
+QString BrandingText() {
+  return TrText(
+      "frmAbout",
+      "Run a web site? Get a fully branded edition of Quendal, carrying your own name, logo "
+      "and links, and give it to your visitors.");
+}
 
-const QString kSwissEphemerisCredit =
-    QStringLiteral("Precise positions: Swiss Ephemeris, \u00a9 Astrodienst AG, AGPL-3.0");
+QString SwissEphemerisCredit() {
+  return TrText("frmAbout", "Precise positions: Swiss Ephemeris, \u00a9 Astrodienst AG, AGPL-3.0");
+}
 
 constexpr int kIconSize = 48;
 
@@ -83,13 +93,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   Label2->setFont(VerdanaFont(12, true));
 
   Line1 = Separator(QStringLiteral("Line1"), this);
-  Label1 = Paragraph(QStringLiteral("Label1"), kProgramText, this);
-  lblHomePage = Link(QStringLiteral("lblHomePage"), kHomePageCaption, this);
-  Label3 = Paragraph(QStringLiteral("Label3"), kBrandingText, this);
-  lblCoBrand = Link(QStringLiteral("lblCoBrand"), kMoreDetails, this);
+  Label1 = Paragraph(QStringLiteral("Label1"), ProgramText(), this);
+  lblHomePage = Link(QStringLiteral("lblHomePage"), HomePageCaption(), this);
+  Label3 = Paragraph(QStringLiteral("Label3"), BrandingText(), this);
+  lblCoBrand = Link(QStringLiteral("lblCoBrand"), MoreDetails(), this);
   Line2 = Separator(QStringLiteral("Line2"), this);
 
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK = new QPushButton(TrText("frmAbout", "OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setFont(VerdanaFont(8.25));
   cmdOK->setDefault(true);
@@ -111,8 +121,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QHBoxLayout;
   auto* credits = new QVBoxLayout;  // the data and libraries compiled in, one a line
   if (PrecisePositionsBuilt())
-    credits->addWidget(Credit(QStringLiteral("lblSwissEphemeris"), kSwissEphemerisCredit, this));
-  credits->addWidget(Credit("lblPlacesCredit", "Places: GeoNames (geonames.org), CC BY 4.0", this));
+    credits->addWidget(Credit(QStringLiteral("lblSwissEphemeris"), SwissEphemerisCredit(), this));
+  credits->addWidget(Credit(
+      "lblPlacesCredit", TrText("frmAbout", "Places: GeoNames (geonames.org), CC BY 4.0"), this));
   buttons->addLayout(credits);
   buttons->addStretch();
   buttons->addWidget(cmdOK);

@@ -5,6 +5,7 @@
 #include "shell/links.h"
 #include "shell/update_reminder.h"
 #include "ui_common/message_box.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -36,8 +37,9 @@ void CheckForUpdateReminder(QSettings& settings, QDate today, QWidget* parent) {
   }
   const MessageAnswer answer =
       ShowMessage(parent,
-                  QStringLiteral("There maybe an update to this software available\n"
-                                 "Do you want to check for an update?"),
+                  TrText("Messages",
+                         "There maybe an update to this software available\n"
+                         "Do you want to check for an update?"),
                   MessageIcon::Information, MessageButtons::YesNo);
   StoreReminderDate(settings, today);
   if (answer == MessageAnswer::Yes) OpenDownloadPage();

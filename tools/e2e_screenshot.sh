@@ -2,12 +2,16 @@
 # Starts the real program on a private X server, types a birth into the form as a person
 # would, presses "Get My Natal Chart" and saves screenshots of the form and the chart window,
 # then of the chart in each chart style, of its navamsa and of the sidereal chart.
-# Fails when the chart window never appears.
-#   bash tools/e2e_screenshot.sh <path to quendal> <output folder>
+# Fails when the chart window never appears. With a language code as third argument the
+# windows are in that language (quendal --language) and only the form and the chart are shot.
+#   bash tools/e2e_screenshot.sh <path to quendal> <output folder> [hi|ta]
 set -euo pipefail
 
 program="$(realpath "${1:?path to the quendal program}")"
 out="$(mkdir -p "${2:?output folder}" && realpath "$2")"
+language="${3:-}"
+language_options=()
+[ -n "$language" ] && language_options=(--language "$language")
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 quendal_install_packages xvfb xauth xdotool imagemagick
 
@@ -34,7 +38,7 @@ echo "X server on $DISPLAY"
 # single-instance lock stay in the scratch folder; messages go to the log
 # instead of waiting for a click.
 QT_QPA_PLATFORM=xcb HOME="$work" XDG_CONFIG_HOME="$work/config" QUENDAL_LOCK_DIR="$work/lock" \
-  QUENDAL_MESSAGES_TO_STDERR=1 "$program" >"$work/quendal.log" 2>&1 &
+  QUENDAL_MESSAGES_TO_STDERR=1 "$program" "${language_options[@]}" >"$work/quendal.log" 2>&1 &
 quendal_pid=$!
 
 find_visible() {  # window ids with the caption, one a line
@@ -61,7 +65,11 @@ sleep 0.3
 type_then_tab() { xdotool type --delay 20 "$1"; xdotool key Tab; sleep 0.05; }
 type_then_tab "Asha Rao"  # txtName
 type_then_tab "15"        # cboDate
-type_then_tab "Aug"       # cboMonth
+if [ -n "$language" ]; then  # cboMonth: the month names are the language's, so by place
+  xdotool key Home Down Down Down Down Down Down Down Tab
+else
+  type_then_tab "Aug"
+fi
 type_then_tab "1987"      # cboYear
 type_then_tab "14"        # cboHour
 type_then_tab "35"        # cboMinute
@@ -96,6 +104,7 @@ sleep 1  # let the window paint once
 import -window root "$out/screen.png"
 import -window "$chart" "$out/chart.png"
 echo "chart window shown; screenshots in $out"
+[ -n "$language" ] && exit 0  # the menus' keys are the language's
 
 # The View menu by keyboard, as a person without a mouse would: Alt+V opens it on its first
 # item; the arrows walk to an item (separators are skipped) and open its submenu.

@@ -26,7 +26,8 @@ quendal_install_packages() {
 }
 
 QUENDAL_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
-  libbenchmark-dev fonts-dejavu-core libswe-dev swe-standard-data pkg-config tzdata)
+  libbenchmark-dev fonts-dejavu-core libswe-dev swe-standard-data pkg-config tzdata
+  qt6-l10n-tools qt6-translations-l10n fonts-noto-core)
 
 quendal_build() {
   cmake -S "$QUENDAL_ROOT" -B "$QUENDAL_BUILD_DIR" -G Ninja "$@"

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "ui_common/translated_text.h"
+
 namespace quendal {
 namespace {
 
@@ -29,11 +31,13 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                           MessageButtons buttons, const QString& title) {
-  const MessageRequest request{text, title, icon, buttons};
+  // The core's messages arrive in English; their translation, where there is one, is looked up
+  // here. Texts a window composed are already translated and pass unchanged.
+  const MessageRequest request{TrText("Messages", text.toUtf8().constData()), title, icon, buttons};
   if (InstalledHandler()) return InstalledHandler()(request);
 
   QMessageBox box(
-      ToQtIcon(icon), title, text,
+      ToQtIcon(icon), request.title, request.text,
       buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
       parent);
   // Texts may carry file names; those are shown as they are, never read as markup.

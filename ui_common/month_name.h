@@ -10,4 +10,8 @@ namespace quendal {
 // outside 1 to 12.
 QString LongMonthName(int month);
 
+// The month as the windows show it: in the chosen language, the same as LongMonthName in
+// English. Files and the command line keep LongMonthName.
+QString ShownMonthName(int month);
+
 }  // namespace quendal

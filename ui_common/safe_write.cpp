@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "ui_common/translated_text.h"
+
 namespace quendal {
 namespace {
 
@@ -66,7 +68,7 @@ bool WriteTo(const QFileDevice& file, const Writer& write, QString& reason) {
     reason = device.errorString();
     return false;
   }
-  if (!written && reason.isEmpty()) reason = QStringLiteral("The data could not be prepared.");
+  if (!written && reason.isEmpty()) reason = TrText("Messages", "The data could not be prepared.");
   return written;
 }
 
@@ -105,7 +107,7 @@ bool WriteThroughTemporary(const QString& path, const Writer& write, QString& re
 }  // namespace
 
 QString SaveFailedText(const QString& path, const QString& reason) {
-  return QStringLiteral("The file %1 could not be saved.\n%2")
+  return TrText("Messages", "The file %1 could not be saved.\n%2")
       .arg(QDir::toNativeSeparators(path), reason);
 }
 

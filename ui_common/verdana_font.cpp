@@ -1,6 +1,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "ui_common/language.h"
 #include "ui_common/layout.h"
 
 namespace quendal {
@@ -30,6 +31,9 @@ QFont VerdanaFont(double point_size, bool bold, bool underline) {
   } else {
     font.setFamily(VerdanaOrClosestFamily());
   }
+  // Latin letters and digits keep their face; the language's script comes from its own.
+  if (const QString script = ScriptFontFamily(); !script.isEmpty())
+    font.setFamilies({font.family(), script});
   font.setPointSizeF(point_size);
   font.setBold(bold);
   font.setUnderline(underline);

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "chart/chart_cells.h"
+#include "chart/translatable.h"
 #include "positions/longitude_text.h"
 #include "positions/planet_engine.h"
 
@@ -68,37 +69,37 @@ bool IsDivision(int division) {
 std::string_view DivisionName(int division) {
   switch (division) {
     case 1:
-      return "Birth Chart (D1)";
+      return QUENDAL_TRANSLATABLE("Names", "Birth Chart (D1)");
     case 2:
-      return "Hora (D2)";
+      return QUENDAL_TRANSLATABLE("Names", "Hora (D2)");
     case 3:
-      return "Drekkana (D3)";
+      return QUENDAL_TRANSLATABLE("Names", "Drekkana (D3)");
     case 7:
-      return "Sapthamsa (D7)";
+      return QUENDAL_TRANSLATABLE("Names", "Sapthamsa (D7)");
     case 9:
-      return "Navamsa (D9)";
+      return QUENDAL_TRANSLATABLE("Names", "Navamsa (D9)");
     case 10:
-      return "Dasamsa (D10)";
+      return QUENDAL_TRANSLATABLE("Names", "Dasamsa (D10)");
     case 12:
-      return "Dwadasamsa (D12)";
+      return QUENDAL_TRANSLATABLE("Names", "Dwadasamsa (D12)");
     case 4:
-      return "Chaturthamsha (D4)";
+      return QUENDAL_TRANSLATABLE("Names", "Chaturthamsha (D4)");
     case 16:
-      return "Shodashamsha (D16)";
+      return QUENDAL_TRANSLATABLE("Names", "Shodashamsha (D16)");
     case 20:
-      return "Vimshamsha (D20)";
+      return QUENDAL_TRANSLATABLE("Names", "Vimshamsha (D20)");
     case 24:
-      return "Chaturvimshamsha (D24)";
+      return QUENDAL_TRANSLATABLE("Names", "Chaturvimshamsha (D24)");
     case 27:
-      return "Saptavimshamsha (D27)";
+      return QUENDAL_TRANSLATABLE("Names", "Saptavimshamsha (D27)");
     case 30:
-      return "Trimshamsha (D30)";
+      return QUENDAL_TRANSLATABLE("Names", "Trimshamsha (D30)");
     case 40:
-      return "Khavedamsha (D40)";
+      return QUENDAL_TRANSLATABLE("Names", "Khavedamsha (D40)");
     case 45:
-      return "Akshavedamsha (D45)";
+      return QUENDAL_TRANSLATABLE("Names", "Akshavedamsha (D45)");
     case 60:
-      return "Shashtiamsha (D60)";
+      return QUENDAL_TRANSLATABLE("Names", "Shashtiamsha (D60)");
     default:
       return {};
   }

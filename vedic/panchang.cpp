@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "chart/chart.h"
+#include "chart/translatable.h"
 #include "positions/calendar.h"
 #include "vedic/body_longitudes.h"
 #include "vedic/nakshatra.h"
@@ -14,20 +15,41 @@ namespace quendal {
 namespace {
 
 constexpr std::array<std::string_view, 14> kTithiNames = {
-    "Pratipada", "Dwitiya", "Tritiya", "Chaturthi", "Panchami",  "Shashthi", "Saptami",
-    "Ashtami",   "Navami",  "Dashami", "Ekadashi",  "Dwadashi", "Trayodashi", "Chaturdashi"};
+    QUENDAL_TRANSLATABLE("Names", "Pratipada"),  QUENDAL_TRANSLATABLE("Names", "Dwitiya"),
+    QUENDAL_TRANSLATABLE("Names", "Tritiya"),    QUENDAL_TRANSLATABLE("Names", "Chaturthi"),
+    QUENDAL_TRANSLATABLE("Names", "Panchami"),   QUENDAL_TRANSLATABLE("Names", "Shashthi"),
+    QUENDAL_TRANSLATABLE("Names", "Saptami"),    QUENDAL_TRANSLATABLE("Names", "Ashtami"),
+    QUENDAL_TRANSLATABLE("Names", "Navami"),     QUENDAL_TRANSLATABLE("Names", "Dashami"),
+    QUENDAL_TRANSLATABLE("Names", "Ekadashi"),   QUENDAL_TRANSLATABLE("Names", "Dwadashi"),
+    QUENDAL_TRANSLATABLE("Names", "Trayodashi"), QUENDAL_TRANSLATABLE("Names", "Chaturdashi")};
 
 constexpr std::array<std::string_view, 27> kYogaNames = {
-    "Vishkambha", "Priti",    "Ayushman", "Saubhagya", "Shobhana", "Atiganda", "Sukarma",
-    "Dhriti",     "Shula",    "Ganda",    "Vriddhi",   "Dhruva",   "Vyaghata", "Harshana",
-    "Vajra",      "Siddhi",   "Vyatipata", "Variyana", "Parigha",  "Shiva",    "Siddha",
-    "Sadhya",     "Shubha",   "Shukla",   "Brahma",    "Indra",    "Vaidhriti"};
+    QUENDAL_TRANSLATABLE("Names", "Vishkambha"), QUENDAL_TRANSLATABLE("Names", "Priti"),
+    QUENDAL_TRANSLATABLE("Names", "Ayushman"),   QUENDAL_TRANSLATABLE("Names", "Saubhagya"),
+    QUENDAL_TRANSLATABLE("Names", "Shobhana"),   QUENDAL_TRANSLATABLE("Names", "Atiganda"),
+    QUENDAL_TRANSLATABLE("Names", "Sukarma"),    QUENDAL_TRANSLATABLE("Names", "Dhriti"),
+    QUENDAL_TRANSLATABLE("Names", "Shula"),      QUENDAL_TRANSLATABLE("Names", "Ganda"),
+    QUENDAL_TRANSLATABLE("Names", "Vriddhi"),    QUENDAL_TRANSLATABLE("Names", "Dhruva"),
+    QUENDAL_TRANSLATABLE("Names", "Vyaghata"),   QUENDAL_TRANSLATABLE("Names", "Harshana"),
+    QUENDAL_TRANSLATABLE("Names", "Vajra"),      QUENDAL_TRANSLATABLE("Names", "Siddhi"),
+    QUENDAL_TRANSLATABLE("Names", "Vyatipata"),  QUENDAL_TRANSLATABLE("Names", "Variyana"),
+    QUENDAL_TRANSLATABLE("Names", "Parigha"),    QUENDAL_TRANSLATABLE("Names", "Shiva"),
+    QUENDAL_TRANSLATABLE("Names", "Siddha"),     QUENDAL_TRANSLATABLE("Names", "Sadhya"),
+    QUENDAL_TRANSLATABLE("Names", "Shubha"),     QUENDAL_TRANSLATABLE("Names", "Shukla"),
+    QUENDAL_TRANSLATABLE("Names", "Brahma"),     QUENDAL_TRANSLATABLE("Names", "Indra"),
+    QUENDAL_TRANSLATABLE("Names", "Vaidhriti")};
 
 constexpr std::array<std::string_view, 7> kMovableKaranas = {
-    "Bava", "Balava", "Kaulava", "Taitila", "Garaja", "Vanija", "Vishti"};
+    QUENDAL_TRANSLATABLE("Names", "Bava"),    QUENDAL_TRANSLATABLE("Names", "Balava"),
+    QUENDAL_TRANSLATABLE("Names", "Kaulava"), QUENDAL_TRANSLATABLE("Names", "Taitila"),
+    QUENDAL_TRANSLATABLE("Names", "Garaja"),  QUENDAL_TRANSLATABLE("Names", "Vanija"),
+    QUENDAL_TRANSLATABLE("Names", "Vishti")};
 
 constexpr std::array<std::string_view, 7> kVaraNames = {
-    "Ravivara", "Somavara", "Mangalavara", "Budhavara", "Guruvara", "Shukravara", "Shanivara"};
+    QUENDAL_TRANSLATABLE("Names", "Ravivara"),    QUENDAL_TRANSLATABLE("Names", "Somavara"),
+    QUENDAL_TRANSLATABLE("Names", "Mangalavara"), QUENDAL_TRANSLATABLE("Names", "Budhavara"),
+    QUENDAL_TRANSLATABLE("Names", "Guruvara"),    QUENDAL_TRANSLATABLE("Names", "Shukravara"),
+    QUENDAL_TRANSLATABLE("Names", "Shanivara")};
 constexpr std::array<std::string_view, 7> kVaraLords = {"Sun",     "Moon",  "Mars",  "Mercury",
                                                         "Jupiter", "Venus", "Saturn"};
 
@@ -79,18 +101,23 @@ Panchang CalculatePanchang(const BirthData& birth, const Chart& chart) {
 }
 
 std::string TithiName(int tithi) {
-  if (tithi == 14) return "Purnima";
-  if (tithi == 29) return "Amavasya";
+  if (tithi == 14) return QUENDAL_TRANSLATABLE("Names", "Purnima");
+  if (tithi == 29) return QUENDAL_TRANSLATABLE("Names", "Amavasya");
   return std::string(PakshaName(tithi)) + " " + std::string(kTithiNames[tithi % 15]);
 }
 
-std::string_view PakshaName(int tithi) { return tithi < 15 ? "Shukla" : "Krishna"; }
+std::string_view PakshaName(int tithi) {
+  return tithi < 15 ? QUENDAL_TRANSLATABLE("Names", "Shukla")
+                    : QUENDAL_TRANSLATABLE("Names", "Krishna");
+}
 std::string_view YogaName(int yoga) { return kYogaNames[static_cast<std::size_t>(yoga)]; }
 
 std::string_view KaranaName(int karana) {
-  if (karana == 0) return "Kimstughna";
+  if (karana == 0) return QUENDAL_TRANSLATABLE("Names", "Kimstughna");
   if (karana >= 57) {
-    constexpr std::array<std::string_view, 3> kFixedEnd = {"Shakuni", "Chatushpada", "Naga"};
+    constexpr std::array<std::string_view, 3> kFixedEnd = {
+        QUENDAL_TRANSLATABLE("Names", "Shakuni"), QUENDAL_TRANSLATABLE("Names", "Chatushpada"),
+        QUENDAL_TRANSLATABLE("Names", "Naga")};
     return kFixedEnd[static_cast<std::size_t>(karana - 57)];
   }
   return kMovableKaranas[static_cast<std::size_t>((karana - 1) % 7)];
@@ -101,10 +128,9 @@ std::string_view VaraLord(int vara) { return kVaraLords[static_cast<std::size_t>
 
 std::string ClockText(const std::optional<int>& minutes) {
   if (!minutes) return {};
-  const char text[5] = {static_cast<char>('0' + *minutes / 600),
-                        static_cast<char>('0' + *minutes / 60 % 10), ':',
-                        static_cast<char>('0' + *minutes % 60 / 10),
-                        static_cast<char>('0' + *minutes % 10)};
+  const char text[5] = {
+      static_cast<char>('0' + *minutes / 600), static_cast<char>('0' + *minutes / 60 % 10), ':',
+      static_cast<char>('0' + *minutes % 60 / 10), static_cast<char>('0' + *minutes % 10)};
   return std::string(text, sizeof text);
 }
 
@@ -122,14 +148,16 @@ std::vector<std::pair<std::string, std::string>> PanchangRows(const Panchang& p,
     if (!minutes) return "none that day";
     return ClockText(minutes);
   };
-  return {{"Tithi", TithiName(p.tithi) + " (" + std::to_string(p.tithi + 1) + "), " +
-                        LeftText(p.tithi_left)},
-          {"Nakshatra", nakshatra + ", " + LeftText(p.nakshatra_left)},
-          {"Yoga", std::string(YogaName(p.yoga)) + ", " + LeftText(p.yoga_left)},
-          {"Karana", std::string(KaranaName(p.karana))},
-          {"Vara", vara},
-          {"Sunrise", sun_event(p.sunrise)},
-          {"Sunset", sun_event(p.sunset)}};
+  return {
+      {QUENDAL_TRANSLATABLE("Names", "Tithi"),
+       TithiName(p.tithi) + " (" + std::to_string(p.tithi + 1) + "), " + LeftText(p.tithi_left)},
+      {QUENDAL_TRANSLATABLE("Names", "Nakshatra"), nakshatra + ", " + LeftText(p.nakshatra_left)},
+      {QUENDAL_TRANSLATABLE("Names", "Yoga"),
+       std::string(YogaName(p.yoga)) + ", " + LeftText(p.yoga_left)},
+      {QUENDAL_TRANSLATABLE("Names", "Karana"), std::string(KaranaName(p.karana))},
+      {QUENDAL_TRANSLATABLE("Names", "Vara"), vara},
+      {QUENDAL_TRANSLATABLE("Names", "Sunrise"), sun_event(p.sunrise)},
+      {QUENDAL_TRANSLATABLE("Names", "Sunset"), sun_event(p.sunset)}};
 }
 
 }  // namespace quendal

@@ -7,8 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "vedic/body_longitudes.h"
 #include "chart/chart_options.h"
+#include "chart/translatable.h"
+#include "vedic/body_longitudes.h"
 
 namespace quendal {
 
@@ -17,7 +18,7 @@ bool PrecisePositionsBuilt();
 
 // Why the menu item of precise positions is disabled.
 inline constexpr char kPreciseMissingReason[] =
-    "This copy of Quendal was built without the Swiss Ephemeris";
+    QUENDAL_TRANSLATABLE("Messages", "This copy of Quendal was built without the Swiss Ephemeris");
 
 struct PrecisePositions {
   BodyLongitudes longitudes;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chart/chart.h"
+#include "chart/translatable.h"
 #include "vedic/divisional_signs.h"
 #include "vedic/nakshatra.h"
 
@@ -13,7 +14,11 @@ namespace quendal {
 
 // The rows of both tables, in positions-table order.
 inline constexpr std::array<std::string_view, 10> kBodyRowNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant"};
+    QUENDAL_TRANSLATABLE("Names", "Sun"),     QUENDAL_TRANSLATABLE("Names", "Moon"),
+    QUENDAL_TRANSLATABLE("Names", "Mercury"), QUENDAL_TRANSLATABLE("Names", "Venus"),
+    QUENDAL_TRANSLATABLE("Names", "Mars"),    QUENDAL_TRANSLATABLE("Names", "Jupiter"),
+    QUENDAL_TRANSLATABLE("Names", "Saturn"),  QUENDAL_TRANSLATABLE("Names", "Rahu"),
+    QUENDAL_TRANSLATABLE("Names", "Ketu"),    QUENDAL_TRANSLATABLE("Names", "Ascendant")};
 
 // signs[body][k] is the sign (0 = Aries, -1 unknown) of the body in division kDivisions[k].
 struct VargaTable {

@@ -23,7 +23,7 @@ TEST(CommandLine, AnswersHelpAndVersionAndLeavesTheRestToTheProgram) {
       {{}, std::nullopt, ""},
       {{"-platform", "offscreen"}, std::nullopt, ""},
       {{"--unknown"}, std::nullopt, ""},
-      {{"--help"}, 0, "Usage: quendal [--help | --version]\n"},
+      {{"--help"}, 0, "Usage: quendal [--help | --version | --language CODE]\n"},
       {{"-platform", "xcb", "-v"}, 0, std::string("quendal ") + kVersion + "\n"},
   };
   for (const Case& c : cases) {

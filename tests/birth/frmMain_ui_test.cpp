@@ -217,8 +217,9 @@ TEST_F(FormTest, MenusHoldEveryItemWithMakeMoneySwitchedOff) {
       names << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
     }
   }
-  EXPECT_EQ(names, QStringList({"mnuCalculate", "-", "mnuExit", "mnuOnline", "mnuVisit",
-                                "mnuUpdate", "mnuAbout", "mnuDonate", "mnuMakeMoney"}));
+  EXPECT_EQ(names, QStringList({"mnuCalculate", "-", "mnuExit", "mnuLanguage_en", "mnuLanguage_hi",
+                                "mnuLanguage_ta", "mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout",
+                                "mnuDonate", "mnuMakeMoney"}));
   EXPECT_FALSE(form_->findChild<QAction*>("mnuMakeMoney")->isEnabled());
   EXPECT_FALSE(form_->findChild<QAction*>("mnuMakeMoney")->isVisible());
   EXPECT_TRUE(form_->findChild<QAction*>("mnuDonate")->isEnabled());

@@ -48,10 +48,11 @@ QStringList Entries(const QMenu* menu) {
 
 TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
   const QList<QAction*> menus = window.menuBar()->actions();
-  ASSERT_EQ(menus.size(), 3);
+  ASSERT_EQ(menus.size(), 4);
   EXPECT_EQ(menus[0]->text(), "&File");
   EXPECT_EQ(menus[1]->text(), "&View");
-  EXPECT_EQ(menus[2]->text(), "&Help");
+  EXPECT_EQ(menus[2]->text(), "&Language");
+  EXPECT_EQ(menus[3]->text(), "&Help");
   EXPECT_EQ(Entries(menus[0]->menu()).join(' '),
             "mnuNew - mnuSaveAsText mnuSaveAsJpeg mnuSaveAsPdf mnuSaveReportAsPdf - mnuExport - "
             "mnuMatch - mnuPrint mnuPrintReport - mnuBack - mnuExit");
@@ -65,7 +66,8 @@ TEST_F(ChartWindow, MenusInOrderWithSeparatorsAndSwitchedOffItems) {
             "mnuTropical mnuSidereal mnuSiderealKrishnamurti mnuSiderealRaman "
             "mnuSiderealTrueChitrapaksha mnuSiderealYukteshwar mnuSiderealFaganBradley < "
             "mnuPositions> mnuClassic mnuPrecise - mnuTrueNode < mnuDasha mnuVargas mnuTransits");
-  EXPECT_EQ(Entries(menus[2]->menu()).join(' '),
+  EXPECT_EQ(Entries(menus[2]->menu()).join(' '), "mnuLanguage_en mnuLanguage_hi mnuLanguage_ta");
+  EXPECT_EQ(Entries(menus[3]->menu()).join(' '),
             "mnuOnline mnuVisit - mnuUpdate - mnuAbout mnuDonate mnuMakeMoney");
   EXPECT_EQ(Item("mnuSaveAsText")->text(), "Save &As Text");
   EXPECT_EQ(Item("mnuSub_Dasamsa")->text(), "&D&asamsa");

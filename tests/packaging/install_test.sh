@@ -17,7 +17,8 @@ for file in bin/quendal bin/quendal-chart share/applications/$id.desktop \
   share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
   share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
   share/man/man1/quendal.1.gz share/man/man1/quendal-chart.1.gz \
-  share/doc/quendal/copyright share/doc/quendal/LICENSE share/doc/quendal/CC-BY-4.0; do
+  share/doc/quendal/copyright share/doc/quendal/LICENSE share/doc/quendal/CC-BY-4.0 \
+  share/quendal/translations/quendal_hi.qm share/quendal/translations/quendal_ta.qm; do
   [ -s "$file" ] || fail "$file is not installed"
 done
 
