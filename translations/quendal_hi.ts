@@ -1805,14 +1805,6 @@ Do you want to check for an update?</source>
 <context>
     <name>Report</name>
     <message>
-        <source> (row %1)</source>
-        <translation> (पंक्ति %1)</translation>
-    </message>
-    <message>
-        <source>, daylight saving</source>
-        <translation>, डेलाइट सेविंग</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>नाम</translation>
     </message>
@@ -1827,10 +1819,6 @@ Do you want to check for an update?</source>
     <message>
         <source>%1:%2 local time</source>
         <translation>%1:%2 स्थानीय समय</translation>
-    </message>
-    <message>
-        <source>Time zone</source>
-        <translation>समय क्षेत्र</translation>
     </message>
     <message>
         <source>Place</source>
@@ -1973,10 +1961,6 @@ Do you want to check for an update?</source>
         <translation>वक्री</translation>
     </message>
     <message>
-        <source>Signs and longitudes are tropical; nakshatras are sidereal (Lahiri), as always. Sub-lords are those of Krishnamurti.</source>
-        <translation>राशियाँ और भोगांश सायन हैं; नक्षत्र सदा की तरह निरयण (लाहिड़ी) हैं। उप-स्वामी कृष्णमूर्ति पद्धति के हैं।</translation>
-    </message>
-    <message>
         <source>Save Report As PDF</source>
         <translation>रिपोर्ट PDF के रूप में सहेजें</translation>
     </message>
@@ -2049,6 +2033,34 @@ Do you want to check for an update?</source>
     <message>
         <source>R</source>
         <translation>व</translation>
+    </message>
+    <message>
+        <source>, row %1</source>
+        <translation>, पंक्ति %1</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Signs and longitudes are tropical; nakshatras are sidereal (Lahiri), as always.</source>
+        <translation>राशियाँ और भोगांश सायन हैं; नक्षत्र सदा की तरह निरयण (लाहिड़ी) हैं।</translation>
+    </message>
+    <message>
+        <source>Sub-lords are those of Krishnamurti.</source>
+        <translation>उप-स्वामी कृष्णमूर्ति पद्धति के हैं।</translation>
+    </message>
+    <message>
+        <source>Pratyantardashas (many pages)</source>
+        <translation>प्रत्यंतर्दशाएँ (कई पृष्ठ)</translation>
+    </message>
+    <message>
+        <source>Transits and Sade Sati</source>
+        <translation>गोचर और साढ़े साती</translation>
+    </message>
+    <message>
+        <source>Match (when its window is open)</source>
+        <translation>मिलान (जब उसकी विंडो खुली हो)</translation>
     </message>
 </context>
 <context>

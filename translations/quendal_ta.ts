@@ -1805,14 +1805,6 @@ Do you want to check for an update?</source>
 <context>
     <name>Report</name>
     <message>
-        <source> (row %1)</source>
-        <translation> (வரிசை %1)</translation>
-    </message>
-    <message>
-        <source>, daylight saving</source>
-        <translation>, பகலொளி சேமிப்பு</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>பெயர்</translation>
     </message>
@@ -1827,10 +1819,6 @@ Do you want to check for an update?</source>
     <message>
         <source>%1:%2 local time</source>
         <translation>%1:%2 உள்ளூர் நேரம்</translation>
-    </message>
-    <message>
-        <source>Time zone</source>
-        <translation>நேர மண்டலம்</translation>
     </message>
     <message>
         <source>Place</source>
@@ -1973,10 +1961,6 @@ Do you want to check for an update?</source>
         <translation>வக்கிரம்</translation>
     </message>
     <message>
-        <source>Signs and longitudes are tropical; nakshatras are sidereal (Lahiri), as always. Sub-lords are those of Krishnamurti.</source>
-        <translation>ராசிகளும் பாகைகளும் சாயனம்; நட்சத்திரங்கள் எப்போதும் போல நிராயனம் (லாஹிரி). உப அதிபதிகள் கிருஷ்ணமூர்த்தி முறைப்படி.</translation>
-    </message>
-    <message>
         <source>Save Report As PDF</source>
         <translation>அறிக்கையை PDF ஆகச் சேமி</translation>
     </message>
@@ -2049,6 +2033,34 @@ Do you want to check for an update?</source>
     <message>
         <source>R</source>
         <translation>வ</translation>
+    </message>
+    <message>
+        <source>, row %1</source>
+        <translation>, வரிசை %1</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>மண்டலம்</translation>
+    </message>
+    <message>
+        <source>Signs and longitudes are tropical; nakshatras are sidereal (Lahiri), as always.</source>
+        <translation>ராசிகளும் பாகைகளும் சாயனம்; நட்சத்திரங்கள் எப்போதும் போல நிராயனம் (லாஹிரி).</translation>
+    </message>
+    <message>
+        <source>Sub-lords are those of Krishnamurti.</source>
+        <translation>உப அதிபதிகள் கிருஷ்ணமூர்த்தி முறைப்படி.</translation>
+    </message>
+    <message>
+        <source>Pratyantardashas (many pages)</source>
+        <translation>பிரத்யந்தர தசைகள் (பல பக்கங்கள்)</translation>
+    </message>
+    <message>
+        <source>Transits and Sade Sati</source>
+        <translation>கோசாரமும் ஏழரைச் சனியும்</translation>
+    </message>
+    <message>
+        <source>Match (when its window is open)</source>
+        <translation>பொருத்தம் (அதன் சாளரம் திறந்திருக்கும்போது)</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@
 
 #include "report/report_dialog.h"
 #include "shell/frmAbout.h"
-#include "tests/birth/running_program.h"
+#include "tests/app/running_program.h"
 #include "ui_common/language.h"
 
 namespace quendal {
