@@ -56,13 +56,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
 }
 
 // A house cell's lines as the language labels the bodies; in English the cell as it is.
-QString ShownCell(const std::string& cell) {
-  QStringList lines = QString::fromStdString(cell).split(QStringLiteral("\r\n"));
-  if (CurrentLanguage() == QLatin1String("en")) return lines.join(QStringLiteral("\r\n"));
-  for (QString& line : lines)
-    if (!line.trimmed().isEmpty()) line = TrChartEntry(line.trimmed());
-  return lines.join(QStringLiteral("\r\n"));
-}
+QString ShownCell(const std::string& cell) { return TrChartCell(QString::fromStdString(cell)); }
 
 // Auto-sized labels grow with their caption from the top-left corner, as designed.
 void SetCaption(QLabel* label, const QString& caption) {

@@ -12,6 +12,7 @@
 #include "drawing/chart_layout.h"
 #include "drawing/sign_glyph.h"
 #include "ui_common/layout.h"
+#include "ui_common/translated_text.h"
 
 namespace quendal {
 namespace {
@@ -207,7 +208,7 @@ NatalWheelLayout LayoutNatalWheel(const ChartView& view) {
   const QFont font = NatalCellFont();
   for (int h = 0; h < 12; ++h) {
     const HousePlace& place = kHousePlaces[h];
-    layout.cells[h] = LayoutNatalCell(QString::fromStdString(view.chart.HouseCells[h]),
+    layout.cells[h] = LayoutNatalCell(TrChartCell(QString::fromStdString(view.chart.HouseCells[h])),
                                       HouseSector(layout.bounds, h),
                                       QPointF(Twips(place.cell_left), Twips(place.cell_top)), font);
     layout.glyphs[h] = TwipsRect(place.glyph_left, place.glyph_top, kGlyphSize, kGlyphSize);

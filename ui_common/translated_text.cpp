@@ -130,6 +130,14 @@ QString TrChartEntry(const QString& english) {
   return TrName(std::string_view(source.constData(), static_cast<size_t>(source.size())));
 }
 
+QString TrChartCell(const QString& english) {
+  if (!HasTranslation(kChartLabels, QStringLiteral("Sun"))) return english;
+  QStringList lines = english.split(QStringLiteral("\r\n"));
+  for (QString& line : lines)
+    if (!line.trimmed().isEmpty()) line = TrChartEntry(line.trimmed());
+  return lines.join(QStringLiteral("\r\n"));
+}
+
 QString TrLongitude(const QString& english) {
   static const QRegularExpression sign(QStringLiteral("\\b([A-Z][a-z]{2})\\b"));
   const auto m = sign.match(english);

@@ -18,6 +18,10 @@ QString TrName(std::string_view english);
 // its retrograde mark; other entries as TrName.
 QString TrChartEntry(const QString& english);
 
+// A house cell ("\r\nSun\r\nMercury (R) ") with each body as TrChartEntry labels it; the cell
+// exactly as it is while no translation is installed.
+QString TrChartCell(const QString& english);
+
 // The sign of a longitude text ("12° 34' 56\" Ari", "12 Ari 34") in full in the language;
 // the text unchanged when no translation is installed.
 QString TrLongitude(const QString& english);
