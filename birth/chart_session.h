@@ -16,6 +16,7 @@ struct ChartSession {
   int zone_row = 0;      // cboTimeZone's position at the last calculation
   ChartOptions options;  // the zodiac and positions every chart is cast with
   QString LastFileName;  // empty at start
+  QString place_note;    // the atlas's note when the place came from the atlas
 };
 
 }  // namespace quendal

@@ -354,6 +354,7 @@ void frmMain::cmdCalculate_Click() {
   const int zone_row = cboTimeZone->currentIndex();
   session_.birth_data = StoreZoneRow(BirthDataFromForm(session_.birth_data), zone_row);
   session_.zone_row = zone_row;
+  session_.place_note = place_picker_->AtlasNote();
   session_.chart = CalculateChart(session_.birth_data, session_.options);
   emit ChartCalculated();
 }

@@ -233,6 +233,7 @@ void PlacePicker::Suggest() {
     zone_->setCurrentIndex(row);
     dst_->setChecked(false);
   }
+  atlas_note_ = choice.note;
   note_->setText(choice.note);
   note_->setToolTip(choice.note);
   placing_ = false;
@@ -240,6 +241,7 @@ void PlacePicker::Suggest() {
 
 void PlacePicker::StopSuggesting() {
   chosen_ = -1;
+  atlas_note_.clear();
   no_row_question_.reset();
   // The field's edit may have put the no-match note there already.
   if (!no_match_noted_) note_->clear();

@@ -34,6 +34,10 @@ class PlacePicker : public QObject {
   // atlas found; false when the user goes back to the zone list.
   bool ConfirmZone();
 
+  // The atlas's note on the place and its zone while the place follows an atlas entry;
+  // empty for a place typed by hand.
+  QString AtlasNote() const { return chosen_ >= 0 ? atlas_note_ : QString(); }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -72,6 +76,7 @@ class PlacePicker : public QObject {
   bool no_match_noted_ = false;
   bool placing_ = false;  // the picker itself is changing the controls
   bool daylight_noted_ = false;
+  QString atlas_note_;
   std::optional<QString> no_row_question_;  // while the note says no row has the offset
 };
 

@@ -89,7 +89,11 @@ std::vector<ReportBlock> BirthDetailsBlocks(const ReportInput& input, const QSiz
            .arg(TrName(kDashaLords[static_cast<std::size_t>(moon.lord)]))},
   };
   std::vector<ReportRow> rows;
-  for (const auto& [caption, value] : details) rows.push_back({{caption, value}});
+  for (const auto& [caption, value] : details) {
+    rows.push_back({{caption, value}});
+    if (caption == TrText("Report", "Coordinates") && !input.place_note.isEmpty())
+      rows.push_back({{TrText("Report", "Atlas"), input.place_note}});
+  }
   std::vector<ReportRow> panchang;
   for (const auto& [caption, value] : PanchangRows(CalculatePanchang(b, chart), chart))
     panchang.push_back({{TrName(caption), TrName(value)}});

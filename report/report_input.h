@@ -57,6 +57,7 @@ struct ReportInput {
   BirthData birth;
   Chart chart;  // as cast, undivided
   int zone_row = 0;
+  QString place_note;  // the atlas's note, when the place came from the atlas
   ChartStyle style = ChartStyle::Natal;
   bool coloured = false;
   std::vector<ReportSection> sections;

@@ -12,6 +12,7 @@ ReportInput MakeReportInput(const ChartSession& session, const ReportChoice& cho
   input.birth = session.birth_data;
   input.chart = session.chart;
   input.zone_row = session.zone_row;
+  input.place_note = session.place_note;
   input.sections = choice.sections;
   input.paper = choice.paper;
   input.printed = now;

@@ -2062,6 +2062,10 @@ Do you want to check for an update?</source>
         <source>Match (when its window is open)</source>
         <translation>मिलान (जब उसकी विंडो खुली हो)</translation>
     </message>
+    <message>
+        <source>Atlas</source>
+        <translation>एटलस</translation>
+    </message>
 </context>
 <context>
     <name>SkyPanels</name>

@@ -2062,6 +2062,10 @@ Do you want to check for an update?</source>
         <source>Match (when its window is open)</source>
         <translation>பொருத்தம் (அதன் சாளரம் திறந்திருக்கும்போது)</translation>
     </message>
+    <message>
+        <source>Atlas</source>
+        <translation>அட்லஸ்</translation>
+    </message>
 </context>
 <context>
     <name>SkyPanels</name>

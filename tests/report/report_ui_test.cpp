@@ -143,7 +143,8 @@ TEST(PagePlan, OnA4AndLetterBlocksKeepToTheBodyAndTheChartsFillTheirPages) {
 }
 
 TEST(Report, ReadBackItHoldsTheBirthTheNavamsaEveryMahadashaAndEveryPageNumber) {
-  const ReportInput input = GoldenReport(kEverySection, QPageSize::A4);
+  ReportInput input = GoldenReport(kEverySection, QPageSize::A4);
+  input.place_note = QStringLiteral("Pune (Asia/Kolkata) keeps Indian Time");
   QTemporaryDir dir;
   const QString pdf = dir.filePath("report.pdf");
   WriteTimedReport(input, pdf);
@@ -154,6 +155,8 @@ TEST(Report, ReadBackItHoldsTheBirthTheNavamsaEveryMahadashaAndEveryPageNumber) 
   EXPECT_TRUE(text.contains(QString::fromStdString(input.chart.AscendantText)))
       << text.toStdString();
   EXPECT_TRUE(text.contains("Navamsa (D9)"));
+  EXPECT_TRUE(
+      text.contains(QRegularExpression("Atlas\\s+Pune \\(Asia/Kolkata\\) keeps Indian Time")));
   for (const Mahadasha& maha : VimshottariDasha(input.chart.BirthDay, input.chart.MoonNakshatra)) {
     const QString row =
         QStringLiteral("%1\\s+%2")
