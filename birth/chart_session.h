@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "chart/birth_data.h"
+#include "chart/view_choices.h"
 #include "birth/chart_calculation.h"
 
 namespace quendal {
@@ -15,6 +16,7 @@ struct ChartSession {
   Chart chart;
   int zone_row = 0;      // cboTimeZone's position at the last calculation
   ChartOptions options;  // the zodiac and positions every chart is cast with
+  ViewChoices view;      // how the chart window shows it
   QString LastFileName;  // empty at start
   QString place_note;    // the atlas's note when the place came from the atlas
 };

@@ -1,5 +1,6 @@
 #include "birth/transits.h"
 
+#include <chrono>
 #include <cmath>
 
 #include "positions/longitude_text.h"
@@ -16,6 +17,18 @@ constexpr std::array<const char*, 12> kMonthNames = {
 int SignOf(double longitude) { return static_cast<int>(std::floor(longitude / 30)) % 12; }
 
 }  // namespace
+
+CivilDateTime MomentInBirthZone(const BirthData& birth, std::int64_t unix_seconds) {
+  using namespace std::chrono;
+  const HemisphereTime time = ApplyHemisphereRule(birth);
+  const sys_seconds local{seconds{unix_seconds + std::lround((time.L - time.U) * 3600)}};
+  const sys_days day = floor<days>(local);
+  const year_month_day date{day};
+  const hh_mm_ss clock{local - day};
+  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day())),
+          static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count())};
+}
 
 Transits CalculateTransits(const BirthData& birth, const Chart& natal,
                            const CivilDateTime& moment) {

@@ -2,6 +2,8 @@
 // place, with the houses they pass through counted from the natal ascendant and Moon.
 #pragma once
 
+#include <cstdint>
+
 #include <array>
 #include <string>
 
@@ -28,6 +30,10 @@ struct Transits {
 // The moment is read in the birth's own zone and daylight saving.
 Transits CalculateTransits(const BirthData& birth, const Chart& natal,
                            const CivilDateTime& moment);
+
+// The clock of the birth's zone (its row's offset, an hour more with daylight saving) at a
+// moment given in seconds since 1970-01-01 00:00 UTC, to the minute.
+CivilDateTime MomentInBirthZone(const BirthData& birth, std::int64_t unix_seconds);
 
 // "Transits of 8 December 2026 12:00 over the birth chart"
 std::string TransitCaption(const CivilDateTime& moment);

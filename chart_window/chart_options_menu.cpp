@@ -9,6 +9,7 @@
 #include "chart_window/dasha_window.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/varga_window.h"
+#include "ui_common/settings_store.h"
 #include "ui_common/translated_text.h"
 #include "vedic/precise_engine.h"
 
@@ -41,43 +42,14 @@ constexpr std::array<SiderealItem, 6> kSiderealItems = {{
      QT_TRANSLATE_NOOP("ChartOptionsMenu", "Sidereal (&Fagan-Bradley)")},
 }};
 
-template <typename Choice, typename Parse>
-Choice Stored(const QSettings& settings, const char* key, Parse parse, Choice otherwise) {
-  return parse(settings.value(QLatin1String(key)).toString().toStdString()).value_or(otherwise);
-}
-
-void Store(QSettings& settings, const char* key, std::string_view word) {
-  settings.setValue(QLatin1String(key),
-                    QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
-}
-
 }  // namespace
 
 ChartOptions LoadChartOptions(const QSettings& settings) {
-  ChartOptions options;
-  const auto text = [&settings](const char* key) {
-    return settings.value(QLatin1String(key)).toString().toStdString();
-  };
-  options.zodiac = ParseZodiac(text(kZodiacKey)).value_or(Zodiac::Tropical);
-  options.positions = ParsePositions(text(kPositionsKey)).value_or(PositionsSource::Classic);
-  options.ayanamsha = Stored(settings, kAyanamshaKey, ParseAyanamsha, AyanamshaSystem::Lahiri);
-  options.node = Stored(settings, kNodeKey, ParseNode, NodeKind::Mean);
-  options.dasha_year = Stored(settings, kDashaYearKey, ParseDashaYear, DashaYear::Julian);
-  if (!PrecisePositionsBuilt()) {
-    options.positions = PositionsSource::Classic;
-    options.ayanamsha = AyanamshaSystem::Lahiri;
-  }
-  if (options.positions == PositionsSource::Classic) options.node = NodeKind::Mean;
-  return options;
+  return DecodeChartOptions(SettingsText(settings), PrecisePositionsBuilt());
 }
 
 void StoreChartOptions(QSettings& settings, const ChartOptions& options) {
-  settings.setValue(QLatin1String(kZodiacKey), QString::fromUtf8(ZodiacKey(options.zodiac)));
-  settings.setValue(QLatin1String(kPositionsKey),
-                    QString::fromUtf8(PositionsKey(options.positions)));
-  Store(settings, kAyanamshaKey, AyanamshaKey(options.ayanamsha));
-  Store(settings, kNodeKey, NodeKey(options.node));
-  Store(settings, kDashaYearKey, DashaYearKey(options.dasha_year));
+  StoreEntries(settings, EncodeChartOptions(options));
   settings.sync();
 }
 

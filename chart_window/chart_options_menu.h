@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "birth/chart_session.h"
+#include "chart/stored_choices.h"
 
 class QAction;
 class QMenu;
@@ -19,13 +20,6 @@ namespace quendal {
 class DashaWindow;
 class VargaWindow;
 class frmDisplay;
-
-// Settings keys, beside the update reminder's date; values are quendal-chart's words.
-inline constexpr char kZodiacKey[] = "Chart/Zodiac";
-inline constexpr char kPositionsKey[] = "Chart/Positions";
-inline constexpr char kAyanamshaKey[] = "Chart/Ayanamsha";
-inline constexpr char kNodeKey[] = "Chart/Node";
-inline constexpr char kDashaYearKey[] = "Chart/DashaYear";
 
 // Unknown words, and precise positions or an ayanamsha but Lahiri in a build without the
 // Swiss Ephemeris, read as the defaults.

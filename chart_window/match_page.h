@@ -1,30 +1,13 @@
-// The match page: one drawing of a match that the match window, its PDF page, the printer and
-// any report page all call, so each shows the same content.
+// The match page's commands of the windows: saving it as a PDF and printing it.
 #pragma once
 
-#include <QRectF>
-#include <QSizeF>
 #include <QString>
 
-#include "match/match_text.h"
+#include "drawing/match_drawing.h"
 
-class QIODevice;
-class QPainter;
 class QWidget;
 
 namespace quendal {
-
-// The size in logical pixels the page is laid out at; any area gets it scaled to its width
-// (or height, whichever is tighter), at the top.
-QSizeF MatchPageSize();
-
-void DrawMatchPage(QPainter& painter, const MatchSheet& sheet, const QRectF& area);
-
-// "Match: Asha Rao and Vikram Rao"
-QString MatchTitle(const MatchSheet& sheet);
-
-// One portrait page, A4 or Letter by the locale; false with the reason when it cannot be made.
-bool WriteMatchPdf(QIODevice& device, const MatchSheet& sheet, QString& reason);
 
 // "Save As P&DF": asks for a name and writes the page whole or not at all. The path written,
 // or empty.

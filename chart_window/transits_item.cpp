@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <cmath>
 
+#include "birth/transits.h"
 #include "chart_window/frmDisplay.h"
 #include "chart_window/transit_window.h"
 #include "ui_common/translated_text.h"
@@ -13,16 +14,7 @@
 namespace quendal {
 
 CivilDateTime NowInBirthZone(const BirthData& birth) {
-  return MomentInBirthZone(birth, QDateTime::currentDateTimeUtc());
-}
-
-CivilDateTime MomentInBirthZone(const BirthData& birth, const QDateTime& when) {
-  const HemisphereTime time = ApplyHemisphereRule(birth);
-  const QDateTime local =
-      when.toUTC().addSecs(static_cast<qint64>(std::lround((time.L - time.U) * 3600)));
-  const QDate d = local.date();
-  const QTime t = local.time();
-  return {d.year(), d.month(), d.day(), t.hour(), t.minute()};
+  return MomentInBirthZone(birth, QDateTime::currentSecsSinceEpoch());
 }
 
 TransitsItem::TransitsItem(QWidget* window, QMenu* view, ChartSession& session,

@@ -20,7 +20,6 @@ class TransitWindow;
 
 // Now on the clock of the birth's zone (its row's offset, an hour more with daylight saving).
 CivilDateTime NowInBirthZone(const BirthData& birth);
-CivilDateTime MomentInBirthZone(const BirthData& birth, const QDateTime& when);
 
 class TransitsItem : public QObject {
   Q_OBJECT

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "chart/chart_options.h"
+#include "chart/stored_choices.h"
 #include "chart_window/MDI.h"
 #include "chart_window/division_items.h"
 #include "chart_window/frmDisplay.h"
@@ -14,6 +15,7 @@
 #include "positions/zone_line.h"
 #include "ui_common/language.h"
 #include "ui_common/menu_choices.h"
+#include "ui_common/settings_store.h"
 #include "ui_common/translated_text.h"
 #include "vedic/divisional_signs.h"
 
@@ -43,14 +45,13 @@ QString ZoneLineShown(int row, bool daylight_saving) {
 struct StyleItem {
   const char* name;
   ChartStyle style;
-  const char* stored;  // the value kept in the settings
   const char* caption;
 };
 // Check marks are set in this order: North, South, Natal.
 constexpr std::array<StyleItem, 3> kStyleItems = {{
-    {"mnuNorth", ChartStyle::North, "north", QT_TRANSLATE_NOOP("MDI", "North Indian")},
-    {"mnuSouth", ChartStyle::South, "south", QT_TRANSLATE_NOOP("MDI", "South Indian")},
-    {"mnuNatal", ChartStyle::Natal, "natal", QT_TRANSLATE_NOOP("MDI", "Natal Indian")},
+    {"mnuNorth", ChartStyle::North, QT_TRANSLATE_NOOP("MDI", "North Indian")},
+    {"mnuSouth", ChartStyle::South, QT_TRANSLATE_NOOP("MDI", "South Indian")},
+    {"mnuNatal", ChartStyle::Natal, QT_TRANSLATE_NOOP("MDI", "Natal Indian")},
 }};
 
 struct DesignedDivision {
@@ -65,8 +66,6 @@ constexpr std::array<DesignedDivision, 6> kDivisionalItems = {{{"mnuSub_Dasamsa"
                                                                {"mnuSub_Navamsa", 9},
                                                                {"mnuSub_Sapthamsa", 7}}};
 
-constexpr char kStyleKey[] = "Chart/Style";
-constexpr char kColourKey[] = "Chart/Colours";
 const QString kWindowCaption = QStringLiteral("Quendal v1.85");
 
 const StyleItem& ItemOf(ChartStyle style) {
@@ -105,24 +104,24 @@ void MDI::LoadViewMenu() {
                       {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)}});
   Item("mnuStatusBar")->setChecked(true);
   statusBar()->show();
-  const QSettings settings;
-  const QString stored = settings.value(QLatin1String(kStyleKey)).toString();
-  ChartStyle style = ChartStyle::Natal;
-  for (const StyleItem& item : kStyleItems)
-    if (stored == QLatin1String(item.stored)) style = item.style;
-  ShowChartStyle(style);
-  ShowColours(settings.value(QLatin1String(kColourKey), false).toBool());
+  // Every window opens on the birth chart in the style and colours kept from the last run.
+  const ViewChoices kept = DecodeViewChoices(SettingsText(QSettings()));
+  ShowChartStyle(kept.style);
+  ShowColours(kept.coloured);
   ShowDivision(1);
 }
 
 void MDI::ShowChartStyle(ChartStyle style) {
   for (const StyleItem& item : kStyleItems) Item(item.name)->setChecked(item.style == style);
+  session_.view.style = style;
   if (display_) display_->SetChartStyle(style);
-  QSettings().setValue(QLatin1String(kStyleKey), QLatin1String(ItemOf(style).stored));
+  QSettings settings;
+  StoreEntries(settings, {EncodeChartStyle(style)});
   UpdateStatusBar();
 }
 
 void MDI::ShowColours(bool coloured) {
+  session_.view.coloured = coloured;
   Item("mnuColorOn")->setChecked(coloured);
   Item("mnuColorOff")->setChecked(!coloured);
   if (display_) {
@@ -131,11 +130,13 @@ void MDI::ShowColours(bool coloured) {
     display_->SetSignCellColors(coloured ? SignPaletteColours() : black);
     display_->SetColoured(coloured);
   }
-  QSettings().setValue(QLatin1String(kColourKey), coloured);
+  QSettings settings;
+  StoreEntries(settings, {EncodeColoured(coloured)});
   UpdateStatusBar();
 }
 
 void MDI::ShowDivision(int division) {
+  session_.view.division = division;
   Item("mnuChart")->setChecked(division == 1);
   for (const DesignedDivision& item : kDivisionalItems)
     Item(item.name)->setChecked(item.division == division);
@@ -156,7 +157,7 @@ void MDI::UpdateStatusBar() {
   if (isVisible()) MDIForm_Activate();
   const ChartView view = display_->View();
   QString chart =
-      view.chart_name + QStringLiteral(", ") + TrText("MDI", ItemOf(display_->Style()).caption);
+      view.chart_name + QStringLiteral(", ") + TrText("MDI", ItemOf(session_.view.style).caption);
   if (!session_.birth_data.PersonName.empty())
     chart = QString::fromStdString(session_.birth_data.PersonName) + QStringLiteral(": ") + chart;
   lblStatusChart_->setText(chart);

@@ -50,8 +50,8 @@ int RunReport(const QCommandLineParser& parser, const BirthRequest& request, con
   session.birth_data = request.birth;
   session.chart = chart;
   session.zone_row = request.zone_row;
+  session.view.style = style;
   ReportInput input = MakeReportInput(session, choice, QDateTime::currentDateTime());
-  input.style = style;
   if (parser.isSet("match")) {
     InputError error;
     input.match = MatchSheetOf(request, parser.value("match").toStdString(), chart.Options, error);

@@ -8,11 +8,10 @@
 #include <array>
 
 #include "chart/birth_data.h"
+#include "chart/view_choices.h"
 #include "birth/chart_calculation.h"
 
 namespace quendal {
-
-enum class ChartStyle { North, South, Natal };
 
 struct ChartView {
   Chart chart;                          // the cells drawn (a divisional chart's, perhaps)

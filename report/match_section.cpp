@@ -1,7 +1,7 @@
 // The page of the match window open for this chart, drawn by the match page's own routine.
 #include <algorithm>
 
-#include "chart_window/match_page.h"
+#include "drawing/match_drawing.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
 

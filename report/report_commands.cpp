@@ -17,8 +17,6 @@ ReportInput ReportInputOf(const ChartSession& session, const frmDisplay* chart_c
                           const ReportChoice& choice, const QDateTime& now) {
   ReportInput input = MakeReportInput(session, choice, now);
   if (chart_child) {
-    input.style = chart_child->Style();
-    input.coloured = chart_child->View().coloured;
     // The match window belongs to the chart window; a closed one is hidden or gone.
     if (const auto* match =
             chart_child->window()->findChild<MatchWindow*>(QString(), Qt::FindDirectChildrenOnly);

@@ -13,6 +13,8 @@ ReportInput MakeReportInput(const ChartSession& session, const ReportChoice& cho
   input.chart = session.chart;
   input.zone_row = session.zone_row;
   input.place_note = session.place_note;
+  input.style = session.view.style;
+  input.coloured = session.view.coloured;
   input.sections = choice.sections;
   input.paper = choice.paper;
   input.printed = now;

@@ -1,7 +1,6 @@
 // The sky of the printing day over the chart, and the Sade Sati periods of the life with the
 // one under way on the printing day shaded.
 #include "birth/transits.h"
-#include "chart_window/transits_item.h"
 #include "positions/longitude_text.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
@@ -50,7 +49,7 @@ ReportBlock PeriodTable(const SadeSatiPeriod& period, double today, bool first) 
 
 std::vector<ReportBlock> TransitsBlocks(const ReportInput& input, const QSizeF&) {
   const Transits transits =
-      CalculateTransits(input.birth, input.chart, MomentInBirthZone(input.birth, input.printed));
+      CalculateTransits(input.birth, input.chart, MomentInBirthZone(input.birth, input.printed.toSecsSinceEpoch()));
   std::vector<ReportBlock> blocks = {TransitTable(transits)};
   const QDate date = input.printed.date();
   const QTime time = input.printed.time();

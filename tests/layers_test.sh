@@ -19,7 +19,7 @@ declare -A allowed=(
   [shell]="chart positions moon_retro vedic ui_common"
   [birth]="chart positions moon_retro vedic chart_text places ui_common shell"
   # The chart drawn into any painter, Qt Gui only: the page, the wheel, the square charts.
-  [drawing]="chart positions moon_retro vedic chart_text places ui_common birth"
+  [drawing]="chart positions moon_retro vedic chart_text match places ui_common birth"
   [chart_window]="chart positions moon_retro vedic chart_text match places ui_common shell birth drawing report"
   # The report prints and saves through the chart window's commands and the chart window's
   # File menu opens it: the one pair of folders that see each other.
