@@ -11,7 +11,7 @@
 #include "chart_window/natal_wheel.h"
 #include "chart_window/sign_image.h"
 #include "chart_window/sky_panels.h"
-#include "chart_window/transit_view.h"
+#include "drawing/transit_view.h"
 #include "chart_window/vedic_details.h"
 #include "drawing/chart_layout.h"
 #include "drawing/chart_page.h"

@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "chart_window/transit_view.h"
+#include "drawing/transit_view.h"
 #include "positions/longitude_text.h"
 #include "ui_common/layout.h"
 #include "ui_common/translated_text.h"
@@ -21,15 +21,6 @@ namespace quendal {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-// "Back in Pisces from 2025-03-29 to 2025-06-01", as the core writes a re-entry.
-QString ReentryText(const std::string& english) {
-  static const QRegularExpression reentry(QStringLiteral("^Back in (\\w+) from (\\S+) to (\\S+)$"));
-  const auto m = reentry.match(Text(english));
-  if (!m.hasMatch()) return Text(english);
-  return TrText("TransitWindow", "Back in %1 from %2 to %3")
-      .arg(TrName(m.captured(1).toStdString()), m.captured(2), m.captured(3));
-}
 
 void Bold(QTreeWidgetItem* item) {
   QFont bold = item->font(0);
@@ -147,7 +138,7 @@ void TransitWindow::SetSadeSati(const std::vector<SadeSatiPeriod>& periods, doub
     treSadeSati_->addTopLevelItem(item);
     for (const SadeSatiPhase& phase : period.phases) {
       auto* child = new QTreeWidgetItem(
-          {Text(phase.name), Text(IsoDate(phase.start)), Text(IsoDate(phase.end))});
+          {TrName(phase.name), Text(IsoDate(phase.start)), Text(IsoDate(phase.end))});
       item->addChild(child);
       if (phase.start <= today && today < phase.end) Bold(child);
     }

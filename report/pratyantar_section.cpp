@@ -2,6 +2,7 @@
 // third level of the dasha, long enough to be asked for on its own.
 #include "report/report_sections.h"
 #include "report/report_text.h"
+#include "ui_common/translated_text.h"
 #include "vedic/dasha.h"
 #include "vedic/dasha_levels.h"
 
@@ -9,7 +10,7 @@ namespace quendal {
 namespace {
 
 QString Lord(const DashaPeriod& period) {
-  return ReportText(kDashaLords[static_cast<std::size_t>(period.lord)]);
+  return TrName(kDashaLords[static_cast<std::size_t>(period.lord)]);
 }
 
 struct AntardashaOf {
@@ -19,15 +20,16 @@ struct AntardashaOf {
 
 ReportBlock AntardashaTable(const AntardashaOf& of, double birth, double today) {
   std::vector<ReportRow> rows = {
-      {{QStringLiteral("%1 mahadasha, %2 antardasha").arg(Lord(*of.maha), Lord(*of.antar))}, true},
-      {{QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End"),
-        QStringLiteral("Age")},
+      {{TrText("Report", "%1 mahadasha, %2 antardasha").arg(Lord(*of.maha), Lord(*of.antar))},
+       true},
+      {{TrText("Report", "Period"), TrText("Report", "Start"), TrText("Report", "End"),
+        TrText("Report", "Age")},
        true}};
   for (const DashaPeriod& period : Pratyantardashas(*of.antar)) {
     const bool in_force = period.start <= today && today < period.end;
     rows.push_back(
         {{Lord(period), ReportText(IsoDate(period.start)), ReportText(IsoDate(period.end)),
-          period.start < birth ? QString() : ReportText(AgeText(birth, period.start))},
+          period.start < birth ? QString() : TrName(AgeText(birth, period.start))},
          false,
          in_force});
   }
@@ -70,7 +72,7 @@ std::vector<ReportBlock> PratyantardashaBlocks(const ReportInput& input, const Q
                             : ReportBlock{};
     blocks.push_back(SideBySide(std::move(left), std::move(right)));
   }
-  TitleFirstBlock(blocks, QStringLiteral("Pratyantardashas"));
+  TitleFirstBlock(blocks, TrText("Report", "Pratyantardashas"));
   return blocks;
 }
 

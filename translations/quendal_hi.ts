@@ -1650,6 +1650,19 @@ Do you want to check for an update?</source>
         <source>Cancellations of the Mars check are not applied.</source>
         <translation>मांगलिक दोष के परिहार नहीं गिने गए हैं।</translation>
     </message>
+    <message>
+        <source>Rising</source>
+        <extracomment>The phases of Sade Sati</extracomment>
+        <translation>उदय</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>शिखर</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>अस्त</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNote</name>
@@ -2065,6 +2078,38 @@ Do you want to check for an update?</source>
     <message>
         <source>Atlas</source>
         <translation>एटलस</translation>
+    </message>
+    <message>
+        <source>%1 mahadasha, %2 antardasha</source>
+        <translation>%1 महादशा, %2 अंतर्दशा</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>अवधि</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>आयु</translation>
+    </message>
+    <message>
+        <source>Pratyantardashas</source>
+        <translation>प्रत्यंतर्दशाएँ</translation>
+    </message>
+    <message>
+        <source>From Lagna</source>
+        <translation>लग्न से</translation>
+    </message>
+    <message>
+        <source>From Moon</source>
+        <translation>चंद्र से</translation>
+    </message>
+    <message>
+        <source>Sade Sati</source>
+        <translation>साढ़े साती</translation>
+    </message>
+    <message>
+        <source>Sade Sati, 1900 to 2100</source>
+        <translation>साढ़े साती, 1900 से 2100</translation>
     </message>
 </context>
 <context>

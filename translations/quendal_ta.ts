@@ -1650,6 +1650,19 @@ Do you want to check for an update?</source>
         <source>Cancellations of the Mars check are not applied.</source>
         <translation>செவ்வாய் தோஷ நிவர்த்திகள் கணக்கில் எடுக்கப்படவில்லை.</translation>
     </message>
+    <message>
+        <source>Rising</source>
+        <extracomment>The phases of Sade Sati</extracomment>
+        <translation>உதயம்</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>உச்சம்</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>அஸ்தமனம்</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNote</name>
@@ -2065,6 +2078,38 @@ Do you want to check for an update?</source>
     <message>
         <source>Atlas</source>
         <translation>அட்லஸ்</translation>
+    </message>
+    <message>
+        <source>%1 mahadasha, %2 antardasha</source>
+        <translation>%1 மகா தசை, %2 அந்தர் தசை</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>காலம்</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>வயது</translation>
+    </message>
+    <message>
+        <source>Pratyantardashas</source>
+        <translation>பிரத்யந்தர தசைகள்</translation>
+    </message>
+    <message>
+        <source>From Lagna</source>
+        <translation>லக்னத்திலிருந்து</translation>
+    </message>
+    <message>
+        <source>From Moon</source>
+        <translation>சந்திரனிலிருந்து</translation>
+    </message>
+    <message>
+        <source>Sade Sati</source>
+        <translation>ஏழரைச் சனி</translation>
+    </message>
+    <message>
+        <source>Sade Sati, 1900 to 2100</source>
+        <translation>ஏழரைச் சனி, 1900 முதல் 2100 வரை</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,10 @@ constexpr char kChartLabels[] = "ChartLabels";
     QT_TRANSLATE_NOOP("Names", "left"),
     QT_TRANSLATE_NOOP("Names", "civil weekday"),
     QT_TRANSLATE_NOOP("Names", "none that day"),
+    //: The phases of Sade Sati
+    QT_TRANSLATE_NOOP("Names", "Rising"),
+    QT_TRANSLATE_NOOP("Names", "Peak"),
+    QT_TRANSLATE_NOOP("Names", "Setting"),
     QT_TRANSLATE_NOOP("Names", "January"),
     QT_TRANSLATE_NOOP("Names", "February"),
     QT_TRANSLATE_NOOP("Names", "March"),

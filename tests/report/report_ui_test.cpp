@@ -19,6 +19,7 @@
 #include "report/report_sections.h"
 #include "tests/app/running_program.h"
 #include "tests/file_size_limit.h"
+#include "ui_common/language.h"
 #include "vedic/dasha.h"
 #include "vedic/sade_sati.h"
 
@@ -244,6 +245,23 @@ TEST(Report, TheLaterSectionsReadBackAndTheLongOneIsLeftOutAtFirst) {
         "Sade Sati\\s+" + QString::fromStdString(IsoDate(sade_sati.front().start)),
         QStringLiteral("Match: Asha Rao and Vikram Rao")})
     EXPECT_TRUE(text.contains(QRegularExpression(expected))) << expected.toStdString();
+}
+
+// The newest sections speak the language too: none of their English captions is left.
+TEST(Report, EverySectionReadsInTheLanguage) {
+  for (const char* code : {"hi", "ta"}) {
+    ASSERT_TRUE(InstallLanguage(QString::fromLatin1(code)));
+    ReportInput input = GoldenReport({}, QPageSize::A4);
+    for (const auto& offered : OfferedReportSections()) input.sections.push_back(offered.section);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("language.pdf");
+    WriteTimedReport(input, pdf);
+    const QString text = PdfText(pdf);
+    for (const char* english : {"Transits and Sade Sati", "Pratyantardashas", "mahadasha",
+                                "From Lagna", "Sade Sati", "Rising", "Period", "Atlas", "Zone"})
+      EXPECT_FALSE(text.contains(QLatin1String(english))) << code << ": " << english;
+  }
+  InstallLanguage(QStringLiteral("en"));
 }
 
 using test::FileSizeLimit;

@@ -1,4 +1,6 @@
-#include "chart_window/transit_view.h"
+#include "drawing/transit_view.h"
+
+#include <QRegularExpression>
 
 #include "ui_common/language.h"
 #include "ui_common/month_name.h"
@@ -21,6 +23,15 @@ QString TransitCaptionText(const CivilDateTime& moment) {
       .arg(QStringLiteral("%1:%2")
                .arg(moment.hour, 2, 10, QLatin1Char('0'))
                .arg(moment.minute, 2, 10, QLatin1Char('0')));
+}
+
+QString ReentryText(const std::string& english) {
+  static const QRegularExpression reentry(QStringLiteral("^Back in (\\w+) from (\\S+) to (\\S+)$"));
+  const QString text = QString::fromStdString(english);
+  const auto m = reentry.match(text);
+  if (!m.hasMatch()) return text;
+  return TrText("TransitWindow", "Back in %1 from %2 to %3")
+      .arg(TrName(m.captured(1).toStdString()), m.captured(2), m.captured(3));
 }
 
 ChartView TransitChartView(ChartView view, const Transits& transits) {

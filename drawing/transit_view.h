@@ -5,6 +5,8 @@
 #include "birth/transits.h"
 #include "drawing/chart_view.h"
 
+#include <string>
+
 namespace quendal {
 
 // What marks a transiting body, in the cells and in the captions that explain it.
@@ -18,5 +20,9 @@ QString TransitEntry(const TransitBody& body);
 
 // The caption of transits at moment, in the language of the windows (TransitCaption in English).
 QString TransitCaptionText(const CivilDateTime& moment);
+
+// A Sade Sati re-entry as the core writes it ("Back in Pisces from 2025-03-29 to 2025-06-01"),
+// in the language of the windows.
+QString ReentryText(const std::string& english);
 
 }  // namespace quendal
