@@ -166,11 +166,9 @@ void frmDisplay::BuildWheel() {
 
     const int number = h + 1;
     const int position_index = number % 12;
-    const int number_width = number < 10 ? kNumberWidthOneDigit : kNumberWidthTwoDigits;
     auto* position = new QLabel(picNatal_);
     position->setObjectName(Indexed("lblNatalPosition", position_index));
-    position->setGeometry(
-        TwipsRect(place.glyph_left, place.glyph_top, number_width, kNumberHeight));
+    position->setGeometry(NatalNumberBox(h).toRect());
     position->setFont(number_font);
     position->setText(QString::number(number));
 

@@ -147,7 +147,10 @@ SquareChartLayout LayoutSouthIndian(const ChartView& view, const QRectF& bounds)
     QPainterPath kept;
     kept.addRect(QRectF(box.bottomRight() - QPointF(cell * 0.36, cell * 0.2), box.bottomRight()));
     kept.addRect(QRectF(box.topLeft(), QSizeF(cell * 0.18, cell * 0.18)));
-    layout.entries[h] = FitEntries(view.entries[h], path.subtracted(kept), box.center(), font);
+    // Text keeps clear of the square's lines, as it does of a slanting wedge's.
+    QPainterPath room;
+    room.addRect(box.adjusted(kSquareInset, kSquareInset, -kSquareInset, -kSquareInset));
+    layout.entries[h] = FitEntries(view.entries[h], room.subtracted(kept), box.center(), font);
   }
   return layout;
 }

@@ -22,6 +22,9 @@ struct SquareChartLayout {
   std::array<QPointF, 12> sign_marks;  // where a house's sign number or name goes
 };
 
+// How far a South Indian house's entries keep inside its square, beyond the entries' own margin.
+inline constexpr double kSquareInset = 2.0;
+
 SquareChartLayout LayoutNorthIndian(const ChartView& view, const QRectF& bounds);
 SquareChartLayout LayoutSouthIndian(const ChartView& view, const QRectF& bounds);
 

@@ -202,6 +202,42 @@ NatalCellLayout LayoutNatalCell(const QString& caption, const QPainterPath& hous
   return cell;
 }
 
+QRectF NatalNumberInk(const QRectF& box, const QString& text) {
+  const QFont font = NatalNumberFont();
+  QPainterPath path;
+  path.addText(box.topLeft() + QPointF(1.0, QFontMetricsF(font).ascent()), font, text);
+  return path.boundingRect().adjusted(-1, -1, 1, 1);  // with its halo
+}
+
+QRectF NatalNumberBox(int house_index) {
+  const HousePlace& place = kHousePlaces[static_cast<std::size_t>(house_index)];
+  const QRectF glyph = TwipsRect(place.glyph_left, place.glyph_top, kGlyphSize, kGlyphSize);
+  const QString text = QString::number(house_index + 1);
+  const QSizeF size = QSizeF(TwipsRect(0, 0,
+                                       house_index + 1 < 10 ? kNumberWidthOneDigit
+                                                            : kNumberWidthTwoDigits,
+                                       kNumberHeight)
+                                 .size());
+  const QPointF centre = DesignWheel().center();
+  const QPointF g = glyph.center() - centre;
+  // Midway across the ring, between its inner line and the rim's thin line.
+  const double half = std::min(DesignWheel().width(), DesignWheel().height()) / 2.0;
+  const double radius = half * (kWheelRingRadius + kWheelOuterRadius) / 2.0 - 1.5;
+  const double at = std::atan2(-g.y(), g.x()) * 180.0 / std::numbers::pi;
+  // The glyph's angle within its house's arc of the ring, 0 to 30.
+  const double within = std::fmod(at - HouseStart(house_index) + 720.0, 360.0);
+  const double toward = within > 15.0 ? -1.0 : 1.0;  // the longer part of the arc
+  // Beside the glyph along the ring, the first place where the number's ink, halo and a
+  // pixel more leave the glyph's box clear.
+  QRectF box;
+  for (double step = 0.0; step <= 14.0; step += 0.25) {
+    const QPointF middle = Polar(centre, radius, at + toward * step);
+    box = QRectF(middle - QPointF(size.width() / 2, size.height() / 2), size);
+    if (!NatalNumberInk(box, text).adjusted(-1, -1, 1, 1).intersects(glyph)) break;
+  }
+  return box;
+}
+
 NatalWheelLayout LayoutNatalWheel(const ChartView& view) {
   NatalWheelLayout layout;
   layout.bounds = DesignWheel();
@@ -212,11 +248,8 @@ NatalWheelLayout LayoutNatalWheel(const ChartView& view) {
                                       HouseSector(layout.bounds, h),
                                       QPointF(Twips(place.cell_left), Twips(place.cell_top)), font);
     layout.glyphs[h] = TwipsRect(place.glyph_left, place.glyph_top, kGlyphSize, kGlyphSize);
-    const int number = h + 1;
-    layout.numbers[h] =
-        TwipsRect(place.glyph_left, place.glyph_top,
-                  number < 10 ? kNumberWidthOneDigit : kNumberWidthTwoDigits, kNumberHeight);
-    layout.number_texts[h] = QString::number(number);
+    layout.numbers[h] = NatalNumberBox(h);
+    layout.number_texts[h] = QString::number(h + 1);
   }
   return layout;
 }

@@ -51,6 +51,11 @@ struct NatalWheelLayout {
 };
 NatalWheelLayout LayoutNatalWheel(const ChartView& view);
 
+// Where house number house_index + 1 goes at the design size: on the ring beside its sign
+// glyph, clear of it; and the box of its ink with the halo.
+QRectF NatalNumberBox(int house_index);
+QRectF NatalNumberInk(const QRectF& box, const QString& text);
+
 // The fonts of the wheel at its design size.
 QFont NatalCellFont();
 QFont NatalNumberFont();

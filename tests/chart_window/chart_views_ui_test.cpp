@@ -5,9 +5,12 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStatusBar>
+#include <cmath>
+#include <numbers>
 
 #include "drawing/chart_drawing.h"
 #include "drawing/chart_layout.h"
+#include "drawing/natal_wheel_drawing.h"
 #include "chart_window/house_cell_label.h"
 #include "chart_window/natal_wheel.h"
 #include "tests/app/running_program.h"
@@ -36,10 +39,11 @@ Chart Crowded(int house) {
 }
 
 void ExpectInside(const QPainterPath& house, const std::vector<QRectF>& rects, int h,
-                  const char* style) {
+                  const char* style, double margin = 0) {
   ASSERT_EQ(rects.size(), 10u) << style << " house " << h + 1;
   for (std::size_t i = 0; i < rects.size(); ++i) {
-    EXPECT_TRUE(house.contains(rects[i])) << style << " house " << h + 1 << " entry " << i;
+    EXPECT_TRUE(house.contains(rects[i].adjusted(-margin, -margin, margin, margin)))
+        << style << " house " << h + 1 << " entry " << i;
     for (std::size_t j = 0; j < i; ++j)
       EXPECT_FALSE(rects[i].intersects(rects[j])) << style << " house " << h + 1;
   }
@@ -53,7 +57,8 @@ TEST(CrowdedHouse, TenEntriesStayInsideTheirHouseInEveryStyle) {
                                        std::pair{"South", LayoutSouthIndian(view, bounds)}}) {
       std::vector<QRectF> rects;
       for (const PlacedEntry& entry : layout.entries[h].entries) rects.push_back(entry.rect);
-      ExpectInside(layout.houses[h], rects, h, name);
+      // Square houses keep a margin inside their lines (the text once touched them).
+      ExpectInside(layout.houses[h], rects, h, name, name == std::string("South") ? 4.0 : 0.0);
       EXPECT_GE(layout.entries[h].font.pixelSize(), kSmallestEntryPixels);
     }
     frmDisplay display(BirthData{});
@@ -73,6 +78,33 @@ TEST(CrowdedHouse, TenEntriesStayInsideTheirHouseInEveryStyle) {
                                 .arg(h + 1)
                                 .arg(static_cast<int>(style)));
       }
+    }
+  }
+}
+
+// The wheel's rim: each house number beside its sign glyph, clear of it and of the other
+// numbers, inside the ring and its own house's arc (the "11" once covered the glyph).
+TEST(CrowdedHouse, RimNumbersKeepClearOfTheGlyphsInsideTheRing) {
+  const NatalWheelLayout layout = LayoutNatalWheel(MakeChartView(Chart{}, BirthData{}, 1, false));
+  const QPointF centre = layout.bounds.center();
+  const double half = std::min(layout.bounds.width(), layout.bounds.height()) / 2;
+  std::array<QRectF, 12> inks;
+  for (int h = 0; h < 12; ++h) {
+    inks[h] = NatalNumberInk(layout.numbers[h], layout.number_texts[h]);
+    EXPECT_FALSE(inks[h].intersects(layout.glyphs[h])) << "house " << h + 1;
+    for (int other = 0; other < h; ++other) {
+      EXPECT_FALSE(inks[h].intersects(inks[other])) << "houses " << h + 1 << ", " << other + 1;
+      EXPECT_FALSE(inks[h].intersects(layout.glyphs[other])) << "house " << h + 1;
+    }
+    for (const QPointF& corner :
+         {inks[h].topLeft(), inks[h].topRight(), inks[h].bottomLeft(), inks[h].bottomRight()}) {
+      const QPointF d = corner - centre;
+      const double radius = std::hypot(d.x(), d.y());
+      EXPECT_GT(radius, half * kWheelRingRadius + 1) << "house " << h + 1;
+      EXPECT_LT(radius, half * kWheelOuterRadius - 3) << "house " << h + 1;
+      const double degrees = std::atan2(-d.y(), d.x()) * 180 / std::numbers::pi;
+      const double within = std::fmod(degrees - (180.0 + 30.0 * h) + 720.0, 360.0);
+      EXPECT_LT(within, 30.0) << "house " << h + 1;
     }
   }
 }
