@@ -13,6 +13,7 @@
 #include "drawing/natal_wheel_drawing.h"
 #include "chart_window/house_cell_label.h"
 #include "chart_window/natal_wheel.h"
+#include "positions/zone_line.h"
 #include "tests/app/running_program.h"
 #include "ui_common/layout.h"
 #include "vedic/divisional_signs.h"
@@ -271,6 +272,11 @@ TEST_F(ChartViews, ScreenJpegAndPdfShowTheSameChart) {
   const QString text = Output("pdftotext", {pdf, "-"});
   EXPECT_TRUE(text.contains("Name: " + test::GoldenChartById(0).input["PersonName"].toString()));
   EXPECT_TRUE(text.contains("Navamsa (D9)"));
+  // The zone the chart was cast in, and no image-name box of the screen.
+  const ChartSession& session = program_->Session();
+  EXPECT_TRUE(text.contains(
+      QString::fromStdString(ZoneLine(session.zone_row, session.birth_data.DaylightSaving))));
+  EXPECT_FALSE(text.contains("Image file") || text.contains("Image folder"));
   for (const std::string& row : program_->Session().chart.PositionsTable)
     EXPECT_TRUE(text.contains(QString::fromStdString(row))) << row;
 
