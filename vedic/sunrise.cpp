@@ -43,6 +43,16 @@ double Altitude(double armc, const double* equatorial, double latitude) {
   return x[1];
 }
 
+// The library's sidereal time at t, from the nutation and obliquity that the position just
+// computed at t left in its cache: the same value as swe_sidtime(t) without working the
+// nutation series out again.
+double SiderealTimeAfterCalc(double t) {
+  char error[AS_MAXCH];
+  double nutation[6];
+  if (swe_calc_ut(t, SE_ECL_NUT, SEFLG_SWIEPH, nutation, error) < 0) return swe_sidtime(t);
+  return swe_sidtime0(t, nutation[0], nutation[2]);
+}
+
 double Armc(double sidereal_hours, double east_longitude) {
   return swe_degnorm(sidereal_hours * 15 + east_longitude);
 }
@@ -87,7 +97,7 @@ class FastSunEvents {
       const double rdi =
           std::asin(kSunDiameterMetres / 2.0 / kAstronomicalUnitMetres / xx[2]) * RADTODEG +
           refraction_;
-      const double sidereal = swe_sidtime(tr);
+      const double sidereal = SiderealTimeAfterCalc(tr);
       const double altitude = Altitude(Armc(sidereal, place_[0]), xx, place_[1]);
       const double later =
           Altitude(Armc(sidereal + 0.001 * kSiderealHoursPerDay, place_[0]), xx, place_[1]);
@@ -105,7 +115,7 @@ class FastSunEvents {
     char error[AS_MAXCH];
     double xx[6] = {};
     swe_calc_ut(t, SE_SUN, kTopocentric, xx, error);
-    point = {t, xx[0], xx[1], Armc(swe_sidtime(t), place_[0])};
+    point = {t, xx[0], xx[1], Armc(SiderealTimeAfterCalc(t), place_[0])};
   }
 
   double Guess(const StartPoint& point, bool set) const {
