@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -191,23 +190,10 @@ void DrawMatchPage(QPainter& painter, const MatchSheet& sheet, const QRectF& are
 }
 
 bool WriteMatchPdf(QIODevice& device, const MatchSheet& sheet, QString& reason) {
-  QPdfWriter writer(&device);
-  writer.setTitle(MatchTitle(sheet));
-  writer.setCreator(QStringLiteral("Quendal"));
-  writer.setPageSize(QPageSize(LocalePageSize()));
-  writer.setPageOrientation(QPageLayout::Portrait);
-  writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    reason = TrText("MatchPage", "The PDF page could not be started.");
-    return false;
-  }
-  DrawMatchPage(painter, sheet, QRectF(0, 0, writer.width(), writer.height()));
-  if (!painter.end()) {
-    reason = TrText("MatchPage", "The PDF page could not be finished.");
-    return false;
-  }
-  return true;
+  return WriteOnePagePdf(
+      device, MatchTitle(sheet), QPageLayout::Portrait, 15,
+      [&sheet](QPainter& painter, const QRectF& area) { DrawMatchPage(painter, sheet, area); },
+      reason);
 }
 
 }  // namespace quendal

@@ -14,25 +14,34 @@ QPageSize::PageSizeId LocalePageSize() {
                                                                             : QPageSize::A4;
 }
 
-bool WriteChartPdf(QIODevice& device, const ChartPage& page, const QString& title,
-                   QString& reason) {
+bool WriteOnePagePdf(QIODevice& device, const QString& title, QPageLayout::Orientation orientation,
+                     double margin_mm, const PageDrawing& draw, QString& reason) {
   QPdfWriter writer(&device);
   writer.setTitle(title);
   writer.setCreator(QStringLiteral("Quendal"));
   writer.setPageSize(QPageSize(LocalePageSize()));
-  writer.setPageOrientation(QPageLayout::Landscape);
-  writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+  writer.setPageOrientation(orientation);
+  writer.setPageMargins(QMarginsF(margin_mm, margin_mm, margin_mm, margin_mm),
+                        QPageLayout::Millimeter);
   QPainter painter;
   if (!painter.begin(&writer)) {
     reason = TrText("MDI", "The PDF page could not be started.");
     return false;
   }
-  DrawChartPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
+  draw(painter, QRectF(0, 0, writer.width(), writer.height()));
   if (!painter.end()) {
     reason = TrText("MDI", "The PDF page could not be finished.");
     return false;
   }
   return true;
+}
+
+bool WriteChartPdf(QIODevice& device, const ChartPage& page, const QString& title,
+                   QString& reason) {
+  return WriteOnePagePdf(
+      device, title, QPageLayout::Landscape, 12,
+      [&page](QPainter& painter, const QRectF& area) { DrawChartPage(painter, page, area); },
+      reason);
 }
 
 }  // namespace quendal

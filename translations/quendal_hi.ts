@@ -518,14 +518,6 @@
         <translation>मंगल (मांगलिक)</translation>
     </message>
     <message>
-        <source>The PDF page could not be started.</source>
-        <translation>PDF पृष्ठ शुरू नहीं हो सका।</translation>
-    </message>
-    <message>
-        <source>The PDF page could not be finished.</source>
-        <translation>PDF पृष्ठ पूरा नहीं हो सका।</translation>
-    </message>
-    <message>
         <source>Save As PDF</source>
         <translation>PDF के रूप में सहेजें</translation>
     </message>

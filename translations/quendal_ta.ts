@@ -518,14 +518,6 @@
         <translation>செவ்வாய் தோஷம்</translation>
     </message>
     <message>
-        <source>The PDF page could not be started.</source>
-        <translation>PDF பக்கத்தைத் தொடங்க முடியவில்லை.</translation>
-    </message>
-    <message>
-        <source>The PDF page could not be finished.</source>
-        <translation>PDF பக்கத்தை முடிக்க முடியவில்லை.</translation>
-    </message>
-    <message>
         <source>Save As PDF</source>
         <translation>PDF ஆகச் சேமி</translation>
     </message>
